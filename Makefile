@@ -1,0 +1,33 @@
+# The two commands of the README: `make run` and `make test`.
+.PHONY: deps build run test test-debug test-asan format clean
+
+JOBS ?= $(shell nproc 2>/dev/null || echo 2)
+
+deps:
+	@scripts/install-deps
+
+build: deps
+	@cmake --preset release >/dev/null
+	@cmake --build --preset release -j $(JOBS)
+
+run: build
+	./build/release/rt410-cps
+
+test-debug: deps
+	@cmake --preset debug >/dev/null
+	@cmake --build --preset debug -j $(JOBS)
+	ctest --preset debug
+
+test-asan: deps
+	@cmake --preset asan >/dev/null
+	@cmake --build --preset asan -j $(JOBS)
+	ctest --preset asan
+
+# Both builds; the sanitizer run comes last so CTest's summary closes the output.
+test: test-debug test-asan
+
+format:
+	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
+
+clean:
+	rm -rf build

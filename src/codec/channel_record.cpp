@@ -1,0 +1,169 @@
+#include "codec/channel_record.h"
+
+#include <stdexcept>
+
+namespace {
+
+void CheckChannel(int n) {
+  if (n < 1 || n > kChannelCount) throw std::out_of_range("no channel " + std::to_string(n));
+}
+
+Freq10Hz FreqAt(int n, int c, const RadioImage& image) {
+  CheckChannel(n);
+  return FreqFromBcd(image.at(n, c), image.at(n, c + 1), image.at(n, c + 2), image.at(n, c + 3));
+}
+
+bool AnyErased(int n, int c, const RadioImage& image) {
+  for (int i = 0; i < 4; ++i) {
+    if (image.at(n, c + i) == RadioImage::kErased) return true;
+  }
+  return false;
+}
+
+void SetBits(int n, std::uint8_t mask, std::uint8_t value, RadioImage& image) {
+  CheckChannel(n);
+  std::uint8_t& cell = image.at(n, kOptionCol);
+  cell = static_cast<std::uint8_t>((cell & ~mask) | (value & mask));
+}
+
+void SetTone(int n, int col, int listPosition, RadioImage& image) {
+  CheckChannel(n);
+  const StoredTone t = EncodeTone(listPosition);
+  image.at(n, col) = t.polarity;
+  image.at(n, col + 1) = t.code;
+}
+
+struct SpotWindow {
+  Freq10Hz from, to;
+};
+
+constexpr Freq10Hz At(std::int64_t mhz, std::int64_t hundredths) {
+  return {mhz * Freq10Hz::kPerMHz + hundredths * 1000};
+}
+
+// Searched in this order; window 0 starts at 400.00 and window 6 ends at 424.00.
+constexpr SpotWindow kSpotWindows[] = {
+    {At(400, 0), At(400, 1)},   {At(403, 99), At(404, 1)}, {At(407, 99), At(408, 1)},
+    {At(411, 99), At(412, 1)},  {At(415, 99), At(416, 1)}, {At(419, 99), At(420, 1)},
+    {At(423, 99), At(424, 0)},  {At(427, 99), At(428, 1)}, {At(431, 99), At(432, 1)},
+    {At(435, 99), At(436, 1)},  {At(439, 99), At(440, 1)}, {At(443, 99), At(444, 1)},
+    {At(447, 99), At(448, 1)},  {At(451, 99), At(452, 1)}, {At(455, 99), At(456, 1)},
+    {At(459, 99), At(460, 1)},  {At(463, 99), At(464, 1)}, {At(467, 99), At(468, 1)},
+    {At(409, 59), At(409, 61)},
+};
+
+}  // namespace
+
+bool ChannelEmpty(int n, const RadioImage& image) {
+  CheckChannel(n);
+  return image.at(n, kRxFreqCol) == RadioImage::kErased;
+}
+
+bool ChannelHasTx(int n, const RadioImage& image) {
+  CheckChannel(n);
+  return image.at(n, kTxFreqCol) != RadioImage::kErased;
+}
+
+Freq10Hz ChannelRx(int n, const RadioImage& image) {
+  return FreqAt(n, kRxFreqCol, image);
+}
+Freq10Hz ChannelTx(int n, const RadioImage& image) {
+  return FreqAt(n, kTxFreqCol, image);
+}
+std::string ChannelRxText(int n, const RadioImage& image) {
+  return FreqText(ChannelRx(n, image));
+}
+std::string ChannelTxText(int n, const RadioImage& image) {
+  return FreqText(ChannelTx(n, image));
+}
+
+StoredTone ChannelDecodeTone(int n, const RadioImage& image) {
+  CheckChannel(n);
+  return {image.at(n, kDecodeToneCol), image.at(n, kDecodeToneCol + 1)};
+}
+
+StoredTone ChannelEncodeTone(int n, const RadioImage& image) {
+  CheckChannel(n);
+  return {image.at(n, kEncodeToneCol), image.at(n, kEncodeToneCol + 1)};
+}
+
+void SetChannelDecodeTone(int n, int listPosition, RadioImage& image) {
+  SetTone(n, kDecodeToneCol, listPosition, image);
+}
+
+void SetChannelEncodeTone(int n, int listPosition, RadioImage& image) {
+  SetTone(n, kEncodeToneCol, listPosition, image);
+}
+
+bool ChannelLowPower(int n, const RadioImage& image) {
+  CheckChannel(n);
+  return (image.at(n, kOptionCol) & kPowerLowBit) != 0;
+}
+
+bool ChannelWide(int n, const RadioImage& image) {
+  CheckChannel(n);
+  return (image.at(n, kOptionCol) & kWideBit) != 0;
+}
+
+bool ChannelScanAdd(int n, const RadioImage& image) {
+  CheckChannel(n);
+  return (image.at(n, kOptionCol) & kScanAddBit) != 0;
+}
+
+BusyLock ChannelBusyLock(int n, const RadioImage& image) {
+  CheckChannel(n);
+  return static_cast<BusyLock>((image.at(n, kOptionCol) & kBusyLockMask) >> 3);
+}
+
+void SetChannelLowPower(int n, bool low, RadioImage& image) {
+  SetBits(n, kPowerLowBit, low ? kPowerLowBit : 0, image);
+}
+
+void SetChannelWide(int n, bool wide, RadioImage& image) {
+  SetBits(n, kWideBit, wide ? kWideBit : 0, image);
+}
+
+void SetChannelScanAdd(int n, bool add, RadioImage& image) {
+  SetBits(n, kScanAddBit, add ? kScanAddBit : 0, image);
+}
+
+void SetChannelBusyLock(int n, BusyLock lock, RadioImage& image) {
+  SetBits(n, kBusyLockMask, static_cast<std::uint8_t>(static_cast<int>(lock) << 3), image);
+}
+
+void New_Chann(int n, RadioImage& image) {
+  CheckChannel(n);
+  for (int c = kDecodeToneCol; c <= kEncodeToneCol + 1; ++c) image.at(n, c) = 0;
+  image.at(n, kOptionCol) = kNewChannelOptions;
+  for (int c = kSpotCol; c <= 15; ++c) image.at(n, c) = RadioImage::kErased;
+}
+
+void ClearChannel(int n, RadioImage& image) {
+  CheckChannel(n);
+  for (int c = 0; c < RadioImage::kBlockBytes; ++c) image.at(n, c) = RadioImage::kErased;
+}
+
+void ClearChannelTx(int n, RadioImage& image) {
+  CheckChannel(n);
+  for (int c = kTxFreqCol; c < kTxFreqCol + 4; ++c) image.at(n, c) = RadioImage::kErased;
+  image.at(n, kEncodeToneCol) = RadioImage::kErased;
+  image.at(n, kEncodeToneCol + 1) = RadioImage::kErased;
+}
+
+bool InSpotWindow(Freq10Hz f) {
+  for (const SpotWindow& w : kSpotWindows) {
+    if (w.from <= f && f <= w.to) return true;
+  }
+  return false;
+}
+
+void MarkSpotFrequencies(RadioImage& image) {
+  for (int n = 1; n <= kChannelCount; ++n) {
+    if (AnyErased(n, kRxFreqCol, image)) continue;
+    image.at(n, kSpotCol) = InSpotWindow(ChannelRx(n, image)) ? 1 : 0;
+  }
+  for (int n = 1; n <= kChannelCount; ++n) {
+    if (AnyErased(n, kTxFreqCol, image)) continue;
+    if (InSpotWindow(ChannelTx(n, image))) image.at(n, kSpotCol) |= 2;
+  }
+}

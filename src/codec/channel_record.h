@@ -1,0 +1,62 @@
+#pragma once
+// Channel n (1..16) is image row n, columns 0..15.
+//   0-3 receive frequency (column 0 = 0xFF: channel empty)
+//   4-7 transmit frequency (column 4 = 0xFF: no transmit frequency, no encode tone)
+//   8/9 decode tone, 10/11 encode tone, 12 option bits, 13 spot-frequency flags.
+#include <cstdint>
+#include <string>
+
+#include "codec/frequency.h"
+#include "codec/tones.h"
+#include "link/radio_image.h"
+
+inline constexpr int kChannelCount = 16;
+inline constexpr int kRxFreqCol = 0;
+inline constexpr int kTxFreqCol = 4;
+inline constexpr int kDecodeToneCol = 8;
+inline constexpr int kEncodeToneCol = 10;
+inline constexpr int kOptionCol = 12;
+inline constexpr int kSpotCol = 13;
+
+// Column 12.
+inline constexpr std::uint8_t kPowerLowBit = 0x80;  // 1 low, 0 high
+inline constexpr std::uint8_t kWideBit = 0x40;      // 1 wide, 0 narrow
+inline constexpr std::uint8_t kScanAddBit = 0x20;   // 1 in the scan list
+inline constexpr std::uint8_t kBusyLockMask = 0x18;
+inline constexpr std::uint8_t kNewChannelOptions = 0x60;  // high, wide, scan add, busy off
+
+enum class BusyLock { Off = 0, Carrier = 1, Tone = 3, Unknown = 2 };
+
+bool ChannelEmpty(int n, const RadioImage& image = TheImage());
+bool ChannelHasTx(int n, const RadioImage& image = TheImage());
+Freq10Hz ChannelRx(int n, const RadioImage& image = TheImage());
+Freq10Hz ChannelTx(int n, const RadioImage& image = TheImage());
+std::string ChannelRxText(int n, const RadioImage& image = TheImage());
+std::string ChannelTxText(int n, const RadioImage& image = TheImage());
+
+StoredTone ChannelDecodeTone(int n, const RadioImage& image = TheImage());
+StoredTone ChannelEncodeTone(int n, const RadioImage& image = TheImage());
+void SetChannelDecodeTone(int n, int listPosition, RadioImage& image = TheImage());
+void SetChannelEncodeTone(int n, int listPosition, RadioImage& image = TheImage());
+
+bool ChannelLowPower(int n, const RadioImage& image = TheImage());
+bool ChannelWide(int n, const RadioImage& image = TheImage());
+bool ChannelScanAdd(int n, const RadioImage& image = TheImage());
+BusyLock ChannelBusyLock(int n, const RadioImage& image = TheImage());
+void SetChannelLowPower(int n, bool low, RadioImage& image = TheImage());
+void SetChannelWide(int n, bool wide, RadioImage& image = TheImage());
+void SetChannelScanAdd(int n, bool add, RadioImage& image = TheImage());
+// Off, Carrier or Tone; bits 2-0 and the other fields are kept.
+void SetChannelBusyLock(int n, BusyLock lock, RadioImage& image = TheImage());
+
+// Tones off, options 0x60, columns 13..15 = 0xFF. Frequencies are written apart.
+void New_Chann(int n, RadioImage& image = TheImage());
+// All 16 columns 0xFF.
+void ClearChannel(int n, RadioImage& image = TheImage());
+// Removes the transmit frequency and the encode tone (columns 4..7, 10, 11 = 0xFF).
+void ClearChannelTx(int n, RadioImage& image = TheImage());
+
+// Recomputes column 13 of every channel from the spot-frequency windows.
+void MarkSpotFrequencies(RadioImage& image = TheImage());
+// True when f lies in one of the spot windows (both ends included).
+bool InSpotWindow(Freq10Hz f);

@@ -1,0 +1,37 @@
+#pragma once
+// The radio image: the program's one copy of the radio's memory, plus rows that
+// exist only here. Row n, columns 0..15 is the radio's 16-byte block n (n = 0..63).
+#include <array>
+#include <cstdint>
+
+class RadioImage {
+ public:
+  static constexpr int kRows = 301;
+  static constexpr int kCols = 33;
+  static constexpr int kRadioBlocks = 64;
+  static constexpr int kBlockBytes = 16;
+  static constexpr std::uint8_t kErased = 0xFF;
+
+  RadioImage() { cells_.fill(0); }
+
+  // An address outside the table is a programming error: throws std::out_of_range.
+  std::uint8_t& at(int row, int col);
+  std::uint8_t at(int row, int col) const;
+
+  static bool Contains(int row, int col) {
+    return row >= 0 && row < kRows && col >= 0 && col < kCols;
+  }
+
+  void Fill(std::uint8_t value) { cells_.fill(value); }
+  bool operator==(const RadioImage&) const = default;
+
+ private:
+  std::array<std::uint8_t, static_cast<std::size_t>(kRows) * kCols> cells_{};
+};
+
+// The process-wide image shared by every window.
+RadioImage& TheImage();
+// Cell (row, col) of the process-wide image.
+inline std::uint8_t& Image(int row, int col) {
+  return TheImage().at(row, col);
+}

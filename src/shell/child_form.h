@@ -1,0 +1,51 @@
+#pragma once
+// A child window of the main window. Its life, as every window of the program has it:
+//   Form_Load     when it is opened (the main window unloads an older instance first);
+//   Form_Activate after loading, and whenever the user switches to it from another
+//                 child (not when the application merely gets the focus back);
+//   Form_Unload   when it is closed, by its own buttons, the title bar or the program.
+#include <QPointer>
+#include <QSize>
+#include <QWidget>
+
+class MDImain;
+class QMdiSubWindow;
+
+class ChildForm : public QWidget {
+  Q_OBJECT
+
+ public:
+  ChildForm(MDImain* main, const QString& formName);
+
+  QString FormName() const { return formName_; }
+  MDImain* Main() const { return main_; }
+  QMdiSubWindow* SubWindow() const;
+
+  virtual void Form_Load() {}
+  virtual void Form_Activate() {}
+  virtual void Form_Unload() {}
+
+  // Closes the window: Form_Unload runs now, the window is deleted later.
+  void Unload();
+  bool Unloaded() const { return unloaded_; }
+
+ protected:
+  void SetCaption(const QString& caption);
+  // Client area of the main window (the MDI area) and the main window's frame.
+  QSize ClientSize() const;
+  QSize MainFrameSize() const;
+  // Outer geometry of the window inside the client area, in pixels. The title bar
+  // is kept inside the client area so the window stays reachable.
+  void PlaceWindow(int left, int top, int width, int height);
+  // Centred horizontally; top = (client height - height) / 2 + topOffset.
+  void PlaceCentred(int width, int height, int topOffset);
+  // The size a window has as designed (its layout's hint, frame included).
+  QSize DesignedSize() const;
+
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  MDImain* main_;
+  QString formName_;
+  bool unloaded_ = false;
+};

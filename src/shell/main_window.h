@@ -1,0 +1,118 @@
+#pragma once
+// MDImain: the program's only top-level window. Menu bar, toolbar Toolbar1, status
+// bar StatusBar1 with eight panels, and the client area every child window opens in.
+#include <QMainWindow>
+#include <QMap>
+#include <QPointer>
+#include <array>
+
+class ChildForm;
+class QAction;
+class QLabel;
+class QMdiArea;
+class QMdiSubWindow;
+class QMenu;
+class QToolBar;
+
+class MDImain : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  MDImain();
+  ~MDImain() override;
+
+  // Start-up: state, geometry, status bar, captions, port, band, tones, image.
+  void MDIForm_Load();
+
+  // Opens a child window by name: an open instance is unloaded first and a fresh
+  // one loaded (the About box is only shown again). Returns the new window.
+  ChildForm* OpenChild(const QString& formName);
+  ChildForm* FindChildForm(const QString& formName) const;
+  void UnloadChild(const QString& formName);
+  template <class T>
+  T* OpenChildAs(const QString& formName) {
+    return qobject_cast<T*>(OpenChild(formName));
+  }
+
+  QMdiArea* MdiArea() const { return MDIArea; }
+  // Panels are numbered 1..8.
+  void SetPanelText(int panel, const QString& text);
+  QString PanelText(int panel) const;
+  QLabel* Panel(int panel) const;
+
+  // Called by a child window as it unloads.
+  void ChildUnloaded(ChildForm* form);
+
+  // Menu and toolbar handlers.
+  void File_New_Click() {}
+  void File_Open_Click();
+  void File_save_Click();
+  void File_saveas_Click();
+  void File_exit_Click();
+  void proc_type_Click();
+  void Channel_edit_Click();
+  void Optional_edit_Click();
+  void key_edit_Click();
+  void Scan_edit_Click();
+  void Dtmf_edit_Click();
+  void Fleetsync_edit_Click() {}
+  void Test_edit_Click();
+  void Message_edit_Click();
+  void Prog_read_Click();
+  void Prog_write_Click();
+  void Prog_test_Click();
+  void Info_Click() {}
+  void proc_setup_Click();
+  void Language_chn_Click();
+  void Language_eng_Click();
+  void Menu_About_Click();
+  void Menu_exit_Click();
+  void Toolbar1_ButtonClick(const QString& key);
+
+  // Menu items and menus, named as the program names them.
+  QMenu* File;
+  QAction* File_New;
+  QAction* File_Open;
+  QAction* File_save;
+  QAction* File_saveas;
+  QAction* File_exit;
+  QAction* proc_type;
+  QMenu* Edit;
+  QAction* Channel_edit;
+  QAction* Optional_edit;
+  QAction* key_edit;
+  QAction* Scan_edit;
+  QAction* Dtmf_edit;
+  QAction* Fleetsync_edit;
+  QAction* Test_edit;
+  QAction* Message_edit;
+  QMenu* Program;
+  QAction* Prog_read;
+  QAction* Prog_write;
+  QAction* Prog_test;
+  QMenu* Tools;
+  QAction* Info;
+  QAction* proc_setup;
+  QMenu* Language_Setup;
+  QAction* Language_chn;
+  QAction* Language_eng;
+  QAction* Menu_About;
+  QAction* Menu_exit;
+  QToolBar* Toolbar1;
+  QMdiArea* MDIArea;
+
+ private:
+  void BuildMenus();
+  void BuildToolbar();
+  void BuildStatusBar();
+  void ApplyCaptions(bool startup);
+  void SwitchLanguage(bool chinese);
+  void OnSubWindowActivated(QMdiSubWindow* window);
+
+  std::array<QLabel*, 8> panels_{};
+  QMap<QString, QPointer<ChildForm>> children_;
+  QPointer<QMdiSubWindow> lastActivated_;
+};
+
+// The one main window of the process (null before it exists).
+MDImain* TheMainWindow();

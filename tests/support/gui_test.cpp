@@ -1,0 +1,43 @@
+#include "support/gui_test.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCoreApplication>
+#include <QEvent>
+#include <QTest>
+
+#include "shell/state.h"
+
+void GuiTest::SetUp() {
+  ResetApplicationState();
+  SetMessageHook([this](const QString& title, const QString& text, MsgIcon icon) {
+    messages.push_back({title, text, icon});
+    if (onMessage) onMessage(messages.back());
+  });
+  main = std::make_unique<MDImain>();
+  main->MDIForm_Load();
+  main->resize(1200, 860);
+  ProcessEvents();
+}
+
+void GuiTest::TearDown() {
+  main.reset();
+  ProcessEvents();
+  SetMessageHook(nullptr);
+}
+
+void GuiTest::ProcessEvents() {
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  QCoreApplication::processEvents();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+void GuiTest::ClickCheck(QAbstractButton* button) {
+  QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(6, button->height() / 2));
+}
+
+std::vector<QString> GuiTest::MessageTexts() const {
+  std::vector<QString> texts;
+  for (const auto& m : messages) texts.push_back(m.text);
+  return texts;
+}
