@@ -25,7 +25,8 @@ std::string ShortText(std::int64_t units) {
   frac.insert(0, 5 - frac.size(), '0');
   while (!frac.empty() && frac.back() == '0') frac.pop_back();
   if (!frac.empty()) text += "." + frac;
-  return negative ? "-" + text : text;
+  if (negative) text.insert(text.begin(), '-');
+  return text;
 }
 
 }  // namespace
@@ -39,7 +40,9 @@ std::string NumberText(double x) {
 }
 
 std::string NumberTextSpaced(double x) {
-  return (x >= 0 ? " " : "") + NumberText(x);
+  std::string text = NumberText(x);
+  if (x >= 0) text.insert(text.begin(), ' ');
+  return text;
 }
 
 namespace {
@@ -67,9 +70,12 @@ TypedNumber ScanNumber(std::string_view s) {
 double TextValue(std::string_view s) {
   const TypedNumber n = ScanNumber(s);
   if (n.whole.empty() && n.fraction.empty()) return 0;
-  std::string text(n.whole);
-  if (text.empty()) text = "0";
-  if (!n.fraction.empty()) text += "." + std::string(n.fraction);
+  std::string text(1, '0');  // a leading zero keeps ".5" a number
+  text.append(n.whole);
+  if (!n.fraction.empty()) {
+    text.push_back('.');
+    text.append(n.fraction);
+  }
   return std::strtod(text.c_str(), nullptr);
 }
 

@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QEvent>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMdiArea>
@@ -46,7 +47,7 @@ MDImain::MDImain() {
   setWindowIcon(QIcon(":/artwork/app_icon.png"));
   MDIArea = new QMdiArea(this);
   MDIArea->setObjectName("MDIArea");
-  MDIArea->setBackground(QBrush(QPixmap(":/artwork/background.png")));
+  MDIArea->viewport()->installEventFilter(this);
   MDIArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   MDIArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   setCentralWidget(MDIArea);
@@ -64,6 +65,22 @@ MDImain::~MDImain() {
     if (child) child->Unload();
   }
   if (g_mainWindow == this) g_mainWindow = nullptr;
+}
+
+bool MDImain::eventFilter(QObject* watched, QEvent* event) {
+  // The background picture fills the client area at every size, without tiling.
+  if (watched == MDIArea->viewport() && event->type() == QEvent::Resize) {
+    static const QPixmap picture(":/artwork/background.png");
+    const QSize size = MDIArea->viewport()->size();
+    if (!picture.isNull() && !size.isEmpty()) {
+      const QPixmap scaled =
+          picture.scaled(size, Qt::KeepAspectRatioByExpanding, Qt::SmoothTransformation);
+      MDIArea->setBackground(
+          QBrush(scaled.copy((scaled.width() - size.width()) / 2,
+                             (scaled.height() - size.height()) / 2, size.width(), size.height())));
+    }
+  }
+  return QMainWindow::eventFilter(watched, event);
 }
 
 void MDImain::BuildMenus() {

@@ -101,6 +101,9 @@ class MDImain : public QMainWindow {
   QToolBar* Toolbar1;
   QMdiArea* MDIArea;
 
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
  private:
   void BuildMenus();
   void BuildToolbar();
