@@ -92,6 +92,17 @@ TEST_F(BandDialogTest, PlacedInTheClientArea) {
   EXPECT_EQ(frame.top(), (client.height() - frame.height()) / 2 - 33);
 }
 
+TEST_F(BandDialogTest, StaysReachableInATinyMainWindow) {
+  main->resize(300, 220);
+  ProcessEvents();
+  auto* form = Open<Form_type>("Form_type");
+  const QRect frame = form->SubWindow()->geometry();
+  // The computed top lies above the client area; the title bar is kept inside it.
+  EXPECT_GE(frame.top(), 0);
+  EXPECT_GE(frame.left(), 0);
+  EXPECT_LT(frame.top(), main->MdiArea()->viewport()->height());
+}
+
 using PortDialogTest = GuiTest;
 
 TEST_F(PortDialogTest, ConfirmingAPortUpdatesThePanel) {
