@@ -25,6 +25,8 @@ Form_Adjust_Txp::Form_Adjust_Txp(MDImain* main)
     scroll->setPageStep(1);
     // A level is sent when the thumb is let go, not at every pixel of a drag.
     scroll->setTracking(false);
+    // Right and up raise the level, as on any level control.
+    scroll->setInvertedControls(false);
     scroll->setFocusPolicy(Qt::StrongFocus);
     return scroll;
   };
