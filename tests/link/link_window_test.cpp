@@ -8,6 +8,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -146,6 +147,11 @@ class RadioSimulator {
     if (!process_.waitForFinished(5000)) process_.kill();
   }
   QString Device() const { return device_; }
+  // The radio and its cable gone at once.
+  void Kill() {
+    process_.kill();
+    process_.waitForFinished(5000);
+  }
 
  private:
   QProcess process_;
@@ -193,6 +199,28 @@ TEST_F(LinkWindowTest, ReadFromTheSimulatorThroughARealPort) {
       ASSERT_EQ(Image(r, c), expected) << r << "," << c;
     }
   }
+}
+
+TEST_F(LinkWindowTest, ARadioThatGoesAwayMidReadEndsInAMessage) {
+  RadioSimulator sim({});
+  ASSERT_FALSE(sim.Device().isEmpty());
+  LinkPort::SetDeviceOverride(sim.Device());
+  LangChinese = false;
+  const RadioImage before = TheImage();
+  auto* read = Open<Form_Comm_Read>("Form_Comm_Read");
+  QSignalSpy lost(read->MSC, &LinkPort::PortLost);
+  QTest::mouseClick(read->Command_read, Qt::LeftButton);
+  QTRY_VERIFY_WITH_TIMEOUT(read->Label_tr_count->text() == "Reading 10 Data Block", 30'000);
+  sim.Kill();
+  QTRY_VERIFY_WITH_TIMEOUT(!read->MSC->isOpen(), 10'000);
+  EXPECT_GE(lost.count(), 1) << "the port reports the loss; the watchdog did not have to";
+  EXPECT_FALSE(read->Link().Busy());
+  QTRY_VERIFY_WITH_TIMEOUT(!messages.empty(), 15'000);
+  EXPECT_EQ(MessageTexts(), std::vector<QString>{U("Communication port is error, please setting "
+                                                   "right communication port . ！")});
+  EXPECT_EQ(read->Label_tr_count->text(), "Communication fault.");
+  EXPECT_TRUE(TheImage() == before);
+  EXPECT_NE(main->FindChildForm("Form_Comm_Read"), nullptr);
 }
 
 TEST_F(LinkWindowTest, WriteToTheSimulatorThroughARealPort) {
