@@ -31,6 +31,11 @@ void PowerAdjustLink::Timer4_Timer() {
   if (!port_.IsOpen() || !s_.DataPhase) EndAdjust();
 }
 
+void PowerAdjustLink::Shutdown() {
+  if (port_.IsOpen()) SendLastByteAndClose(0x62);
+  SerialLink::Shutdown();
+}
+
 void PowerAdjustLink::OnComm() {
   if (!s_.DataPhase) {
     if (IdentificationStage()) IdentificationAccepted();

@@ -16,6 +16,8 @@ class PowerAdjustLink : public SerialLink {
   void HScroll_Change(PowerLevel level, int position);
   void Command_Close_Click() { EndAdjust(); }
   void Timer4_Timer() override;
+  // However the window goes, a linked radio is told the adjustment has ended.
+  void Shutdown() override;
 
  protected:
   void OnComm() override;

@@ -120,8 +120,8 @@ class SerialLink {
   void StartLink();
   // Hands the queued frame to Timer1.
   void SendFrame();
-  // Stops the timers and releases the port, as the window goes. Nothing is sent.
-  void Shutdown();
+  // Stops the timers and releases the port, as the window goes.
+  virtual void Shutdown();
 
  protected:
   // One receive notification.

@@ -168,3 +168,22 @@ TEST_F(LinkTest, PowerWindowCannotOpenThePortMessage) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(LinkTest, ThePowerWindowGoingAnyOtherWayAlsoEndsTheAdjustment) {
+  // The title bar's close, a language switch or opening the window again.
+  PowerRig rig;
+  RadioLevels(rig, 10, 20);
+  OpenPowerWindow(rig);
+  ASSERT_TRUE(rig.RunUntil([&] { return rig.link.State().DataPhase && !rig.link.Busy(); }));
+  rig.UnloadForm();
+  EXPECT_EQ(rig.Frames().back(), (Bytes{0x62}));
+  EXPECT_TRUE(rig.port.LostOnClose().empty());
+  EXPECT_FALSE(rig.port.IsOpen());
+  rig.clock.RunFor(Ms(10));
+  EXPECT_EQ(rig.radio.EndBytes('b'), 1);
+  EXPECT_FALSE(rig.radio.Linked());
+}
+
+}  // namespace

@@ -186,12 +186,27 @@ TEST_F(LinkWindowTest, ReadFromTheSimulatorThroughARealPort) {
   QTest::mouseClick(read->Command_read, Qt::LeftButton);
   EXPECT_EQ(read->Label_tr_count->text(), "正在与对讲机联络 ！");
   QPointer<Form_Comm_Read> window(read);
-  QTRY_VERIFY_WITH_TIMEOUT(window && window->Link().State().Done, 60'000);
-  EXPECT_EQ(window->Label_tr_count->text(), "数据读出正常 ！");
-  EXPECT_EQ(window->ProgressBar1->value(), 100);
-  EXPECT_FALSE(window->MSC->isOpen());
-  QTRY_VERIFY_WITH_TIMEOUT(main->FindChildForm("Form_Comm_Read") == nullptr, 5000);
-  EXPECT_TRUE(messages.empty());
+  QTRY_VERIFY_WITH_TIMEOUT(window->Label_tr_count->text() == "正在读取 10 数据块", 30'000);
+
+  // Read again: the busy message stays up while the read completes and the close
+  // timer ticks; the window waits for the box before it goes.
+  QSignalSpy closeTicks(read->Timer4, &QTimer::timeout);
+  bool stayedWhileShown = false;
+  onMessage = [&](const RecordedMessage&) {
+    if (!QTest::qWaitFor([&] { return window && window->Link().State().Done; }, 30'000)) return;
+    EXPECT_EQ(window->Label_tr_count->text(), "数据读出正常 ！");
+    EXPECT_EQ(window->ProgressBar1->value(), 100);
+    EXPECT_FALSE(window->MSC->isOpen());
+    const qsizetype ticks = closeTicks.count();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return closeTicks.count() >= ticks + 2; }, 5000));
+    stayedWhileShown = window && !window->Unloaded();
+  };
+  QTest::mouseClick(read->Command_read, Qt::LeftButton);
+  EXPECT_TRUE(stayedWhileShown);
+  EXPECT_EQ(MessageTexts(), std::vector<QString>{U("正在与对讲机进行读写操作 ！")});
+  ProcessEvents();
+  EXPECT_EQ(main->FindChildForm("Form_Comm_Read"), nullptr);
+  EXPECT_TRUE(window.isNull());
   for (int r = 0; r <= 253; ++r) {
     for (int c = 0; c < 16; ++c) {
       const std::uint8_t expected =
