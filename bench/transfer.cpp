@@ -40,6 +40,7 @@ class CountingPort : public SerialPortOps {
   }
   void WriteByte(std::uint8_t b) override {
     ++sent;
+    if (!inSenderTick) ++atOnce;
     port_.WriteByte(b);
   }
   void ClearInput() override {
@@ -51,6 +52,9 @@ class CountingPort : public SerialPortOps {
 
   long sent = 0;
   long received = 0;
+  // Bytes sent at once, outside the sender, not yet followed by a frame.
+  long atOnce = 0;
+  bool inSenderTick = false;
   std::function<void()> onClose;
 
  private:
@@ -63,6 +67,11 @@ class CountingTimer : public TimerOps {
   explicit CountingTimer(LinkTimer& timer) : timer_(timer) {}
   void Start(int ms) override {
     ++starts;
+    // An acknowledge sent at once goes out while the next frame waits its 15 ms.
+    if (port) {
+      overlapped += port->atOnce;
+      port->atOnce = 0;
+    }
     startedNs = clock ? clock->nsecsElapsed() : 0;
     intervalNs = ms * 1'000'000LL;
     timer_.Start(ms);
@@ -74,6 +83,8 @@ class CountingTimer : public TimerOps {
   void Stop() override { timer_.Stop(); }
   bool IsActive() const override { return timer_.IsActive(); }
   long starts = 0;
+  long overlapped = 0;
+  CountingPort* port = nullptr;
   const QElapsedTimer* clock = nullptr;
   qint64 startedNs = 0;
   qint64 intervalNs = 0;
@@ -103,6 +114,7 @@ struct Result {
   long bytes;
   long frames;
   double timerLate;  // the sender's ticks, behind their 15 ms in all
+  long overlapped;   // bytes whose wire time passes within a sender delay
 };
 
 // One transfer from the start button to the port closing after the last byte.
@@ -118,13 +130,16 @@ bool Run(const std::function<void(L&)>& start, Result& result) {
   QObject::connect(&port, &LinkPort::PortLost, [&] { link.MSC_PortLost(); });
   QObject::connect(&t1, &QTimer::timeout, [&] {
     sender.Ticked();
+    counting.inSenderTick = true;
     link.Timer1_Timer();
+    counting.inSenderTick = false;
   });
   QObject::connect(&t2, &QTimer::timeout, [&] { link.Timer2_Timer(); });
   QObject::connect(&t3, &QTimer::timeout, [&] { link.Timer3_Timer(); });
 
   QElapsedTimer clock;
   sender.clock = &clock;
+  sender.port = &counting;
   qint64 endNs = 0;
   counting.onClose = [&] {
     endNs = clock.nsecsElapsed();
@@ -143,16 +158,23 @@ bool Run(const std::function<void(L&)>& start, Result& result) {
   result.bytes = counting.sent + counting.received;
   result.frames = sender.starts;
   result.timerLate = static_cast<double>(sender.lateNs) / 1e9;
+  result.overlapped = sender.overlapped;
   result.floor = static_cast<double>(result.bytes) * kByteSeconds +
                  static_cast<double>(result.frames) * SerialLink::kSendDelayMs / 1000.0;
   return true;
 }
 
 void Print(const char* what, int run, const Result& r) {
-  std::printf(
-      "%-5s run %d: measured %.3f s  floor %.3f s (%ld bytes, %ld frames)  ratio %.4f"
-      "  (sender ticks late by %.1f ms in all)\n",
-      what, run, r.seconds, r.floor, r.bytes, r.frames, r.seconds / r.floor, r.timerLate * 1000);
+  std::printf("%-5s run %d: measured %.3f s  floor %.3f s (%ld bytes, %ld frames)  ratio %.4f\n",
+              what, run, r.seconds, r.floor, r.bytes, r.frames, r.seconds / r.floor);
+  if (r.overlapped > 0) {
+    const double strict = r.floor - static_cast<double>(r.overlapped) * kByteSeconds;
+    std::printf(
+        "      %ld acknowledges go out during a sender delay: without them floor %.3f s, "
+        "ratio %.4f\n",
+        r.overlapped, strict, r.seconds / strict);
+  }
+  std::printf("      the sender's ticks came %.1f ms late in all\n", r.timerLate * 1000);
 }
 
 }  // namespace
@@ -194,7 +216,7 @@ int main(int argc, char** argv) {
   std::printf("rt410-radio-sim on %s, 9600 baud 8N1 (%.4f ms a byte), sender delay %d ms\n",
               qPrintable(device), kByteSeconds * 1000, SerialLink::kSendDelayMs);
 
-  std::vector<double> readRatios, writeRatios;
+  std::vector<double> readRatios, readStrict, writeRatios;
   bool ok = true;
   for (int run = 1; run <= runs && ok; ++run) {
     Result read{};
@@ -202,6 +224,8 @@ int main(int argc, char** argv) {
     if (!ok) break;
     Print("read", run, read);
     readRatios.push_back(read.seconds / read.floor);
+    readStrict.push_back(read.seconds /
+                         (read.floor - static_cast<double>(read.overlapped) * kByteSeconds));
 
     Result write{};
     ok = Run<WriteLink>([](WriteLink& l) { l.Command_Write_Click(); }, write);
@@ -216,6 +240,7 @@ int main(int argc, char** argv) {
     std::sort(v.begin(), v.end());
     return v[v.size() / 2];
   };
-  std::printf("median ratio: read %.4f  write %.4f\n", median(readRatios), median(writeRatios));
+  std::printf("median ratio: read %.4f (%.4f without the overlapping acknowledges)  write %.4f\n",
+              median(readRatios), median(readStrict), median(writeRatios));
   return 0;
 }

@@ -131,6 +131,7 @@ TEST_F(LinkWindowTest, EnterStartsAndAMissingPortIsReported) {
   EXPECT_FALSE(FormOpenFlag("Form_Comm_Read"));
 }
 
+#ifdef RT410_RADIO_SIM
 // rt410-radio-sim on a pseudo-terminal, for as long as the test runs.
 class RadioSimulator {
  public:
@@ -320,6 +321,8 @@ TEST_F(LinkWindowTest, AdjustPowerOnTheSimulatorThroughARealPort) {
   EXPECT_EQ(radio[63][2], 1);
   EXPECT_TRUE(messages.empty());
 }
+
+#endif  // RT410_RADIO_SIM
 
 TEST_F(LinkWindowTest, Screenshots) {
   const QString out = qEnvironmentVariable("RT410_SCREENSHOT_DIR");
