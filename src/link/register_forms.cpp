@@ -1,12 +1,14 @@
+#include "link/form_adjust_txp.h"
+#include "link/form_comm_read.h"
+#include "link/form_comm_write.h"
 #include "shell/forms.h"
 
-// Windows of this module not built yet open nothing.
-ChildForm* Create_Form_Comm_Read(MDImain*) {
-  return nullptr;
+ChildForm* Create_Form_Comm_Read(MDImain* main) {
+  return new Form_Comm_Read(main);
 }
-ChildForm* Create_Form_Comm_Write(MDImain*) {
-  return nullptr;
+ChildForm* Create_Form_Comm_Write(MDImain* main) {
+  return new Form_Comm_Write(main);
 }
-ChildForm* Create_Form_Adjust_Txp(MDImain*) {
-  return nullptr;
+ChildForm* Create_Form_Adjust_Txp(MDImain* main) {
+  return new Form_Adjust_Txp(main);
 }

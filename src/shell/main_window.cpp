@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
 #include <QStatusBar>
@@ -337,6 +338,14 @@ ChildForm* MDImain::OpenChild(const QString& formName) {
   sub->setObjectName(formName + QStringLiteral("_window"));
   sub->setAttribute(Qt::WA_DeleteOnClose);
   sub->setWindowIcon(windowIcon());
+  // The child's own Close carries the platform's Ctrl+W, which would make the write
+  // command's Ctrl+W ambiguous while any child is active; Ctrl+F4 still closes it.
+  if (QMenu* menu = sub->systemMenu()) {
+    for (QAction* action : menu->actions()) {
+      QList<QKeySequence> keys = action->shortcuts();
+      if (keys.removeAll(QKeySequence(Qt::CTRL | Qt::Key_W)) > 0) action->setShortcuts(keys);
+    }
+  }
   form->Form_Load();
   if (form->Unloaded()) return form;
   sub->show();

@@ -1,0 +1,246 @@
+// bench/transfer: a full read and a full write through a real QSerialPort against
+// rt410-radio-sim pacing at 9600 baud. For each it prints the time taken and the
+// floor the protocol sets: the wire time of every byte that went either way (10
+// bits a byte at 9600 baud) plus the 15 ms sender delay of every frame.
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <vector>
+
+#include "chann_text.h"
+#include "link/comm_read.h"
+#include "link/comm_write.h"
+#include "link/link_form.h"
+#include "link/radio_image.h"
+#include "shell/state.h"
+
+namespace {
+
+constexpr double kByteSeconds = 10.0 / 9600.0;
+
+// The real port, counting what passes through it.
+class CountingPort : public SerialPortOps {
+ public:
+  explicit CountingPort(LinkPort& port) : port_(port) {}
+  bool Open(int n, const LineSettings& s) override { return port_.Open(n, s); }
+  void Close() override {
+    port_.Close();
+    if (onClose) onClose();
+  }
+  bool IsOpen() const override { return port_.IsOpen(); }
+  int BytesWaiting() const override { return port_.BytesWaiting(); }
+  std::uint8_t ReadByte() override {
+    ++received;
+    return port_.ReadByte();
+  }
+  void WriteByte(std::uint8_t b) override {
+    ++sent;
+    if (!inSenderTick) ++atOnce;
+    port_.WriteByte(b);
+  }
+  void ClearInput() override {
+    received += port_.BytesWaiting();
+    port_.ClearInput();
+  }
+  void ClearOutput() override { port_.ClearOutput(); }
+  void DrainOutput() override { port_.DrainOutput(); }
+
+  long sent = 0;
+  long received = 0;
+  // Bytes sent at once, outside the sender, not yet followed by a frame.
+  long atOnce = 0;
+  bool inSenderTick = false;
+  std::function<void()> onClose;
+
+ private:
+  LinkPort& port_;
+};
+
+// Timer1: every start is one frame handed to the sender.
+class CountingTimer : public TimerOps {
+ public:
+  explicit CountingTimer(LinkTimer& timer) : timer_(timer) {}
+  void Start(int ms) override {
+    ++starts;
+    // An acknowledge sent at once goes out while the next frame waits its 15 ms.
+    if (port) {
+      overlapped += port->atOnce;
+      port->atOnce = 0;
+    }
+    startedNs = clock ? clock->nsecsElapsed() : 0;
+    intervalNs = ms * 1'000'000LL;
+    timer_.Start(ms);
+  }
+  // How much later than asked the tick came.
+  void Ticked() {
+    if (clock) lateNs += clock->nsecsElapsed() - startedNs - intervalNs;
+  }
+  void Stop() override { timer_.Stop(); }
+  bool IsActive() const override { return timer_.IsActive(); }
+  long starts = 0;
+  long overlapped = 0;
+  CountingPort* port = nullptr;
+  const QElapsedTimer* clock = nullptr;
+  qint64 startedNs = 0;
+  qint64 intervalNs = 0;
+  qint64 lateNs = 0;
+
+ private:
+  LinkTimer& timer_;
+};
+
+class QuietView : public LinkView {
+ public:
+  void SetProgress(int) override {}
+  void HideProgress() override {}
+  void SetStatus(const std::string&) override {}
+  void Message(const std::string& text, const std::string&) override {
+    std::fprintf(stderr, "message: %s\n", text.c_str());
+    failed = true;
+    QCoreApplication::exit(1);
+  }
+  void UnloadForm() override {}
+  bool failed = false;
+};
+
+struct Result {
+  double seconds;
+  double floor;
+  long bytes;
+  long frames;
+  double timerLate;  // the sender's ticks, behind their 15 ms in all
+  long overlapped;   // bytes whose wire time passes within a sender delay
+};
+
+// One transfer from the start button to the port closing after the last byte.
+template <class L>
+bool Run(const std::function<void(L&)>& start, Result& result) {
+  LinkPort port(nullptr);
+  LinkTimer t1(nullptr), t2(nullptr), t3(nullptr), t4(nullptr);
+  CountingPort counting(port);
+  CountingTimer sender(t1);
+  QuietView view;
+  L link(counting, {sender, t2, t3, t4}, view);
+  QObject::connect(&port, &QSerialPort::readyRead, [&] { link.MSC_OnComm(); });
+  QObject::connect(&port, &LinkPort::PortLost, [&] { link.MSC_PortLost(); });
+  QObject::connect(&t1, &QTimer::timeout, [&] {
+    sender.Ticked();
+    counting.inSenderTick = true;
+    link.Timer1_Timer();
+    counting.inSenderTick = false;
+  });
+  QObject::connect(&t2, &QTimer::timeout, [&] { link.Timer2_Timer(); });
+  QObject::connect(&t3, &QTimer::timeout, [&] { link.Timer3_Timer(); });
+
+  QElapsedTimer clock;
+  sender.clock = &clock;
+  sender.port = &counting;
+  qint64 endNs = 0;
+  counting.onClose = [&] {
+    endNs = clock.nsecsElapsed();
+    QTimer::singleShot(0, [] { QCoreApplication::exit(0); });
+  };
+  clock.start();
+  start(link);
+  if (view.failed) return false;
+  QCoreApplication::exec();
+  link.Shutdown();
+  if (!link.State().Done) {
+    std::fprintf(stderr, "the transfer did not complete\n");
+    return false;
+  }
+  result.seconds = static_cast<double>(endNs) / 1e9;
+  result.bytes = counting.sent + counting.received;
+  result.frames = sender.starts;
+  result.timerLate = static_cast<double>(sender.lateNs) / 1e9;
+  result.overlapped = sender.overlapped;
+  result.floor = static_cast<double>(result.bytes) * kByteSeconds +
+                 static_cast<double>(result.frames) * SerialLink::kSendDelayMs / 1000.0;
+  return true;
+}
+
+void Print(const char* what, int run, const Result& r) {
+  std::printf("%-5s run %d: measured %.3f s  floor %.3f s (%ld bytes, %ld frames)  ratio %.4f\n",
+              what, run, r.seconds, r.floor, r.bytes, r.frames, r.seconds / r.floor);
+  if (r.overlapped > 0) {
+    const double strict = r.floor - static_cast<double>(r.overlapped) * kByteSeconds;
+    std::printf(
+        "      %ld acknowledges go out during a sender delay: without them floor %.3f s, "
+        "ratio %.4f\n",
+        r.overlapped, strict, r.seconds / strict);
+  }
+  std::printf("      the sender's ticks came %.1f ms late in all\n", r.timerLate * 1000);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QCoreApplication app(argc, argv);
+  int runs = 3;
+  const QStringList args = app.arguments();
+  if (const auto at = args.indexOf("--runs"); at >= 0 && at + 1 < args.size())
+    runs = std::max(1, args[at + 1].toInt());
+
+  ResetApplicationState();
+  QTemporaryDir dir;
+  ChannRows rows{};
+  for (int r = 0; r < 256; ++r) {
+    for (int c = 0; c < 16; ++c)
+      rows[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)] =
+          static_cast<std::uint8_t>(r * 16 + c);
+  }
+  for (int c = 6; c < 12; ++c) rows[61][static_cast<std::size_t>(c)] = 0xFF;  // no password
+  std::string error;
+  const QString image = dir.filePath("radio.chann");
+  if (!WriteChannText(image.toStdString(), rows, error)) {
+    std::fprintf(stderr, "%s\n", error.c_str());
+    return 1;
+  }
+
+  QProcess sim;
+  sim.setProgram(QStringLiteral(RT410_RADIO_SIM));
+  sim.setArguments({"--quiet", "--baud", "9600", "--image", image});
+  sim.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+  sim.start();
+  if (!sim.waitForStarted(10'000) || !sim.waitForReadyRead(10'000)) {
+    std::fprintf(stderr, "rt410-radio-sim did not start\n");
+    return 1;
+  }
+  const QString device = QString::fromUtf8(sim.readLine()).trimmed();
+  LinkPort::SetDeviceOverride(device);
+  std::printf("rt410-radio-sim on %s, 9600 baud 8N1 (%.4f ms a byte), sender delay %d ms\n",
+              qPrintable(device), kByteSeconds * 1000, SerialLink::kSendDelayMs);
+
+  std::vector<double> readRatios, readStrict, writeRatios;
+  bool ok = true;
+  for (int run = 1; run <= runs && ok; ++run) {
+    Result read{};
+    ok = Run<ReadLink>([](ReadLink& l) { l.Command_read_Click(); }, read);
+    if (!ok) break;
+    Print("read", run, read);
+    readRatios.push_back(read.seconds / read.floor);
+    readStrict.push_back(read.seconds /
+                         (read.floor - static_cast<double>(read.overlapped) * kByteSeconds));
+
+    Result write{};
+    ok = Run<WriteLink>([](WriteLink& l) { l.Command_Write_Click(); }, write);
+    if (!ok) break;
+    Print("write", run, write);
+    writeRatios.push_back(write.seconds / write.floor);
+  }
+  sim.terminate();
+  sim.waitForFinished(5000);
+  if (!ok) return 1;
+  auto median = [](std::vector<double> v) {
+    std::sort(v.begin(), v.end());
+    return v[v.size() / 2];
+  };
+  std::printf("median ratio: read %.4f (%.4f without the overlapping acknowledges)  write %.4f\n",
+              median(readRatios), median(readStrict), median(writeRatios));
+  return 0;
+}

@@ -1,0 +1,141 @@
+#pragma once
+// A link window without the window: the link core wired to a simulated radio on a
+// virtual clock, with everything the window would show recorded.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <memory>
+#include <string>
+#include <type_traits>
+#include <vector>
+
+#include "link/adjust_txp.h"
+#include "link/comm_read.h"
+#include "link/comm_write.h"
+#include "link/radio_image.h"
+#include "radio_model.h"
+#include "shell/state.h"
+#include "virtual_link.h"
+
+using Bytes = std::vector<std::uint8_t>;
+
+inline const Bytes kWakeUpFrame = {0x50, 0x52, 0x4F, 0x47, 0x52, 0x41, 0x4D, 0x02};
+
+inline Bytes ReadRequest(int b) {
+  return {0x52, static_cast<std::uint8_t>(b / 16), static_cast<std::uint8_t>(16 * b % 256), 0x10};
+}
+
+// Image row, columns 0 to 15.
+inline Bytes Row(int row) {
+  Bytes bytes;
+  for (int c = 0; c < 16; ++c) bytes.push_back(Image(row, c));
+  return bytes;
+}
+
+inline Bytes Concat(Bytes a, const Bytes& b) {
+  a.insert(a.end(), b.begin(), b.end());
+  return a;
+}
+
+struct ShownMessage {
+  std::string text;
+  std::string title;
+  Nanos time;
+};
+
+template <class L>
+class LinkRig : public LinkView {
+ public:
+  LinkRig() : port(clock, radio), link(port, {timer1, timer2, timer3, timer4}, *this) {
+    port.onReceive = [this] {
+      if (!unloaded) link.MSC_OnComm();
+    };
+    port.onLost = [this] {
+      if (!unloaded) link.MSC_PortLost();
+    };
+    timer1.onTick = [this] { link.Timer1_Timer(); };
+    timer2.onTick = [this] { link.Timer2_Timer(); };
+    timer3.onTick = [this] { link.Timer3_Timer(); };
+    timer4.onTick = [this] { link.Timer4_Timer(); };
+  }
+
+  void SetProgress(int value) override {
+    progress = value;
+    progressShown = true;
+  }
+  void HideProgress() override { progressShown = false; }
+  void SetStatus(const std::string& text) override {
+    statuses.push_back(text);
+    progressAtStatus.push_back(progress);
+    if (onStatus) onStatus(text);
+  }
+  void Message(const std::string& text, const std::string& title) override {
+    messages.push_back({text, title, clock.Now()});
+  }
+  void UnloadForm() override {
+    if (unloaded) return;
+    unloaded = true;
+    unloadedAt = clock.Now();
+    link.Shutdown();
+  }
+  // The scroll bars of the power window: a position that moves runs the change handler.
+  void ShowLevel(PowerLevel level, int value) override {
+    const auto i = static_cast<std::size_t>(level == PowerLevel::Low ? 0 : 1);
+    if (scroll[i] != value) {
+      scroll[i] = value;
+      if constexpr (std::is_same_v<L, PowerAdjustLink>) link.HScroll_Change(level, value);
+    }
+    levelLabel[i] = std::to_string(value);
+  }
+  void MoveScroll(PowerLevel level, int value) {
+    const auto i = static_cast<std::size_t>(level == PowerLevel::Low ? 0 : 1);
+    scroll[i] = value;
+    levelLabel[i] = std::to_string(value);
+    link.HScroll_Change(level, value);
+  }
+
+  std::string Status() const { return statuses.empty() ? std::string() : statuses.back(); }
+  bool RunUntil(const std::function<bool()>& done, Nanos limit = Ms(120'000)) {
+    return clock.RunUntil(done, limit);
+  }
+  // The bursts the link handed to the port, bytes only.
+  std::vector<Bytes> Frames() const {
+    std::vector<Bytes> frames;
+    for (const auto& burst : port.Sent()) frames.push_back(burst.bytes);
+    return frames;
+  }
+
+  VirtualClock clock;
+  RadioModel radio;
+  SimulatedRadioPort port;
+  VirtualTimer timer1{clock}, timer2{clock}, timer3{clock}, timer4{clock};
+  L link;
+
+  int progress = -1;
+  bool progressShown = true;
+  std::vector<std::string> statuses;
+  std::vector<int> progressAtStatus;
+  std::function<void(const std::string&)> onStatus;
+  std::vector<ShownMessage> messages;
+  bool unloaded = false;
+  Nanos unloadedAt = -1;
+  std::array<int, 2> scroll{0, 0};
+  std::array<std::string, 2> levelLabel;
+};
+
+// Every test starts from the state after start-up, with English texts.
+class LinkTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ResetApplicationState();
+    LangChinese = false;
+  }
+};
+
+// A radio memory that differs in every byte from its neighbours and from 0xFF,
+// except the password cells, which stay erased: no password.
+inline void FillPattern(RadioModel::Memory& memory, int seed) {
+  for (std::size_t i = 0; i < memory.size(); ++i)
+    memory[i] = static_cast<std::uint8_t>((i * 7 + static_cast<std::size_t>(seed)) % 251);
+  std::fill(memory.begin() + 0x3D6, memory.begin() + 0x3DC, std::uint8_t{0xFF});
+}

@@ -1,0 +1,358 @@
+// The three link windows as the user meets them, and a read, a write and a power
+// adjustment through a real QSerialPort against rt410-radio-sim on a pseudo-terminal.
+#include <QDir>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMdiSubWindow>
+#include <QProcess>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "chann_text.h"
+#include "link/form_adjust_txp.h"
+#include "link/form_comm_read.h"
+#include "link/form_comm_write.h"
+#include "support/gui_test.h"
+
+namespace {
+
+QString U(const char* s) {
+  return QString::fromUtf8(s);
+}
+
+const QString kPortMessage = U("通讯端口打开错误，请正确设置通讯端口 ！");
+
+class LinkWindowTest : public GuiTest {
+ protected:
+  void SetUp() override {
+    GuiTest::SetUp();
+    LinkPort::SetDeviceOverride(dir.filePath("no-such-port"));
+  }
+  void TearDown() override {
+    LinkPort::SetDeviceOverride(QString());
+    GuiTest::TearDown();
+  }
+  QTemporaryDir dir;
+};
+
+TEST_F(LinkWindowTest, ShortcutsOpenTheWindowsWithTheStartButtonReady) {
+  main->show();
+  QTest::keyClick(main.get(), Qt::Key_R, Qt::ControlModifier);
+  ProcessEvents();
+  auto* read = qobject_cast<Form_Comm_Read*>(main->FindChildForm("Form_Comm_Read"));
+  ASSERT_NE(read, nullptr);
+  EXPECT_TRUE(FormOpenFlag("Form_Comm_Read"));
+  EXPECT_TRUE(read->Command_read->isDefault());
+  EXPECT_EQ(QApplication::focusWidget(), read->Command_read);
+
+  QTest::keyClick(main.get(), Qt::Key_W, Qt::ControlModifier);
+  ProcessEvents();
+  auto* write = qobject_cast<Form_Comm_Write*>(main->FindChildForm("Form_Comm_Write"));
+  ASSERT_NE(write, nullptr);
+  EXPECT_TRUE(write->Command_Write->isDefault());
+  EXPECT_EQ(QApplication::focusWidget(), write->Command_Write);
+
+  QTest::keyClick(main.get(), Qt::Key_T, Qt::ControlModifier);
+  ProcessEvents();
+  EXPECT_NE(main->FindChildForm("Form_Adjust_Txp"), nullptr);
+  EXPECT_EQ(MessageTexts(), std::vector<QString>{kPortMessage});
+}
+
+struct CaptionCase {
+  bool chinese;
+  const char* readTitle;
+  const char* read;
+  const char* writeTitle;
+  const char* write;
+  const char* cancel;
+  const char* help;
+};
+
+TEST_F(LinkWindowTest, CaptionsInBothLanguages) {
+  const CaptionCase cases[] = {
+      {true, "从对讲机读取数据", "读取", "写数据到对讲机", "写入", "取消", "帮助"},
+      {false, "Read Data From Radio", "Read", "Write Data to Radio", "Write", "Cancel", "Help"},
+  };
+  for (const CaptionCase& cc : cases) {
+    LangChinese = cc.chinese;
+    auto* read = Open<Form_Comm_Read>("Form_Comm_Read");
+    EXPECT_EQ(read->windowTitle(), U(cc.readTitle));
+    EXPECT_EQ(read->Command_read->text(), U(cc.read));
+    EXPECT_EQ(read->Command_Cancel->text(), U(cc.cancel));
+    EXPECT_EQ(read->Command_Help->text(), U(cc.help));
+    auto* write = Open<Form_Comm_Write>("Form_Comm_Write");
+    EXPECT_EQ(write->windowTitle(), U(cc.writeTitle));
+    EXPECT_EQ(write->Command_Write->text(), U(cc.write));
+    EXPECT_EQ(write->Command_Cancel->text(), U(cc.cancel));
+  }
+  LangChinese = true;
+  auto* power = Open<Form_Adjust_Txp>("Form_Adjust_Txp");
+  EXPECT_EQ(power->windowTitle(), U("发射功率调整"));
+  EXPECT_EQ(power->Label_Low->text(), U("低功率"));
+  EXPECT_EQ(power->Label_High->text(), U("高功率"));
+  EXPECT_EQ(power->Command_Close->text(), U("关闭"));
+  LangChinese = false;
+  power = Open<Form_Adjust_Txp>("Form_Adjust_Txp");
+  EXPECT_EQ(power->windowTitle(), "Power Adjust");
+  EXPECT_EQ(power->Label_Low->text(), "Low Power");
+  EXPECT_EQ(power->Label_High->text(), "High Power");
+  EXPECT_EQ(power->Command_Close->text(), "Close");
+  EXPECT_EQ(power->Command_Help->text(), "Help");
+}
+
+TEST_F(LinkWindowTest, WindowsArePlacedFromTheMainWindowSize) {
+  const QSize frame = main->frameGeometry().size();
+  auto* read = Open<Form_Comm_Read>("Form_Comm_Read");
+  EXPECT_EQ(read->SubWindow()->width(), static_cast<int>(frame.width() / 1.6));
+  EXPECT_EQ(read->SubWindow()->height(), frame.height() / 3);
+  EXPECT_EQ(read->SubWindow()->x(), (frame.width() - read->SubWindow()->width()) / 2);
+  auto* power = Open<Form_Adjust_Txp>("Form_Adjust_Txp");
+  EXPECT_EQ(power->SubWindow()->width(), static_cast<int>(frame.width() / 1.8));
+  EXPECT_EQ(power->SubWindow()->height(), frame.height() / 2);
+  EXPECT_EQ(power->SubWindow()->y(), (frame.height() - frame.height() / 2) / 3);
+}
+
+TEST_F(LinkWindowTest, EnterStartsAndAMissingPortIsReported) {
+  main->show();
+  auto* read = Open<Form_Comm_Read>("Form_Comm_Read");
+  QTest::keyClick(read->Command_read, Qt::Key_Return);
+  EXPECT_EQ(MessageTexts(), std::vector<QString>{kPortMessage});
+  EXPECT_EQ(messages[0].title, U("操作提示"));
+  EXPECT_TRUE(PortError);
+  EXPECT_FALSE(read->Link().Busy());
+  EXPECT_TRUE(read->Label_tr_count->text().isEmpty());
+  QTest::mouseClick(read->Command_Cancel, Qt::LeftButton);
+  ProcessEvents();
+  EXPECT_EQ(main->FindChildForm("Form_Comm_Read"), nullptr);
+  EXPECT_FALSE(FormOpenFlag("Form_Comm_Read"));
+}
+
+#ifdef RT410_RADIO_SIM
+// rt410-radio-sim on a pseudo-terminal, for as long as the test runs.
+class RadioSimulator {
+ public:
+  RadioSimulator(const QStringList& arguments) {
+    process_.setProgram(QStringLiteral(RT410_RADIO_SIM));
+    process_.setArguments(QStringList{"--quiet"} + arguments);
+    process_.setProcessChannelMode(QProcess::SeparateChannels);
+    process_.start();
+    if (process_.waitForStarted(10'000) && process_.waitForReadyRead(10'000))
+      device_ = QString::fromUtf8(process_.readLine()).trimmed();
+  }
+  ~RadioSimulator() {
+    process_.terminate();
+    if (!process_.waitForFinished(5000)) process_.kill();
+  }
+  QString Device() const { return device_; }
+  // The radio and its cable gone at once.
+  void Kill() {
+    process_.kill();
+    process_.waitForFinished(5000);
+  }
+
+ private:
+  QProcess process_;
+  QString device_;
+};
+
+ChannRows PatternRows(int seed) {
+  ChannRows rows{};
+  for (int r = 0; r < 256; ++r) {
+    for (int c = 0; c < 16; ++c)
+      rows[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)] =
+          static_cast<std::uint8_t>((r * 16 + c) * 13 + seed);
+  }
+  // No password in the radio.
+  for (int c = 6; c < 12; ++c) rows[61][static_cast<std::size_t>(c)] = 0xFF;
+  return rows;
+}
+
+TEST_F(LinkWindowTest, ReadFromTheSimulatorThroughARealPort) {
+  const ChannRows radio = PatternRows(5);
+  const QString image = dir.filePath("radio.chann");
+  std::string error;
+  ASSERT_TRUE(WriteChannText(image.toStdString(), radio, error)) << error;
+  RadioSimulator sim({"--image", image});
+  ASSERT_FALSE(sim.Device().isEmpty());
+  LinkPort::SetDeviceOverride(sim.Device());
+
+  main->show();
+  QTest::keyClick(main.get(), Qt::Key_R, Qt::ControlModifier);
+  auto* read = qobject_cast<Form_Comm_Read*>(main->FindChildForm("Form_Comm_Read"));
+  ASSERT_NE(read, nullptr);
+  QTest::mouseClick(read->Command_read, Qt::LeftButton);
+  EXPECT_EQ(read->Label_tr_count->text(), "正在与对讲机联络 ！");
+  QPointer<Form_Comm_Read> window(read);
+  QTRY_VERIFY_WITH_TIMEOUT(window->Label_tr_count->text() == "正在读取 10 数据块", 30'000);
+
+  // Read again: the busy message stays up while the read completes and the close
+  // timer ticks; the window waits for the box before it goes.
+  QSignalSpy closeTicks(read->Timer4, &QTimer::timeout);
+  bool stayedWhileShown = false;
+  onMessage = [&](const RecordedMessage&) {
+    if (!QTest::qWaitFor([&] { return window && window->Link().State().Done; }, 30'000)) return;
+    EXPECT_EQ(window->Label_tr_count->text(), "数据读出正常 ！");
+    EXPECT_EQ(window->ProgressBar1->value(), 100);
+    EXPECT_FALSE(window->MSC->isOpen());
+    const qsizetype ticks = closeTicks.count();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return closeTicks.count() >= ticks + 2; }, 5000));
+    stayedWhileShown = window && !window->Unloaded();
+  };
+  QTest::mouseClick(read->Command_read, Qt::LeftButton);
+  EXPECT_TRUE(stayedWhileShown);
+  EXPECT_EQ(MessageTexts(), std::vector<QString>{U("正在与对讲机进行读写操作 ！")});
+  ProcessEvents();
+  EXPECT_EQ(main->FindChildForm("Form_Comm_Read"), nullptr);
+  EXPECT_TRUE(window.isNull());
+  for (int r = 0; r <= 253; ++r) {
+    for (int c = 0; c < 16; ++c) {
+      const std::uint8_t expected =
+          r < 64 ? radio[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)] : 0;
+      ASSERT_EQ(Image(r, c), expected) << r << "," << c;
+    }
+  }
+}
+
+TEST_F(LinkWindowTest, ARadioThatGoesAwayMidReadEndsInAMessage) {
+  RadioSimulator sim({});
+  ASSERT_FALSE(sim.Device().isEmpty());
+  LinkPort::SetDeviceOverride(sim.Device());
+  LangChinese = false;
+  const RadioImage before = TheImage();
+  auto* read = Open<Form_Comm_Read>("Form_Comm_Read");
+  QSignalSpy lost(read->MSC, &LinkPort::PortLost);
+  QTest::mouseClick(read->Command_read, Qt::LeftButton);
+  QTRY_VERIFY_WITH_TIMEOUT(read->Label_tr_count->text() == "Reading 10 Data Block", 30'000);
+  sim.Kill();
+  QTRY_VERIFY_WITH_TIMEOUT(!read->MSC->isOpen(), 10'000);
+  EXPECT_GE(lost.count(), 1) << "the port reports the loss; the watchdog did not have to";
+  EXPECT_FALSE(read->Link().Busy());
+  QTRY_VERIFY_WITH_TIMEOUT(!messages.empty(), 15'000);
+  EXPECT_EQ(MessageTexts(), std::vector<QString>{U("Communication port is error, please setting "
+                                                   "right communication port . ！")});
+  EXPECT_EQ(read->Label_tr_count->text(), "Communication fault.");
+  EXPECT_TRUE(TheImage() == before);
+  EXPECT_NE(main->FindChildForm("Form_Comm_Read"), nullptr);
+}
+
+TEST_F(LinkWindowTest, WriteToTheSimulatorThroughARealPort) {
+  const QString saved = dir.filePath("written.chann");
+  RadioSimulator sim({"--save", saved});
+  ASSERT_FALSE(sim.Device().isEmpty());
+  LinkPort::SetDeviceOverride(sim.Device());
+  const ChannRows rows = PatternRows(9);
+  for (int r = 0; r < 64; ++r) {
+    for (int c = 0; c < 16; ++c)
+      Image(r, c) = rows[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)];
+  }
+  LangChinese = false;
+
+  main->show();
+  QTest::keyClick(main.get(), Qt::Key_W, Qt::ControlModifier);
+  auto* write = qobject_cast<Form_Comm_Write*>(main->FindChildForm("Form_Comm_Write"));
+  ASSERT_NE(write, nullptr);
+  QTest::keyClick(write->Command_Write, Qt::Key_Return);
+  QPointer<Form_Comm_Write> window(write);
+  QTRY_VERIFY_WITH_TIMEOUT(window && window->Link().State().Done, 60'000);
+  EXPECT_EQ(window->Label_tr_count->text(), "Complete writing Data ");
+  EXPECT_EQ(window->ProgressBar1->value(), 98);
+  QTRY_VERIFY_WITH_TIMEOUT(main->FindChildForm("Form_Comm_Write") == nullptr, 5000);
+  EXPECT_TRUE(messages.empty());
+
+  QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(saved), 10'000);
+  ChannRows radio{};
+  std::string error;
+  ASSERT_TRUE(ReadChannText(saved.toStdString(), radio, error)) << error;
+  for (int r = 0; r < 64; ++r) {
+    for (int c = 0; c < 16; ++c) {
+      const std::uint8_t expected = r < 63 ? Image(r, c) : 0xFF;
+      ASSERT_EQ(radio[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)], expected)
+          << r << "," << c;
+    }
+  }
+  EXPECT_EQ(radio[61][0], 'R');
+  EXPECT_EQ(radio[61][5], BandIndex);
+}
+
+TEST_F(LinkWindowTest, AdjustPowerOnTheSimulatorThroughARealPort) {
+  ChannRows rows{};
+  for (auto& row : rows) row.fill(0xFF);
+  rows[63][0] = 80;
+  rows[63][1] = 200;
+  const QString image = dir.filePath("radio.chann");
+  const QString saved = dir.filePath("adjusted.chann");
+  std::string error;
+  ASSERT_TRUE(WriteChannText(image.toStdString(), rows, error)) << error;
+  RadioSimulator sim({"--image", image, "--save", saved});
+  ASSERT_FALSE(sim.Device().isEmpty());
+  LinkPort::SetDeviceOverride(sim.Device());
+
+  main->show();
+  QTest::keyClick(main.get(), Qt::Key_T, Qt::ControlModifier);
+  QPointer<Form_Adjust_Txp> power(
+      qobject_cast<Form_Adjust_Txp*>(main->FindChildForm("Form_Adjust_Txp")));
+  ASSERT_TRUE(power);
+  QTRY_VERIFY_WITH_TIMEOUT(power && power->Link().State().DataPhase && !power->Link().Busy(),
+                           10'000);
+  EXPECT_EQ(power->Label_L->text(), "80");
+  EXPECT_EQ(power->Label_H->text(), "200");
+  EXPECT_EQ(power->HScroll_H->value(), 200);
+
+  power->HScroll_H->setFocus();
+  QTest::keyClick(power->HScroll_H, Qt::Key_Right);
+  EXPECT_EQ(power->Label_H->text(), "201");
+  EXPECT_EQ(Image(63, 1), 201);
+  EXPECT_EQ(Image(63, 2), 1);
+  QTRY_VERIFY_WITH_TIMEOUT(power && power->Link().State().FrameSent && !power->Link().Busy(),
+                           10'000);
+  QTest::mouseClick(power->Command_Close, Qt::LeftButton);
+  ProcessEvents();
+  EXPECT_EQ(main->FindChildForm("Form_Adjust_Txp"), nullptr);
+
+  QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(saved), 10'000);
+  ChannRows radio{};
+  ASSERT_TRUE(ReadChannText(saved.toStdString(), radio, error)) << error;
+  EXPECT_EQ(radio[63][0], 80);
+  EXPECT_EQ(radio[63][1], 201);
+  EXPECT_EQ(radio[63][2], 1);
+  EXPECT_TRUE(messages.empty());
+}
+
+#endif  // RT410_RADIO_SIM
+
+TEST_F(LinkWindowTest, Screenshots) {
+  const QString out = qEnvironmentVariable("RT410_SCREENSHOT_DIR");
+  if (out.isEmpty()) GTEST_SKIP() << "RT410_SCREENSHOT_DIR not set";
+  main->show();
+  for (bool chinese : {true, false}) {
+    LangChinese = chinese;
+    const QString lang = chinese ? "zh" : "en";
+    auto* read = Open<Form_Comm_Read>("Form_Comm_Read");
+    read->SetProgress(18);
+    read->SetStatus(chinese ? "正在读取 12 数据块" : "Reading 12 Data Block");
+    ProcessEvents();
+    read->SubWindow()->grab().save(QDir(out).filePath("Form_Comm_Read-" + lang + ".png"));
+    read->Unload();
+
+    auto* write = Open<Form_Comm_Write>("Form_Comm_Write");
+    write->SetProgress(49);
+    write->SetStatus(chinese ? "正在写入  30  数据块" : "Writing  30  Data Block");
+    ProcessEvents();
+    write->SubWindow()->grab().save(QDir(out).filePath("Form_Comm_Write-" + lang + ".png"));
+    write->Unload();
+
+    auto* power = Open<Form_Adjust_Txp>("Form_Adjust_Txp");
+    power->ShowLevel(PowerLevel::Low, 80);
+    power->ShowLevel(PowerLevel::High, 200);
+    ProcessEvents();
+    power->SubWindow()->grab().save(QDir(out).filePath("Form_Adjust_Txp-" + lang + ".png"));
+    power->Unload();
+    ProcessEvents();
+  }
+}
+
+}  // namespace

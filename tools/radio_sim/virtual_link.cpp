@@ -1,0 +1,156 @@
+#include "virtual_link.h"
+
+#include <algorithm>
+
+void VirtualClock::At(Nanos when, std::function<void()> action) {
+  events_.emplace(std::make_pair(std::max(when, now_), seq_++), std::move(action));
+}
+
+bool VirtualClock::Step() {
+  if (events_.empty()) return false;
+  auto it = events_.begin();
+  now_ = it->first.first;
+  std::function<void()> action = std::move(it->second);
+  events_.erase(it);
+  action();
+  return true;
+}
+
+void VirtualClock::RunFor(Nanos duration) {
+  const Nanos end = now_ + duration;
+  while (!events_.empty() && events_.begin()->first.first <= end) Step();
+  now_ = end;
+}
+
+bool VirtualClock::RunUntil(const std::function<bool()>& done, Nanos limit) {
+  const Nanos end = now_ + limit;
+  while (!done()) {
+    if (events_.empty() || events_.begin()->first.first > end) return false;
+    Step();
+  }
+  return true;
+}
+
+void VirtualTimer::Start(int milliseconds) {
+  active_ = true;
+  interval_ = milliseconds;
+  ++generation_;
+  Schedule(clock_.Now() + Ms(milliseconds));
+}
+
+void VirtualTimer::Stop() {
+  active_ = false;
+  ++generation_;
+}
+
+void VirtualTimer::Schedule(Nanos when) {
+  const std::uint64_t generation = generation_;
+  clock_.At(when, [this, generation, when] {
+    if (!active_ || generation != generation_) return;
+    Schedule(when + Ms(interval_));
+    if (onTick) onTick();
+  });
+}
+
+SimulatedRadioPort::SimulatedRadioPort(VirtualClock& clock, RadioModel& radio, int baud)
+    : clock_(clock), radio_(radio), byteTime_(10'000'000'000LL / baud) {}
+
+SimulatedRadioPort::~SimulatedRadioPort() {
+  *alive_ = false;
+}
+
+bool SimulatedRadioPort::Open(int portNumber, const LineSettings& settings) {
+  lastPortNumber_ = portNumber;
+  lastSettings_ = settings;
+  if (open_ || unplugged_ || failOpen) return false;
+  open_ = true;
+  ++opens_;
+  burstOpen_ = false;
+  return true;
+}
+
+void SimulatedRadioPort::Close() {
+  const Nanos now = clock_.Now();
+  for (auto& out : inFlight_) {
+    if (out->done > now && !out->drained && !out->lost) {
+      out->lost = true;
+      lostOnClose_.push_back(out->byte);
+    }
+  }
+  open_ = false;
+  input_.clear();
+  burstOpen_ = false;
+}
+
+std::uint8_t SimulatedRadioPort::ReadByte() {
+  if (input_.empty()) return 0;
+  const std::uint8_t b = input_.front();
+  input_.erase(input_.begin());
+  return b;
+}
+
+void SimulatedRadioPort::WriteByte(std::uint8_t byte) {
+  const Nanos now = clock_.Now();
+  if (burstOpen_ && !sent_.empty() && sent_.back().time == now) {
+    sent_.back().bytes.push_back(byte);
+  } else {
+    sent_.push_back({now, {byte}});
+    burstOpen_ = true;
+  }
+  if (!open_ || unplugged_) return;
+  txFree_ = std::max(txFree_, now) + byteTime_;
+  auto out = std::make_shared<Outgoing>(Outgoing{txFree_, byte});
+  inFlight_.push_back(out);
+  std::weak_ptr<bool> alive = alive_;
+  clock_.At(txFree_, [this, alive, out] {
+    if (alive.expired() || !*alive.lock()) return;
+    inFlight_.erase(std::remove(inFlight_.begin(), inFlight_.end(), out), inFlight_.end());
+    if (out->lost || unplugged_) return;
+    Deliver(radio_.Receive(out->byte, clock_.Now()), clock_.Now());
+  });
+}
+
+void SimulatedRadioPort::ClearOutput() {
+  const Nanos now = clock_.Now();
+  for (auto& out : inFlight_) {
+    if (out->done - byteTime_ > now) out->lost = true;
+  }
+}
+
+void SimulatedRadioPort::DrainOutput() {
+  for (auto& out : inFlight_) out->drained = true;
+}
+
+std::vector<std::uint8_t> SimulatedRadioPort::SentBytes() const {
+  std::vector<std::uint8_t> all;
+  for (const Burst& b : sent_) all.insert(all.end(), b.bytes.begin(), b.bytes.end());
+  return all;
+}
+
+void SimulatedRadioPort::Deliver(const std::vector<std::uint8_t>& reply, Nanos from) {
+  std::weak_ptr<bool> alive = alive_;
+  for (std::size_t i = 0; i < reply.size(); ++i) {
+    rxFree_ = std::max(rxFree_, from) + byteTime_;
+    const bool last = i + 1 == reply.size();
+    const std::uint8_t byte = reply[i];
+    clock_.At(rxFree_, [this, alive, byte, last] {
+      if (alive.expired() || !*alive.lock()) return;
+      if (!open_ || unplugged_) {
+        ++dropped_;
+        return;
+      }
+      input_.push_back(byte);
+      if ((notifyEachByte || last) && onReceive) onReceive();
+    });
+  }
+}
+
+void SimulatedRadioPort::Unplug() {
+  unplugged_ = true;
+  input_.clear();
+  std::weak_ptr<bool> alive = alive_;
+  clock_.At(clock_.Now(), [this, alive] {
+    if (alive.expired() || !*alive.lock()) return;
+    if (onLost) onLost();
+  });
+}
