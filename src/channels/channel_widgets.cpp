@@ -17,6 +17,8 @@ int KeyAscii(const QKeyEvent* event) {
     default:
       break;
   }
+  // Ctrl and Alt combinations are commands (copy, paste, select all), not characters.
+  if (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) return 0;
   const QString text = event->text();
   if (text.isEmpty()) return 0;
   const char16_t ch = text.at(0).unicode();

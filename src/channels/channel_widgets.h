@@ -9,7 +9,7 @@ inline constexpr int kKeyBackspace = 8;
 inline constexpr int kKeyEnter = 13;
 
 // The character code a key press types (13 Enter, 8 Backspace), or 0 for a key
-// that types nothing (arrows, Delete, Home, function keys).
+// that types nothing (arrows, Delete, Home, function keys, Ctrl combinations).
 int KeyAscii(const QKeyEvent* event);
 
 // A tone drop-down: offWord, then ToneTable positions 1..260 without their blanks.
