@@ -623,11 +623,9 @@ void frm_chann::Combo_edit_GotFocus() {
 
 void frm_chann::Combo_edit_Change() {
   // Typing has no effect: a value is only ever chosen from the list.
-  if (!Combo_edit->isVisible() || restoringCombo_) return;
-  restoringCombo_ = true;
+  if (!Combo_edit->isVisible()) return;
   Combo_edit->setFocus();
   Combo_edit->setEditText(savedText_);
-  restoringCombo_ = false;
 }
 
 void frm_chann::Combo_edit_Click() {

@@ -109,6 +109,5 @@ class frm_chann : public ChildForm {
   std::optional<Cell> editCell_;
   // The cell text when the editor was placed, or the last entry chosen.
   QString savedText_;
-  bool restoringCombo_ = false;
   int rowHeight_ = 0;
 };
