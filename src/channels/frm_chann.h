@@ -94,7 +94,7 @@ class frm_chann : public ChildForm {
   void FillComboList(int c);
   void OtherWindowActivated(QMdiSubWindow* window);
 
-  // Frequency commits: by Enter (group B) and by leaving the cell (group C).
+  // Frequency commits, by Enter and by leaving the cell.
   enum class RxResult { Stored, LowerLimit, Deleted };
   RxResult CommitRx(int r);
   void CommitTx(int r);
