@@ -1,9 +1,10 @@
+#include "channels/form_chann_edit.h"
+#include "channels/frm_chann.h"
 #include "shell/forms.h"
 
-// Windows of this module not built yet open nothing.
-ChildForm* Create_frm_chann(MDImain*) {
-  return nullptr;
+ChildForm* Create_frm_chann(MDImain* main) {
+  return new frm_chann(main);
 }
-ChildForm* Create_Form_Chann_Edit(MDImain*) {
-  return nullptr;
+ChildForm* Create_Form_Chann_Edit(MDImain* main) {
+  return new Form_Chann_Edit(main);
 }

@@ -143,11 +143,22 @@ void ClearChannel(int n, RadioImage& image) {
   for (int c = 0; c < RadioImage::kBlockBytes; ++c) image.at(n, c) = RadioImage::kErased;
 }
 
-void ClearChannelTx(int n, RadioImage& image) {
+void ClearChannelTx(int n, StoredTone encodeOff, RadioImage& image) {
   CheckChannel(n);
   for (int c = kTxFreqCol; c < kTxFreqCol + 4; ++c) image.at(n, c) = RadioImage::kErased;
-  image.at(n, kEncodeToneCol) = RadioImage::kErased;
-  image.at(n, kEncodeToneCol + 1) = RadioImage::kErased;
+  image.at(n, kEncodeToneCol) = encodeOff.polarity;
+  image.at(n, kEncodeToneCol + 1) = encodeOff.code;
+}
+
+void NewDialogChannel(int n, RadioImage& image) {
+  CheckChannel(n);
+  for (int c = kDecodeToneCol; c <= kEncodeToneCol + 1; ++c) image.at(n, c) = RadioImage::kErased;
+  image.at(n, kOptionCol) = 0;
+  image.at(n, 13) = 0xBF;
+  image.at(n, 14) = 0xB0;
+  image.at(n, 15) = 0xF8;
+  const int bit = (n - 1) % 8;
+  image.at(23, n <= 8 ? 14 : 15) |= static_cast<std::uint8_t>(1 << bit);
 }
 
 bool InSpotWindow(Freq10Hz f) {

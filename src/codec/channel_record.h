@@ -53,8 +53,18 @@ void SetChannelBusyLock(int n, BusyLock lock, RadioImage& image = TheImage());
 void New_Chann(int n, RadioImage& image = TheImage());
 // All 16 columns 0xFF.
 void ClearChannel(int n, RadioImage& image = TheImage());
-// Removes the transmit frequency and the encode tone (columns 4..7, 10, 11 = 0xFF).
-void ClearChannelTx(int n, RadioImage& image = TheImage());
+// Removes the transmit frequency (columns 4..7 = 0xFF) and switches the encode tone
+// off. The grid writes "off" as (0, 0), the edit dialog as (0xFF, 0xFF); both read
+// as no tone.
+inline constexpr StoredTone kGridToneOff{0, 0};
+inline constexpr StoredTone kErasedTone{0xFF, 0xFF};
+void ClearChannelTx(int n, StoredTone encodeOff = kGridToneOff, RadioImage& image = TheImage());
+
+// The values the channel edit dialog gives a channel it creates (the receive
+// frequency is written apart): tones (0xFF, 0xFF), options 0 (high power, narrow,
+// no scan add, busy lock off), columns 13..15 = 0xBF, 0xB0, 0xF8, and the channel's
+// bit in (23, 14) for channels 1..8 or (23, 15) for channels 9..16.
+void NewDialogChannel(int n, RadioImage& image = TheImage());
 
 // Recomputes column 13 of every channel from the spot-frequency windows.
 void MarkSpotFrequencies(RadioImage& image = TheImage());

@@ -65,9 +65,50 @@ TEST_F(ChannelRecordTest, TonesUseTheirTwoColumns) {
   EXPECT_EQ(ToneText(ChannelDecodeTone(2, image), "OFF"), "D023I");
   EXPECT_EQ(ToneText(ChannelEncodeTone(2, image), "OFF"), "   88.5    ");
   Freq(2, 4, "440");
-  ClearChannelTx(2, image);
+  ClearChannelTx(2, kErasedTone, image);
   for (int c : {4, 5, 6, 7, 10, 11}) EXPECT_EQ(image.at(2, c), 0xFF) << c;
   EXPECT_EQ(image.at(2, 8), 1);
+  EXPECT_EQ(image.at(2, 9), 51);
+}
+
+TEST_F(ChannelRecordTest, RemovingTheTransmitFrequencyTheGridWay) {
+  Freq(5, 0, "435");
+  New_Chann(5, image);
+  Freq(5, 4, "440");
+  SetChannelEncodeTone(5, 200, image);
+  image.at(5, kOptionCol) = 0x98;
+  ClearChannelTx(5, kGridToneOff, image);
+  for (int c : {4, 5, 6, 7}) EXPECT_EQ(image.at(5, c), 0xFF) << c;
+  EXPECT_EQ(image.at(5, 10), 0);
+  EXPECT_EQ(image.at(5, 11), 0);
+  EXPECT_FALSE(ChannelHasTx(5, image));
+  EXPECT_EQ(ChannelRxText(5, image), "435.00000");
+  EXPECT_EQ(image.at(5, kOptionCol), 0x98);
+}
+
+TEST_F(ChannelRecordTest, DialogNewChannelValuesAndItsBitInRow23) {
+  image.at(23, 14) = 0;
+  image.at(23, 15) = 0;
+  image.at(23, 13) = 0x5A;
+  struct Case {
+    int n;
+    int col;
+    std::uint8_t bit;
+  };
+  const Case cases[] = {{1, 14, 0x01}, {8, 14, 0x80}, {9, 15, 0x01}, {16, 15, 0x80}, {3, 14, 0x04}};
+  std::uint8_t expected14 = 0, expected15 = 0;
+  for (const Case& c : cases) {
+    Freq(c.n, 0, "145");
+    NewDialogChannel(c.n, image);
+    (c.col == 14 ? expected14 : expected15) |= c.bit;
+    EXPECT_EQ(image.at(23, 14), expected14) << c.n;
+    EXPECT_EQ(image.at(23, 15), expected15) << c.n;
+    const std::uint8_t record[16] = {0x00, 0x00, 0x50, 0x14, 0xFF, 0xFF, 0xFF, 0xFF,
+                                     0xFF, 0xFF, 0xFF, 0xFF, 0x00, 0xBF, 0xB0, 0xF8};
+    for (int col = 0; col < 16; ++col) EXPECT_EQ(image.at(c.n, col), record[col]) << c.n;
+  }
+  EXPECT_EQ(image.at(23, 13), 0x5A);
+  EXPECT_THROW(NewDialogChannel(17, image), std::out_of_range);
 }
 
 TEST_F(ChannelRecordTest, ChannelNumbersOutsideOneToSixteenAreErrors) {
