@@ -1,0 +1,123 @@
+#include "files/file_lists.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QHeaderView>
+#include <QStyle>
+
+namespace {
+constexpr int kPathRole = Qt::UserRole;
+
+QString FolderName(const QDir& dir) {
+  return dir.isRoot() ? QDir::toNativeSeparators(dir.absolutePath()) : dir.dirName();
+}
+}  // namespace
+
+QString ExistingFolder(const QString& path) {
+  if (path.isEmpty()) return {};
+  QDir dir(QDir::cleanPath(QDir(path).absolutePath()));
+  while (!dir.exists()) {
+    if (dir.isRoot() || !dir.cdUp()) return {};
+  }
+  return dir.absolutePath();
+}
+
+DirListBox::DirListBox(QWidget* parent) : QTreeWidget(parent) {
+  setHeaderHidden(true);
+  setColumnCount(1);
+  setRootIsDecorated(false);
+  setItemsExpandable(false);
+  setIndentation(12);
+  setExpandsOnDoubleClick(false);
+  header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+  header()->setStretchLastSection(false);
+  connect(this, &QTreeWidget::itemActivated, this, [this](QTreeWidgetItem* item) {
+    if (item) SetPath(item->data(0, kPathRole).toString());
+  });
+}
+
+void DirListBox::SetPath(const QString& path) {
+  QString folder = ExistingFolder(path);
+  if (folder.isEmpty()) folder = QDir::rootPath();
+  const bool changed = folder != path_;
+  path_ = folder;
+  Populate();
+  if (changed) emit Change();
+}
+
+void DirListBox::Refresh() {
+  SetPath(path_);
+}
+
+void DirListBox::Populate() {
+  clear();
+  QList<QDir> chain;
+  for (QDir dir(path_);;) {
+    chain.prepend(dir);
+    if (dir.isRoot() || !dir.cdUp()) break;
+  }
+  const QIcon open = style()->standardIcon(QStyle::SP_DirOpenIcon);
+  const QIcon closed = style()->standardIcon(QStyle::SP_DirClosedIcon);
+  QTreeWidgetItem* parent = nullptr;
+  for (const QDir& dir : chain) {
+    auto* item = parent ? new QTreeWidgetItem(parent) : new QTreeWidgetItem(this);
+    item->setText(0, FolderName(dir));
+    item->setIcon(0, open);
+    item->setData(0, kPathRole, dir.absolutePath());
+    parent = item;
+  }
+  const QDir current(path_);
+  const QStringList subfolders =
+      current.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
+  for (const QString& name : subfolders) {
+    auto* item = new QTreeWidgetItem(parent);
+    item->setText(0, name);
+    item->setIcon(0, closed);
+    item->setData(0, kPathRole, current.absoluteFilePath(name));
+  }
+  expandAll();
+  setCurrentItem(parent);
+}
+
+QTreeWidgetItem* DirListBox::ItemFor(const QString& path) const {
+  for (QTreeWidgetItemIterator it(const_cast<DirListBox*>(this)); *it; ++it) {
+    if ((*it)->data(0, kPathRole).toString() == path) return *it;
+  }
+  return nullptr;
+}
+
+FileListBox::FileListBox(QWidget* parent) : QListWidget(parent) {
+  setSelectionMode(QAbstractItemView::SingleSelection);
+  connect(this, &QListWidget::itemClicked, this, [this] { emit Click(); });
+  connect(this, &QListWidget::currentItemChanged, this, [this](QListWidgetItem* item) {
+    if (item && !filling_) emit Click();
+  });
+}
+
+void FileListBox::SetPath(const QString& path) {
+  path_ = path;
+  Refresh();
+}
+
+void FileListBox::SetPatterns(const QStringList& patterns) {
+  patterns_ = patterns;
+  Refresh();
+}
+
+void FileListBox::Refresh() {
+  filling_ = true;
+  clear();
+  if (!path_.isEmpty()) {
+    const QDir dir(path_);
+    addItems(
+        dir.entryList(patterns_, QDir::Files | QDir::CaseSensitive, QDir::Name | QDir::IgnoreCase));
+  }
+  setCurrentRow(-1);
+  filling_ = false;
+}
+
+QString FileListBox::FileName() const {
+  const QListWidgetItem* item = currentItem();
+  return item ? item->text() : QString();
+}

@@ -1,0 +1,1 @@
+#include "support/gui_test.h"
