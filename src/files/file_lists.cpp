@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QStyle>
 
 namespace {
@@ -16,11 +17,13 @@ QString FolderName(const QDir& dir) {
 
 QString ExistingFolder(const QString& path) {
   if (path.isEmpty()) return {};
-  QDir dir(QDir::cleanPath(QDir(path).absolutePath()));
-  while (!dir.exists()) {
-    if (dir.isRoot() || !dir.cdUp()) return {};
+  QString folder = QDir::cleanPath(QDir(path).absolutePath());
+  while (!QFileInfo(folder).isDir()) {
+    const QString parent = QFileInfo(folder).absolutePath();
+    if (parent == folder) return {};
+    folder = parent;
   }
-  return dir.absolutePath();
+  return folder;
 }
 
 DirListBox::DirListBox(QWidget* parent) : QTreeWidget(parent) {
@@ -80,6 +83,10 @@ void DirListBox::Populate() {
   setCurrentItem(parent);
 }
 
+void DirListBox::drawBranches(QPainter*, const QRect&, const QModelIndex&) const {
+  // Every level is always open: no expand arrows that would suggest otherwise.
+}
+
 QTreeWidgetItem* DirListBox::ItemFor(const QString& path) const {
   for (QTreeWidgetItemIterator it(const_cast<DirListBox*>(this)); *it; ++it) {
     if ((*it)->data(0, kPathRole).toString() == path) return *it;
@@ -90,9 +97,19 @@ QTreeWidgetItem* DirListBox::ItemFor(const QString& path) const {
 FileListBox::FileListBox(QWidget* parent) : QListWidget(parent) {
   setSelectionMode(QAbstractItemView::SingleSelection);
   connect(this, &QListWidget::itemClicked, this, [this] { emit Click(); });
-  connect(this, &QListWidget::currentItemChanged, this, [this](QListWidgetItem* item) {
-    if (item && !filling_) emit Click();
-  });
+}
+
+void FileListBox::keyPressEvent(QKeyEvent* event) {
+  QListWidgetItem* before = currentItem();
+  // The first arrow key picks the entry the focus frame is on instead of passing it.
+  if (before && !before->isSelected() &&
+      (event->key() == Qt::Key_Up || event->key() == Qt::Key_Down)) {
+    before->setSelected(true);
+    emit Click();
+    return;
+  }
+  QListWidget::keyPressEvent(event);
+  if (currentItem() && currentItem() != before) emit Click();
 }
 
 void FileListBox::SetPath(const QString& path) {
@@ -106,7 +123,6 @@ void FileListBox::SetPatterns(const QStringList& patterns) {
 }
 
 void FileListBox::Refresh() {
-  filling_ = true;
   clear();
   if (!path_.isEmpty()) {
     const QDir dir(path_);
@@ -114,7 +130,6 @@ void FileListBox::Refresh() {
         dir.entryList(patterns_, QDir::Files | QDir::CaseSensitive, QDir::Name | QDir::IgnoreCase));
   }
   setCurrentRow(-1);
-  filling_ = false;
 }
 
 QString FileListBox::FileName() const {

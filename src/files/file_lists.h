@@ -27,6 +27,9 @@ class DirListBox : public QTreeWidget {
  signals:
   void Change();
 
+ protected:
+  void drawBranches(QPainter* painter, const QRect& rect, const QModelIndex& index) const override;
+
  private:
   void Populate();
 
@@ -48,10 +51,12 @@ class FileListBox : public QListWidget {
  signals:
   void Click();
 
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
+
  private:
   QString path_;
   QStringList patterns_;
-  bool filling_ = false;
 };
 
 // The nearest folder at or above path that exists; empty when there is none.
