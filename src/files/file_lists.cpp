@@ -1,6 +1,5 @@
 #include "files/file_lists.h"
 
-#include <QApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QHeaderView>
@@ -47,10 +46,6 @@ void DirListBox::SetPath(const QString& path) {
   path_ = folder;
   Populate();
   if (changed) emit Change();
-}
-
-void DirListBox::Refresh() {
-  SetPath(path_);
 }
 
 void DirListBox::Populate() {

@@ -19,8 +19,6 @@ class DirListBox : public QTreeWidget {
   QString Path() const { return path_; }
   // A folder that no longer exists falls back to its nearest existing parent.
   void SetPath(const QString& path);
-  // Lists the folder again, as it now is on disk.
-  void Refresh();
   // The entry that shows a folder, or null.
   QTreeWidgetItem* ItemFor(const QString& path) const;
 

@@ -410,7 +410,7 @@ TEST_F(ChannFormTest, SavingReplacesAWholeLongerFile) {
   EXPECT_EQ(Entries(dir.path()), QStringList({"radio.CHANN"}));
 }
 
-TEST_F(ChannFormTest, FailedSavesSaysoAndLeaveNoFile) {
+TEST_F(ChannFormTest, FailedSavesSaySoAndLeaveNoFile) {
   main->Language_eng->trigger();
   ASSERT_TRUE(QDir(dir.path()).mkpath("folder.chann/inside"));
   ASSERT_TRUE(QDir(dir.path()).mkdir("gone"));
