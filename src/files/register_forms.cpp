@@ -1,9 +1,9 @@
+#include "files/chann_forms.h"
 #include "shell/forms.h"
 
-// Windows of this module not built yet open nothing.
-ChildForm* Create_Form_open_chann(MDImain*) {
-  return nullptr;
+ChildForm* Create_Form_open_chann(MDImain* main) {
+  return new Form_open_chann(main);
 }
-ChildForm* Create_Form_save_chann(MDImain*) {
-  return nullptr;
+ChildForm* Create_Form_save_chann(MDImain* main) {
+  return new Form_save_chann(main);
 }
