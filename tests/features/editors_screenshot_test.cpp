@@ -1,0 +1,31 @@
+#include <QDir>
+#include <QMdiSubWindow>
+#include <QPixmap>
+
+#include "editor_test.h"
+#include "shell/child_form.h"
+
+namespace {
+
+using EditorsScreenshot = EditorLangTest;
+
+// Writes docs/screenshots pictures of the windows when RT410_SCREENSHOT_DIR names a folder.
+TEST_P(EditorsScreenshot, EachWindow) {
+  const QString dir = qEnvironmentVariable("RT410_SCREENSHOT_DIR");
+  if (dir.isEmpty()) GTEST_SKIP() << "RT410_SCREENSHOT_DIR not set";
+  ShowActive();
+  for (const char* name : {"frm_option", "frm_dtmf", "Form_edit_Key"}) {
+    ChildForm* form = main->OpenChild(QString::fromLatin1(name));
+    ASSERT_NE(form, nullptr);
+    ProcessEvents();
+    const QString file = QDir(dir).filePath(
+        QStringLiteral("%1-%2.png").arg(QString::fromLatin1(name)).arg(Chinese() ? "zh" : "en"));
+    EXPECT_TRUE(form->SubWindow()->grab().save(file)) << file.toStdString();
+    form->Unload();
+    ProcessEvents();
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Languages, EditorsScreenshot, ::testing::Bool(), LangName);
+
+}  // namespace
