@@ -73,23 +73,28 @@ Form_edit_Key::Form_edit_Key(MDImain* main) : ChildForm(main, "Form_edit_Key") {
   Command_Help->setObjectName("Command_Help");
 
   auto* layout = new QGridLayout(this);
+  layout->setColumnStretch(0, 1);
+  layout->setColumnStretch(1, 4);
+  layout->setColumnStretch(3, 1);
+  layout->setHorizontalSpacing(24);
+  layout->setRowStretch(0, 1);
   auto* frames = new QVBoxLayout;
   frames->addStretch();
   frames->addWidget(Frame_pf1);
-  frames->addSpacing(12);
+  frames->addSpacing(24);
   frames->addWidget(Frame_pf2);
   frames->addStretch();
-  layout->addLayout(frames, 0, 0);
-  layout->setColumnStretch(0, 1);
+  layout->addLayout(frames, 0, 1);
   // The two pictures share one place; only one is ever shown.
-  layout->addWidget(Picture1, 0, 1);
-  layout->addWidget(Picture2, 0, 1);
+  layout->addWidget(Picture1, 0, 2);
+  layout->addWidget(Picture2, 0, 2);
   auto* buttons = new QHBoxLayout;
   buttons->addStretch();
   buttons->addWidget(Command_Close);
+  buttons->addSpacing(24);
   buttons->addWidget(Command_Help);
   buttons->addStretch();
-  layout->addLayout(buttons, 1, 0, 1, 2);
+  layout->addLayout(buttons, 1, 0, 1, 4);
 
   connect(Combo_pf1_S, &ComboBox::Change, this, &Form_edit_Key::Combo_pf1_S_Change);
   connect(Combo_pf1_L, &ComboBox::Change, this, &Form_edit_Key::Combo_pf1_L_Change);

@@ -6,7 +6,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QVBoxLayout>
 #include <algorithm>
 
 #include "features/editor_controls.h"
@@ -46,15 +45,20 @@ frm_dtmf::frm_dtmf(MDImain* main) : ChildForm(main, "frm_dtmf") {
   Command_Help = new QPushButton(this);
   Command_Help->setObjectName("Command_Help");
 
-  auto* layout = new QVBoxLayout(this);
-  layout->addWidget(Frame1);
-  layout->addStretch();
+  auto* layout = new QGridLayout(this);
+  layout->setColumnStretch(0, 1);
+  layout->setColumnStretch(1, 2);
+  layout->setColumnStretch(2, 1);
+  layout->setRowStretch(0, 1);
+  layout->setRowStretch(1, 1);
+  layout->addWidget(Frame1, 0, 1);
   auto* buttons = new QHBoxLayout;
   buttons->addStretch();
   buttons->addWidget(Command_Close);
+  buttons->addSpacing(24);
   buttons->addWidget(Command_Help);
   buttons->addStretch();
-  layout->addLayout(buttons);
+  layout->addLayout(buttons, 2, 0, 1, 3);
 
   connect(Combo_First_delay, &ComboBox::Change, this, &frm_dtmf::Combo_First_delay_Change);
   connect(Combo_DTMF_SPACE, &ComboBox::Change, this, &frm_dtmf::Combo_DTMF_SPACE_Change);

@@ -122,17 +122,24 @@ frm_option::frm_option(MDImain* main) : ChildForm(main, "frm_option") {
   Command_Help->setObjectName("Command_Help");
 
   auto* layout = new QGridLayout(this);
-  layout->addWidget(Frame1, 0, 0);
-  layout->addWidget(Frame2, 0, 1);
-  layout->addWidget(Frame3, 1, 0);
-  layout->addWidget(Frame_Freq_range, 1, 1);
-  layout->setRowStretch(2, 1);
+  layout->setColumnStretch(0, 1);
+  layout->setColumnStretch(1, 4);
+  layout->setColumnStretch(2, 4);
+  layout->setColumnStretch(3, 1);
+  layout->setRowStretch(0, 1);
+  layout->setRowStretch(1, 1);
+  layout->setVerticalSpacing(16);
+  layout->addWidget(Frame1, 0, 1);
+  layout->addWidget(Frame2, 0, 2);
+  layout->addWidget(Frame3, 1, 1);
+  layout->addWidget(Frame_Freq_range, 1, 2);
   auto* buttons = new QHBoxLayout;
   buttons->addStretch();
   buttons->addWidget(Command_Close);
+  buttons->addSpacing(24);
   buttons->addWidget(Command_Help);
   buttons->addStretch();
-  layout->addLayout(buttons, 3, 0, 1, 2);
+  layout->addLayout(buttons, 2, 0, 1, 4);
 
   connect(Combo_TOT, &ComboBox::Change, this, &frm_option::Combo_TOT_Change);
   connect(Combo_vox, &ComboBox::Change, this, &frm_option::Combo_vox_Change);

@@ -3,7 +3,9 @@
 #include <QPixmap>
 
 #include "editor_test.h"
+#include "features/form_edit_key.h"
 #include "shell/child_form.h"
+#include "shell/controls.h"
 
 namespace {
 
@@ -21,6 +23,12 @@ TEST_P(EditorsScreenshot, EachWindow) {
     const QString file = QDir(dir).filePath(
         QStringLiteral("%1-%2.png").arg(QString::fromLatin1(name)).arg(Chinese() ? "zh" : "en"));
     EXPECT_TRUE(form->SubWindow()->grab().save(file)) << file.toStdString();
+    if (auto* keys = qobject_cast<Form_edit_Key*>(form)) {
+      keys->Combo_PF2_S->setFocus();
+      const QString side3 =
+          QString(file).replace(QStringLiteral(".png"), QStringLiteral("-side3.png"));
+      EXPECT_TRUE(form->SubWindow()->grab().save(side3)) << side3.toStdString();
+    }
     form->Unload();
     ProcessEvents();
   }
