@@ -15,6 +15,7 @@ using EditorsScreenshot = EditorLangTest;
 TEST_P(EditorsScreenshot, EachWindow) {
   const QString dir = qEnvironmentVariable("RT410_SCREENSHOT_DIR");
   if (dir.isEmpty()) GTEST_SKIP() << "RT410_SCREENSHOT_DIR not set";
+  QDir().mkpath(dir);
   ShowActive();
   for (const char* name : {"frm_option", "frm_dtmf", "Form_edit_Key"}) {
     ChildForm* form = main->OpenChild(QString::fromLatin1(name));
