@@ -135,12 +135,4 @@ TEST(RangeEdgeTest, WholeMegahertzAsBcd) {
   EXPECT_EQ(RangeEdge(image, 0), 136);
 }
 
-TEST(DtmfListTest, EntryTexts) {
-  EXPECT_EQ(FirstDelayText(0), "50");
-  EXPECT_EQ(FirstDelayText(kFirstDelayEntries - 1), "4500");
-  EXPECT_EQ(DigitTimeText(0), "50");
-  EXPECT_EQ(DigitTimeText(1), "75");
-  EXPECT_EQ(DigitTimeText(kDigitTimeEntries - 1), "6425");
-}
-
 }  // namespace
