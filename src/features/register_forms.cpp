@@ -1,12 +1,14 @@
+#include "features/form_edit_key.h"
+#include "features/frm_dtmf.h"
+#include "features/frm_option.h"
 #include "shell/forms.h"
 
-// Windows of this module not built yet open nothing.
-ChildForm* Create_frm_option(MDImain*) {
-  return nullptr;
+ChildForm* Create_frm_option(MDImain* main) {
+  return new frm_option(main);
 }
-ChildForm* Create_frm_dtmf(MDImain*) {
-  return nullptr;
+ChildForm* Create_frm_dtmf(MDImain* main) {
+  return new frm_dtmf(main);
 }
-ChildForm* Create_Form_edit_Key(MDImain*) {
-  return nullptr;
+ChildForm* Create_Form_edit_Key(MDImain* main) {
+  return new Form_edit_Key(main);
 }
