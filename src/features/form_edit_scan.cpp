@@ -68,17 +68,19 @@ Form_Edit_scan::Form_Edit_scan(MDImain* main) : ChildForm(main, "Form_Edit_scan"
 
   auto* layout = new QVBoxLayout(this);
   auto* grid = new QGridLayout;
-  grid->setHorizontalSpacing(16);
-  grid->setVerticalSpacing(10);
-  grid->setColumnStretch(1, 1);
+  grid->setHorizontalSpacing(20);
+  grid->setVerticalSpacing(14);
+  grid->setColumnStretch(0, 1);
+  grid->setColumnStretch(3, 1);
   const std::pair<QLabel*, QWidget*> rows[] = {{Label_pri, Combo_pri}, {Label_prich, Text_prich},
                                                {Label_BA, Combo_BA},   {Label_BB, Combo_BB},
                                                {Label_BC, Combo_BC},   {Label_RYC, Combo_RYC},
                                                {Label_TYC, Combo_TYC}};
   int r = 0;
   for (const auto& [l, input] : rows) {
-    grid->addWidget(l, r, 0);
-    grid->addWidget(input, r, 1);
+    input->setMinimumWidth(220);
+    grid->addWidget(l, r, 1);
+    grid->addWidget(input, r, 2);
     ++r;
   }
   layout->addStretch(1);
