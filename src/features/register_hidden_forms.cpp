@@ -1,12 +1,14 @@
+#include "features/form_edit_message.h"
+#include "features/form_edit_scan.h"
+#include "features/form_edit_test.h"
 #include "shell/forms.h"
 
-// Windows of this module not built yet open nothing.
-ChildForm* Create_Form_Edit_scan(MDImain*) {
-  return nullptr;
+ChildForm* Create_Form_Edit_scan(MDImain* main) {
+  return new Form_Edit_scan(main);
 }
-ChildForm* Create_Form_Edit_Test(MDImain*) {
-  return nullptr;
+ChildForm* Create_Form_Edit_Test(MDImain* main) {
+  return new Form_Edit_Test(main);
 }
-ChildForm* Create_Form_Edit_Message(MDImain*) {
-  return nullptr;
+ChildForm* Create_Form_Edit_Message(MDImain* main) {
+  return new Form_Edit_Message(main);
 }

@@ -1,0 +1,4 @@
+rt410_core_test(hidden_codec_test scan_codec_test.cpp fm_codec_test.cpp)
+rt410_gui_test(hidden_editors_test
+  form_edit_scan_test.cpp form_edit_test_test.cpp form_edit_message_test.cpp
+  hidden_editors_screenshot_test.cpp)
