@@ -56,6 +56,15 @@ set -e
 [ $status -eq 124 ] || { cat "$work/app.log" >&2; fail "rt410-cps exited with $status instead of running"; }
 
 # The simulated radio answers the wake-up frame with its identification.
-"$root/usr/bin/rt410-radio-sim" --self-test >"$work/sim.log" 2>&1 ||
-  { cat "$work/sim.log" >&2; fail "rt410-radio-sim does not answer"; }
+"$root/usr/bin/rt410-radio-sim" --baud 0 --link "$work/radio" 2>"$work/sim.log" &
+sim=$!
+trap 'kill $sim 2>/dev/null; rm -rf "$work"' EXIT
+for _ in $(seq 100); do [ -e "$work/radio" ] && break; sleep 0.05; done
+[ -e "$work/radio" ] || { cat "$work/sim.log" >&2; fail "rt410-radio-sim made no terminal"; }
+stty -F "$work/radio" raw -echo 9600
+exec 3<>"$work/radio"
+printf 'PROGRAM\002' >&3
+reply=$(timeout 5 head -c 9 <&3 | od -An -c | tr -d ' \n')
+exec 3>&-
+[[ "$reply" == *RT410* ]] || { cat "$work/sim.log" >&2; fail "rt410-radio-sim answered '$reply'"; }
 echo "ok: $mode"
