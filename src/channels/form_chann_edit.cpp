@@ -89,12 +89,7 @@ Form_Chann_Edit::Form_Chann_Edit(MDImain* main) : ChildForm(main, "Form_Chann_Ed
   centre->addStretch();
   centre->addLayout(fields);
   centre->addStretch();
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  buttons->addWidget(Command_Close);
-  buttons->addSpacing(40);
-  buttons->addWidget(Command_Help);
-  buttons->addStretch();
+  auto* buttons = CentredRow({Command_Close, Command_Help}, 40);
   auto* layout = new QVBoxLayout(this);
   layout->addStretch(1);
   layout->addLayout(centre);

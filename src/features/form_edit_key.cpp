@@ -88,12 +88,7 @@ Form_edit_Key::Form_edit_Key(MDImain* main) : ChildForm(main, "Form_edit_Key") {
   // The two pictures share one place; only one is ever shown.
   layout->addWidget(Picture1, 0, 2);
   layout->addWidget(Picture2, 0, 2);
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  buttons->addWidget(Command_Close);
-  buttons->addSpacing(24);
-  buttons->addWidget(Command_Help);
-  buttons->addStretch();
+  auto* buttons = CentredRow({Command_Close, Command_Help}, 24);
   layout->addLayout(buttons, 1, 0, 1, 4);
 
   connect(Combo_pf1_S, &ComboBox::Change, this, &Form_edit_Key::Combo_pf1_S_Change);

@@ -62,11 +62,7 @@ Form_Edit_Message::Form_Edit_Message(MDImain* main) : ChildForm(main, "Form_Edit
   layout->addSpacing(12);
   layout->addWidget(Text_MS2);
   layout->addStretch(1);
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  buttons->addWidget(Command_Close);
-  buttons->addWidget(Command_Help);
-  buttons->addStretch();
+  auto* buttons = CentredRow({Command_Close, Command_Help});
   layout->addLayout(buttons);
 
   connect(Command_Close, &QPushButton::clicked, this, &Form_Edit_Message::Command_Close_Click);

@@ -86,11 +86,7 @@ Form_Edit_scan::Form_Edit_scan(MDImain* main) : ChildForm(main, "Form_Edit_scan"
   layout->addStretch(1);
   layout->addLayout(grid);
   layout->addStretch(1);
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  buttons->addWidget(Command_Close);
-  buttons->addWidget(Command_Help);
-  buttons->addStretch();
+  auto* buttons = CentredRow({Command_Close, Command_Help});
   layout->addLayout(buttons);
 
   Text_prich->SetKeyPress([this](QKeyEvent* event) {

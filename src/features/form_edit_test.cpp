@@ -85,11 +85,7 @@ Form_Edit_Test::Form_Edit_Test(MDImain* main) : ChildForm(main, "Form_Edit_Test"
 
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(MSF_Chann, 1);
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  buttons->addWidget(Command_Close);
-  buttons->addWidget(Command_Help);
-  buttons->addStretch();
+  auto* buttons = CentredRow({Command_Close, Command_Help});
   layout->addLayout(buttons);
 
   connect(MSF_Chann, &QTableWidget::cellClicked, this,

@@ -52,12 +52,7 @@ frm_dtmf::frm_dtmf(MDImain* main) : ChildForm(main, "frm_dtmf") {
   layout->setRowStretch(0, 1);
   layout->setRowStretch(1, 1);
   layout->addWidget(Frame1, 0, 1);
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  buttons->addWidget(Command_Close);
-  buttons->addSpacing(24);
-  buttons->addWidget(Command_Help);
-  buttons->addStretch();
+  auto* buttons = CentredRow({Command_Close, Command_Help}, 24);
   layout->addLayout(buttons, 2, 0, 1, 3);
 
   connect(Combo_First_delay, &ComboBox::Change, this, &frm_dtmf::Combo_First_delay_Change);

@@ -133,12 +133,7 @@ frm_option::frm_option(MDImain* main) : ChildForm(main, "frm_option") {
   layout->addWidget(Frame2, 0, 2);
   layout->addWidget(Frame3, 1, 1);
   layout->addWidget(Frame_Freq_range, 1, 2);
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  buttons->addWidget(Command_Close);
-  buttons->addSpacing(24);
-  buttons->addWidget(Command_Help);
-  buttons->addStretch();
+  auto* buttons = CentredRow({Command_Close, Command_Help}, 24);
   layout->addLayout(buttons, 2, 0, 1, 4);
 
   connect(Combo_TOT, &ComboBox::Change, this, &frm_option::Combo_TOT_Change);

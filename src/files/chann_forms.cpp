@@ -83,12 +83,7 @@ ChannFileForm::ChannFileForm(MDImain* main, const QString& formName, const QStri
   grid->setRowStretch(1, 1);
   grid->setColumnStretch(1, 1);
   grid->setColumnStretch(2, 1);
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  buttons->addWidget(Command_enter);
-  buttons->addSpacing(24);
-  buttons->addWidget(Command_close);
-  buttons->addStretch();
+  auto* buttons = CentredRow({Command_enter, Command_close}, 24);
   grid->addLayout(buttons, 3, 0, 1, 3);
 
   connect(Drive1, &ComboBox::Click, this, &ChannFileForm::Drive1_Click);

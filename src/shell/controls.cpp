@@ -1,6 +1,7 @@
 #include "shell/controls.h"
 
 #include <QFocusEvent>
+#include <QHBoxLayout>
 #include <QKeyEvent>
 
 ComboBox::ComboBox(QWidget* parent) : QComboBox(parent) {
@@ -48,4 +49,17 @@ void TextBox::focusOutEvent(QFocusEvent* event) {
 
 bool IsControlFocusChange(Qt::FocusReason reason) {
   return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
+}
+
+QHBoxLayout* CentredRow(std::initializer_list<QWidget*> widgets, int spacing) {
+  auto* row = new QHBoxLayout;
+  row->addStretch();
+  bool first = true;
+  for (QWidget* widget : widgets) {
+    if (!first && spacing >= 0) row->addSpacing(spacing);
+    row->addWidget(widget);
+    first = false;
+  }
+  row->addStretch();
+  return row;
 }

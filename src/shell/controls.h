@@ -10,6 +10,9 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <functional>
+#include <initializer_list>
+
+class QHBoxLayout;
 
 class QKeyEvent;
 
@@ -58,6 +61,9 @@ class TextBox : public QLineEdit {
  private:
   std::function<bool(QKeyEvent*)> keyPress_;
 };
+
+// A row of buttons centred in its space, spacing pixels apart (-1: the style's own).
+QHBoxLayout* CentredRow(std::initializer_list<QWidget*> widgets, int spacing = -1);
 
 // True for a focus change that is the user (or code) moving between controls,
 // false for the application or window losing the focus or a popup opening.

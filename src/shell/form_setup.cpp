@@ -1,4 +1,5 @@
 #include "shell/form_setup.h"
+#include "shell/controls.h"
 
 #include <QButtonGroup>
 #include <QGridLayout>
@@ -38,11 +39,7 @@ Form_setup::Form_setup(MDImain* main) : ChildForm(main, "Form_setup") {
 
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(Frame1, 1);
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  buttons->addWidget(Command_ok);
-  buttons->addWidget(Command1);
-  buttons->addStretch();
+  auto* buttons = CentredRow({Command_ok, Command1});
   layout->addLayout(buttons);
 
   connect(Command_ok, &QPushButton::clicked, this, &Form_setup::Command_ok_Click);

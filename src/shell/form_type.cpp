@@ -40,11 +40,7 @@ Form_type::Form_type(MDImain* main) : ChildForm(main, "Form_type") {
   grid->addWidget(Label2, 2, 0);
   grid->addWidget(Combo_Band, 2, 1);
   grid->setRowStretch(3, 1);
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  buttons->addWidget(Command_enter);
-  buttons->addWidget(Command_cancel);
-  buttons->addStretch();
+  auto* buttons = CentredRow({Command_enter, Command_cancel});
   grid->addLayout(buttons, 4, 0, 1, 2);
   grid->setRowStretch(5, 1);
 
