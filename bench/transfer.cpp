@@ -15,8 +15,8 @@
 #include "chann_text.h"
 #include "link/comm_read.h"
 #include "link/comm_write.h"
-#include "link/link_form.h"
-#include "link/radio_image.h"
+#include "link/forms/link_form.h"
+#include "image/radio_image.h"
 #include "shell/state.h"
 
 namespace {

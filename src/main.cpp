@@ -1,6 +1,6 @@
 #include <QApplication>
 
-#include "shell/main_window.h"
+#include "shell/forms/main_window.h"
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);

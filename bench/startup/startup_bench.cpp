@@ -6,7 +6,7 @@
 #include <QWindow>
 #include <cstdio>
 
-#include "shell/main_window.h"
+#include "shell/forms/main_window.h"
 
 namespace {
 QElapsedTimer g_clock;

@@ -8,7 +8,7 @@
 
 #include "codec/frequency.h"
 #include "codec/tones.h"
-#include "link/radio_image.h"
+#include "image/radio_image.h"
 
 inline constexpr int kChannelCount = 16;
 inline constexpr int kRxFreqCol = 0;

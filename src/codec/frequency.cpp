@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "link/radio_image.h"
+#include "image/radio_image.h"
 
 namespace {
 

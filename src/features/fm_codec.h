@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "link/radio_image.h"
+#include "image/radio_image.h"
 
 inline constexpr int kFmRow = 253;
 inline constexpr int kFmChannels = 16;

@@ -1,6 +1,6 @@
 #include "features/option_codec.h"
 
-#include "link/radio_image.h"
+#include "image/radio_image.h"
 
 void SetBit(std::uint8_t& cell, std::uint8_t mask, bool on) {
   cell = static_cast<std::uint8_t>(on ? (cell | mask) : (cell & ~mask));

@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <string>
 
-#include "link/radio_image.h"
+#include "image/radio_image.h"
 
 inline constexpr int kScanRow = 22;
 inline constexpr int kScanPriorityModeCol = 0;

@@ -1,6 +1,6 @@
 #include "link/adjust_txp.h"
 
-#include "link/radio_image.h"
+#include "image/radio_image.h"
 #include "shell/state.h"
 
 PowerAdjustLink::PowerAdjustLink(SerialPortOps& port, Timers timers, LinkView& view)

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "link/radio_image.h"
+#include "image/radio_image.h"
 #include "shell/state.h"
 
 ReadLink::ReadLink(SerialPortOps& port, Timers timers, LinkView& view)

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "codec/channel_record.h"
-#include "link/radio_image.h"
+#include "image/radio_image.h"
 #include "shell/state.h"
 
 WriteLink::WriteLink(SerialPortOps& port, Timers timers, LinkView& view)

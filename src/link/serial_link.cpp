@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "link/radio_image.h"
+#include "image/radio_image.h"
 #include "shell/state.h"
 
 namespace {

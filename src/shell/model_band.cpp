@@ -3,7 +3,7 @@
 #include <stdexcept>
 
 #include "codec/frequency.h"
-#include "link/radio_image.h"
+#include "image/radio_image.h"
 #include "shell/state.h"
 
 std::array<std::string, 1> ModelName;

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "codec/tones.h"
-#include "link/radio_image.h"
+#include "image/radio_image.h"
 #include "shell/model_band.h"
 
 bool LangChinese = true;

@@ -4,7 +4,7 @@
 #include <QPushButton>
 
 #include "channel_test_support.h"
-#include "channels/form_chann_edit.h"
+#include "channels/forms/form_chann_edit.h"
 
 namespace {
 

@@ -6,8 +6,8 @@
 #include <QToolBar>
 
 #include "channel_test_support.h"
-#include "channels/form_chann_edit.h"
-#include "channels/frm_chann.h"
+#include "channels/forms/form_chann_edit.h"
+#include "channels/forms/frm_chann.h"
 #include "codec/tones.h"
 
 namespace {

@@ -8,10 +8,10 @@
 #include <QTableWidget>
 #include <QTest>
 
-#include "channels/form_chann_edit.h"
-#include "channels/frm_chann.h"
+#include "channels/forms/form_chann_edit.h"
+#include "channels/forms/frm_chann.h"
 #include "codec/channel_record.h"
-#include "shell/controls.h"
+#include "shell/forms/controls.h"
 #include "support/gui_test.h"
 
 namespace {

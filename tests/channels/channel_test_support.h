@@ -11,9 +11,9 @@
 #include <array>
 #include <string>
 
-#include "channels/frm_chann.h"
+#include "channels/forms/frm_chann.h"
 #include "codec/channel_record.h"
-#include "shell/controls.h"
+#include "shell/forms/controls.h"
 #include "shell/state.h"
 #include "support/gui_test.h"
 

@@ -6,7 +6,7 @@
 #include <limits>
 #include <string>
 
-#include "link/radio_image.h"
+#include "image/radio_image.h"
 
 namespace {
 

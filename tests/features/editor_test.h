@@ -5,8 +5,8 @@
 #include <QLineEdit>
 #include <QTest>
 
-#include "link/radio_image.h"
-#include "shell/main_window.h"
+#include "image/radio_image.h"
+#include "shell/forms/main_window.h"
 #include "support/gui_test.h"
 
 inline QString U(const char* s) {

@@ -3,9 +3,9 @@
 #include <QPixmap>
 
 #include "editor_test.h"
-#include "features/form_edit_key.h"
-#include "shell/child_form.h"
-#include "shell/controls.h"
+#include "features/forms/form_edit_key.h"
+#include "shell/forms/child_form.h"
+#include "shell/forms/controls.h"
 
 namespace {
 

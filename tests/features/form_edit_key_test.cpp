@@ -1,4 +1,4 @@
-#include "features/form_edit_key.h"
+#include "features/forms/form_edit_key.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -6,7 +6,7 @@
 #include <QPushButton>
 
 #include "editor_test.h"
-#include "shell/controls.h"
+#include "shell/forms/controls.h"
 #include "shell/state.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "features/form_edit_message.h"
+#include "features/forms/form_edit_message.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -8,8 +8,8 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "features/form_edit_scan.h"
-#include "shell/controls.h"
+#include "features/forms/form_edit_scan.h"
+#include "shell/forms/controls.h"
 #include "support/gui_test.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "features/form_edit_scan.h"
+#include "features/forms/form_edit_scan.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -7,8 +7,8 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "features/form_edit_message.h"
-#include "shell/controls.h"
+#include "features/forms/form_edit_message.h"
+#include "shell/forms/controls.h"
 #include "support/gui_test.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "features/form_edit_test.h"
+#include "features/forms/form_edit_test.h"
 
 #include <QHeaderView>
 #include <QMdiArea>
@@ -6,8 +6,8 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "features/form_edit_message.h"
-#include "shell/controls.h"
+#include "features/forms/form_edit_message.h"
+#include "shell/forms/controls.h"
 #include "support/gui_test.h"
 
 namespace {

@@ -1,12 +1,12 @@
-#include "features/frm_dtmf.h"
+#include "features/forms/frm_dtmf.h"
 
 #include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
 
 #include "editor_test.h"
-#include "features/frm_option.h"
-#include "shell/controls.h"
+#include "features/forms/frm_option.h"
+#include "shell/forms/controls.h"
 #include "shell/state.h"
 
 namespace {

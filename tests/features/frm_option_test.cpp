@@ -1,4 +1,4 @@
-#include "features/frm_option.h"
+#include "features/forms/frm_option.h"
 
 #include <QCheckBox>
 #include <QClipboard>
@@ -11,8 +11,8 @@
 
 #include "codec/frequency.h"
 #include "editor_test.h"
-#include "features/frm_dtmf.h"
-#include "shell/controls.h"
+#include "features/forms/frm_dtmf.h"
+#include "shell/forms/controls.h"
 #include "shell/model_band.h"
 #include "shell/state.h"
 

@@ -3,10 +3,10 @@
 #include <QMdiSubWindow>
 #include <QTest>
 
-#include "features/form_edit_message.h"
-#include "features/form_edit_scan.h"
-#include "features/form_edit_test.h"
-#include "shell/controls.h"
+#include "features/forms/form_edit_message.h"
+#include "features/forms/form_edit_scan.h"
+#include "features/forms/form_edit_test.h"
+#include "shell/forms/controls.h"
 #include "support/gui_test.h"
 
 namespace {

@@ -5,7 +5,7 @@
 #include <array>
 #include <string>
 
-#include "link/radio_image.h"
+#include "image/radio_image.h"
 
 namespace {
 

@@ -13,10 +13,10 @@
 #include <functional>
 #include <string>
 
-#include "files/chann_forms.h"
+#include "files/forms/chann_forms.h"
 #include "files/channel_file.h"
-#include "files/file_lists.h"
-#include "shell/controls.h"
+#include "files/forms/file_lists.h"
+#include "shell/forms/controls.h"
 #include "shell/state.h"
 #include "support/gui_test.h"
 

@@ -12,7 +12,7 @@
 #include "link/adjust_txp.h"
 #include "link/comm_read.h"
 #include "link/comm_write.h"
-#include "link/radio_image.h"
+#include "image/radio_image.h"
 #include "radio_model.h"
 #include "shell/state.h"
 #include "virtual_link.h"

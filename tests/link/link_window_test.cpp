@@ -13,9 +13,9 @@
 #include <QTest>
 
 #include "chann_text.h"
-#include "link/form_adjust_txp.h"
-#include "link/form_comm_read.h"
-#include "link/form_comm_write.h"
+#include "link/forms/form_adjust_txp.h"
+#include "link/forms/form_comm_read.h"
+#include "link/forms/form_comm_write.h"
 #include "support/gui_test.h"
 
 namespace {

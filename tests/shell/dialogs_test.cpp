@@ -7,10 +7,10 @@
 #include <QRadioButton>
 #include <QTest>
 
-#include "shell/about.h"
-#include "shell/controls.h"
-#include "shell/form_setup.h"
-#include "shell/form_type.h"
+#include "shell/forms/about.h"
+#include "shell/forms/controls.h"
+#include "shell/forms/form_setup.h"
+#include "shell/forms/form_type.h"
 #include "shell/model_band.h"
 #include "shell/state.h"
 #include "support/gui_test.h"

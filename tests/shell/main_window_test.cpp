@@ -8,9 +8,9 @@
 #include <QTest>
 #include <QToolBar>
 
-#include "shell/about.h"
-#include "shell/child_form.h"
-#include "shell/form_type.h"
+#include "shell/forms/about.h"
+#include "shell/forms/child_form.h"
+#include "shell/forms/form_type.h"
 #include "shell/state.h"
 #include "support/gui_test.h"
 

@@ -5,7 +5,7 @@
 #include <QTest>
 #include <functional>
 
-#include "shell/child_form.h"
+#include "shell/forms/child_form.h"
 #include "shell/state.h"
 #include "support/gui_test.h"
 

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "codec/frequency.h"
-#include "link/radio_image.h"
+#include "image/radio_image.h"
 #include "shell/model_band.h"
 
 namespace {

@@ -9,9 +9,9 @@
 #include <ostream>
 #include <vector>
 
-#include "link/radio_image.h"
-#include "shell/main_window.h"
-#include "shell/ui.h"
+#include "image/radio_image.h"
+#include "shell/forms/main_window.h"
+#include "shell/forms/ui.h"
 
 // Readable failure messages for Qt strings.
 inline void PrintTo(const QString& s, std::ostream* os) {

@@ -1,0 +1,136 @@
+#include "features/forms/frm_dtmf.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <algorithm>
+
+#include "features/forms/editor_controls.h"
+#include "features/option_codec.h"
+#include "image/radio_image.h"
+#include "shell/forms/controls.h"
+#include "shell/state.h"
+#include "shell/forms/ui.h"
+
+frm_dtmf::frm_dtmf(MDImain* main) : ChildForm(main, "frm_dtmf") {
+  Frame1 = new QGroupBox(this);
+  Frame1->setObjectName("Frame1");
+  Label_First_Delay = new QLabel(Frame1);
+  Label_First_Delay->setObjectName("Label_First_Delay");
+  Combo_First_delay = NewDropDown(Frame1, "Combo_First_delay", true);
+  Label_Dtmf_Space = new QLabel(Frame1);
+  Label_Dtmf_Space->setObjectName("Label_Dtmf_Space");
+  Combo_DTMF_SPACE = NewDropDown(Frame1, "Combo_DTMF_SPACE", true);
+  Label_Dtmf_Delay = new QLabel(Frame1);
+  Label_Dtmf_Delay->setObjectName("Label_Dtmf_Delay");
+  Combo_DTMF_DELAY = NewDropDown(Frame1, "Combo_DTMF_DELAY", true);
+  Check_dtmfST = new QCheckBox(Frame1);
+  Check_dtmfST->setObjectName("Check_dtmfST");
+
+  auto* grid = new QGridLayout(Frame1);
+  grid->setColumnStretch(1, 1);
+  grid->addWidget(Label_First_Delay, 0, 0);
+  grid->addWidget(Combo_First_delay, 0, 1);
+  grid->addWidget(Label_Dtmf_Space, 1, 0);
+  grid->addWidget(Combo_DTMF_SPACE, 1, 1);
+  grid->addWidget(Label_Dtmf_Delay, 2, 0);
+  grid->addWidget(Combo_DTMF_DELAY, 2, 1);
+  grid->addWidget(Check_dtmfST, 3, 0, 1, 2);
+
+  Command_Close = new QPushButton(this);
+  Command_Close->setObjectName("Command_Close");
+  Command_Help = new QPushButton(this);
+  Command_Help->setObjectName("Command_Help");
+
+  auto* layout = new QGridLayout(this);
+  layout->setColumnStretch(0, 1);
+  layout->setColumnStretch(1, 2);
+  layout->setColumnStretch(2, 1);
+  layout->setRowStretch(0, 1);
+  layout->setRowStretch(1, 1);
+  layout->addWidget(Frame1, 0, 1);
+  auto* buttons = CentredRow({Command_Close, Command_Help}, 24);
+  layout->addLayout(buttons, 2, 0, 1, 3);
+
+  connect(Combo_First_delay, &ComboBox::Change, this, &frm_dtmf::Combo_First_delay_Change);
+  connect(Combo_DTMF_SPACE, &ComboBox::Change, this, &frm_dtmf::Combo_DTMF_SPACE_Change);
+  connect(Combo_DTMF_DELAY, &ComboBox::Change, this, &frm_dtmf::Combo_DTMF_DELAY_Change);
+  connect(Combo_First_delay, &ComboBox::Click, this, &frm_dtmf::Combo_First_delay_Click);
+  connect(Combo_DTMF_SPACE, &ComboBox::Click, this, &frm_dtmf::Combo_DTMF_SPACE_Click);
+  connect(Combo_DTMF_DELAY, &ComboBox::Click, this, &frm_dtmf::Combo_DTMF_DELAY_Click);
+  connect(Check_dtmfST, &QCheckBox::toggled, this, &frm_dtmf::Check_dtmfST_Click);
+  connect(Command_Close, &QPushButton::clicked, this, &frm_dtmf::Command_Close_Click);
+}
+
+void frm_dtmf::Form_Load() {
+  SetFormOpenFlag("frm_dtmf", true);
+  SetCaption(Lang("DTMF 设置", "DTMF Setting"));
+  Label_First_Delay->setText(Lang("首位数码延迟时间(毫秒)", "Pre-Time(ms)"));
+  Label_Dtmf_Space->setText(Lang("数码间隔时间(毫秒)", "Intervals(ms)"));
+  Label_Dtmf_Delay->setText(Lang("数码延迟时间(毫秒)", "Duration(ms)"));
+  Check_dtmfST->setText(Lang("DTMF 侧音", "DTMF Side Tone"));
+  Command_Close->setText(Lang("关闭", "Close"));
+  Command_Help->setText(Lang("帮助", "Help"));
+
+  Combo_First_delay->clear();
+  for (int i = 0; i < kFirstDelayEntries; ++i) {
+    Combo_First_delay->addItem(QString::fromStdString(FirstDelayText(i)));
+  }
+  for (ComboBox* box : {Combo_DTMF_SPACE, Combo_DTMF_DELAY}) {
+    box->clear();
+    for (int i = 0; i < kDigitTimeEntries; ++i) {
+      box->addItem(QString::fromStdString(DigitTimeText(i)));
+    }
+  }
+
+  const QSize frame = MainFrameSize();
+  const QSize designed = DesignedSize();
+  const int width = std::max(static_cast<int>(frame.width() / 1.2), designed.width());
+  const int height = std::max(static_cast<int>(frame.height() / 1.5), designed.height());
+  PlaceWindow((frame.width() - width) / 2, 0, width, height);
+
+  Read_Dtmf();
+}
+
+void frm_dtmf::Form_Activate() {
+  Read_Dtmf();
+}
+
+void frm_dtmf::Form_Unload() {
+  SetFormOpenFlag("frm_dtmf", false);
+}
+
+void frm_dtmf::Read_Dtmf() {
+  Combo_First_delay->Select(ListIndexFor(Image(60, 5), Combo_First_delay->count()));
+  Combo_DTMF_SPACE->Select(ListIndexFor(Image(60, 6), Combo_DTMF_SPACE->count()));
+  Combo_DTMF_DELAY->Select(ListIndexFor(Image(60, 7), Combo_DTMF_DELAY->count()));
+  Check_dtmfST->setChecked(Image(kFlagsRow, kFlagsCol) & kDtmfSideToneBit);
+}
+
+// Typed free text snaps to entry 0; selecting it runs Click, which stores it.
+void frm_dtmf::Combo_First_delay_Change() {
+  SnapTypedEntry(Combo_First_delay);
+}
+void frm_dtmf::Combo_DTMF_SPACE_Change() {
+  SnapTypedEntry(Combo_DTMF_SPACE);
+}
+void frm_dtmf::Combo_DTMF_DELAY_Change() {
+  SnapTypedEntry(Combo_DTMF_DELAY);
+}
+
+void frm_dtmf::Combo_First_delay_Click() {
+  Image(60, 5) = static_cast<std::uint8_t>(Combo_First_delay->currentIndex());
+}
+void frm_dtmf::Combo_DTMF_SPACE_Click() {
+  Image(60, 6) = static_cast<std::uint8_t>(Combo_DTMF_SPACE->currentIndex());
+}
+void frm_dtmf::Combo_DTMF_DELAY_Click() {
+  Image(60, 7) = static_cast<std::uint8_t>(Combo_DTMF_DELAY->currentIndex());
+}
+
+void frm_dtmf::Check_dtmfST_Click() {
+  SetBit(Image(kFlagsRow, kFlagsCol), kDtmfSideToneBit, Check_dtmfST->isChecked());
+}

@@ -1,0 +1,334 @@
+#include "files/forms/chann_forms.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QSaveFile>
+#include <QStorageInfo>
+#include <algorithm>
+#include <string_view>
+
+#include "files/channel_file.h"
+#include "files/forms/file_lists.h"
+#include "image/radio_image.h"
+#include "shell/forms/controls.h"
+#include "shell/state.h"
+#include "shell/forms/ui.h"
+
+namespace {
+// Taken as the program starts, before anything could move the working folder.
+const QString g_startDir = QDir::currentPath();
+QString g_chosenDir;
+
+constexpr Qt::CaseSensitivity kPathCase =
+#ifdef Q_OS_WIN
+    Qt::CaseInsensitive;
+#else
+    Qt::CaseSensitive;
+#endif
+
+bool IsOnVolume(const QString& path, const QString& root) {
+  if (path.compare(root, kPathCase) == 0) return true;
+  const QString prefix = root.endsWith('/') ? root : root + '/';
+  return path.startsWith(prefix, kPathCase);
+}
+
+QString Shown(const QString& path) {
+  return QDir::toNativeSeparators(path);
+}
+}  // namespace
+
+QString ChannFileDir() {
+  return g_chosenDir.isEmpty() ? g_startDir : g_chosenDir;
+}
+
+void SetChannFileDir(const QString& dir) {
+  g_chosenDir = dir;
+}
+
+void ResetChannFileDir() {
+  g_chosenDir.clear();
+}
+
+ChannFileForm::ChannFileForm(MDImain* main, const QString& formName, const QString& nameLabel)
+    : ChildForm(main, formName) {
+  Label_drive = new QLabel(this);
+  Label_drive->setObjectName("Label_drive");
+  Drive1 = new ComboBox(this);
+  Drive1->setObjectName("Drive1");
+  Dir1 = new DirListBox(this);
+  Dir1->setObjectName("Dir1");
+  File1 = new FileListBox(this);
+  File1->setObjectName("File1");
+  nameLabel_ = new QLabel(this);
+  nameLabel_->setObjectName(nameLabel);
+  Text1 = new TextBox(this);
+  Text1->setObjectName("Text1");
+  Command_enter = new QPushButton(this);
+  Command_enter->setObjectName("Command_enter");
+  Command_close = new QPushButton(this);
+  Command_close->setObjectName("Command_close");
+
+  auto* grid = new QGridLayout(this);
+  grid->addWidget(Label_drive, 0, 0);
+  grid->addWidget(Drive1, 0, 1);
+  grid->addWidget(Dir1, 1, 0, 1, 2);
+  grid->addWidget(File1, 1, 2);
+  grid->addWidget(nameLabel_, 2, 0);
+  grid->addWidget(Text1, 2, 1, 1, 2);
+  grid->setRowStretch(1, 1);
+  grid->setColumnStretch(1, 1);
+  grid->setColumnStretch(2, 1);
+  auto* buttons = CentredRow({Command_enter, Command_close}, 24);
+  grid->addLayout(buttons, 3, 0, 1, 3);
+
+  connect(Drive1, &ComboBox::Click, this, &ChannFileForm::Drive1_Click);
+  connect(Dir1, &DirListBox::Change, this, &ChannFileForm::Dir1_Change);
+  connect(File1, &FileListBox::Click, this, &ChannFileForm::File1_Click);
+  connect(Text1, &QLineEdit::returnPressed, this, [this] { Command_enter_Click(); });
+  connect(Command_enter, &QPushButton::clicked, this, [this] { Command_enter_Click(); });
+  connect(Command_close, &QPushButton::clicked, this, &ChannFileForm::Command_close_Click);
+}
+
+void ChannFileForm::LoadCommon(const QString& caption, const QString& nameCaption) {
+  SetCaption(caption);
+  Label_drive->setText(Lang("驱动器：", "Drive:"));
+  nameLabel_->setText(nameCaption);
+  Command_enter->setText(Lang("确  定", "Confirm"));
+  Command_close->setText(Lang("取  消", "Cancel"));
+
+  const QSize frame = MainFrameSize();
+  const int width = static_cast<int>(frame.width() / 1.5);
+  const int height = static_cast<int>(frame.height() / 1.3);
+  PlaceWindow((frame.width() - width) / 2, 0, width, height);
+
+  FillDrives();
+  File1->SetPatterns({QStringLiteral("*.chann"), QStringLiteral("*.CHANN")});
+  Dir1->SetPath(ChannFileDir());
+  File1->SetPath(Dir1->Path());
+  ShowDriveOf(Dir1->Path());
+  Text1->setText(QStringLiteral("*.chann"));
+}
+
+void ChannFileForm::Form_Activate() {
+  // Only as the dialog opens: coming back to it keeps the focus where the user left it.
+  if (focused_) return;
+  focused_ = true;
+  Text1->setFocus(Qt::OtherFocusReason);
+  Text1->selectAll();
+}
+
+void ChannFileForm::FillDrives() {
+  Drive1->clear();
+  QStringList roots;
+#ifdef Q_OS_WIN
+  for (const QFileInfo& drive : QDir::drives()) roots << drive.absoluteFilePath();
+#else
+  roots << QDir::rootPath();
+  QStringList volumes;
+  for (const QStorageInfo& volume : QStorageInfo::mountedVolumes()) {
+    const QString root = volume.rootPath();
+    if (volume.isValid() && QFileInfo(root).isDir() && !roots.contains(root) &&
+        !volumes.contains(root)) {
+      volumes << root;
+    }
+  }
+  volumes.sort();
+  roots << volumes;
+#endif
+  for (const QString& root : roots) Drive1->addItem(Shown(root), root);
+}
+
+void ChannFileForm::ShowDriveOf(const QString& path) {
+  int best = -1;
+  qsizetype bestLength = -1;
+  for (int i = 0; i < Drive1->count(); ++i) {
+    const QString root = Drive1->itemData(i).toString();
+    if (IsOnVolume(path, root) && root.size() > bestLength) {
+      best = i;
+      bestLength = root.size();
+    }
+  }
+  if (best < 0) {
+    // A folder on no listed drive (a network share): its own volume joins the list.
+    const QString root = QStorageInfo(path).isValid() ? QStorageInfo(path).rootPath() : path;
+    Drive1->addItem(Shown(root), root);
+    best = Drive1->count() - 1;
+  }
+  Drive1->setCurrentIndex(best);
+}
+
+void ChannFileForm::Drive1_Click() {
+  const QString root = Drive1->currentData().toString();
+  const QStorageInfo volume(root);
+  if (!QFileInfo(root).isDir() || !QDir(root).isReadable() ||
+      (volume.isValid() && !volume.isReady())) {
+    const QString drive = Drive1->currentText();
+    ShowDriveOf(Dir1->Path());
+    ShowMessage(Lang("驱动器 %1 未准备好。", "The drive %1 is not ready.").arg(drive));
+    return;
+  }
+  Dir1->SetPath(root);
+  File1->SetPath(Dir1->Path());
+}
+
+void ChannFileForm::Dir1_Change() {
+  File1->SetPath(Dir1->Path());
+  SetChannFileDir(Dir1->Path());
+  ShowDriveOf(Dir1->Path());
+}
+
+void ChannFileForm::File1_Click() {
+  const QString name = File1->FileName();
+  if (!name.isEmpty()) Text1->setText(name);
+}
+
+QString ChannFileForm::ChosenPath() const {
+  const std::string name = TrimmedChannelFileName(Text1->text().toStdString());
+  return QDir(Dir1->Path()).filePath(QString::fromStdString(name));
+}
+
+Form_open_chann::Form_open_chann(MDImain* main)
+    : ChannFileForm(main, "Form_open_chann", "Label_Name") {
+  Label_Name = NameLabel();
+}
+
+void Form_open_chann::Form_Load() {
+  SetFormOpenFlag("Form_open_chann", true);
+  LoadCommon(Lang("打开信道参数文件", "Open Channcle File"), Lang("打开文件名：", "Open File:"));
+}
+
+void Form_open_chann::Form_Unload() {
+  SetFormOpenFlag("Form_open_chann", false);
+}
+
+void Form_open_chann::Command_enter_Click() {
+  switch (CheckChannelFileName(Text1->text().toStdString())) {
+    case ChannelFileName::InvalidName:
+      ShowMessage(
+          Lang("打开信道参数文件名无效 ", "Open the file name of channel parameter is nullity "));
+      return;
+    case ChannelFileName::WrongSuffix:
+      ShowMessage(
+          Lang("无效的信道参数文件后缀名！", "Nullity file suffix name of channel parameter."));
+      return;
+    case ChannelFileName::Good:
+      break;
+  }
+
+  const QString path = ChosenPath();
+  const QString file = Shown(path);
+  const QFileInfo info(path);
+  if (!info.exists()) {
+    ShowMessage(Lang("文件 %1 不存在，信道参数未调入。",
+                     "The file %1 does not exist; no channel parameter was loaded.")
+                    .arg(file));
+    return;
+  }
+  // A folder, a pipe or a device would not be a channel file, and a pipe could hang the reading.
+  if (!info.isFile()) {
+    ShowMessage(
+        Lang("%1 不是文件，信道参数未调入。", "%1 is not a file; no channel parameter was loaded.")
+            .arg(file));
+    return;
+  }
+  QFile input(path);
+  QByteArray bytes;
+  if (input.open(QIODevice::ReadOnly)) {
+    bytes = input.read(static_cast<qint64>(kChannelFileMaxBytes) + 1);
+  }
+  if (!input.isOpen() || input.error() != QFileDevice::NoError) {
+    ShowMessage(Lang("无法读取文件 %1，信道参数未调入。",
+                     "The file %1 cannot be read; no channel parameter was loaded.")
+                    .arg(file));
+    return;
+  }
+  input.close();
+
+  const ChannelFileCheck check = LoadChannelFileText(
+      std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())), TheImage());
+  const QString line = QString::number(check.line);
+  const QString position = QString::number(check.position);
+  const QString item = QString::fromStdString(check.item);
+  switch (check.fault) {
+    case ChannelFileFault::None:
+      break;
+    case ChannelFileFault::TooLarge:
+      ShowMessage(Lang("文件 %1 大于 1 MiB，不是信道参数文件，信道参数未调入。",
+                       "The file %1 is larger than 1 MiB and is not a channel parameter file; "
+                       "no channel parameter was loaded.")
+                      .arg(file));
+      return;
+    case ChannelFileFault::TooFewNumbers:
+      ShowMessage(Lang("文件 %1 只有 %2 个数，信道参数文件应有 4096 个数，信道参数未调入。",
+                       "The file %1 holds only %2 numbers where a channel parameter file holds "
+                       "4096; no channel parameter was loaded.")
+                      .arg(file, QString::number(check.numbers)));
+      return;
+    case ChannelFileFault::NotANumber:
+      ShowMessage(Lang("文件 %1 第 %2 行第 %3 个字符处的“%4”不是整数，信道参数未调入。",
+                       "The file %1 has \"%4\" at line %2, position %3, which is not a whole "
+                       "number; no channel parameter was loaded.")
+                      .arg(file, line, position, item));
+      return;
+    case ChannelFileFault::OutOfRange:
+      ShowMessage(Lang("文件 %1 第 %2 行第 %3 个字符处的数 %4 超出 0 到 255，信道参数未调入。",
+                       "The file %1 has the number %4 at line %2, position %3, which is not "
+                       "within 0 to 255; no channel parameter was loaded.")
+                      .arg(file, line, position, item));
+      return;
+  }
+  ShowMessage(Lang("信道参数从文件调入成功 ！", "Succeed fold the channel parameter from file."));
+  Unload();
+}
+
+Form_save_chann::Form_save_chann(MDImain* main)
+    : ChannFileForm(main, "Form_save_chann", "Label_name") {
+  Label_name = NameLabel();
+}
+
+void Form_save_chann::Form_Load() {
+  SetFormOpenFlag("Form_save_chann", true);
+  LoadCommon(Lang("保存信道参数文件", "Save Channel File"), Lang("保存文件名：", "Save File:"));
+}
+
+void Form_save_chann::Form_Unload() {
+  SetFormOpenFlag("Form_save_chann", false);
+}
+
+void Form_save_chann::Command_enter_Click() {
+  switch (CheckChannelFileName(Text1->text().toStdString())) {
+    case ChannelFileName::InvalidName:
+      ShowMessage(Lang("保存信道参数所需要的文件名无效 ",
+                       "Store the file name of channel parameter need is nullity. "));
+      return;
+    case ChannelFileName::WrongSuffix:
+      ShowMessage(Lang("建议不要修改系统默认的文件后缀名！",
+                       "Advice don't modify file suffix name of system default ！"));
+      return;
+    case ChannelFileName::Good:
+      break;
+  }
+
+  // Written beside the target and renamed over it only when complete, so a full
+  // disk or a refused write never leaves a cut-off file behind.
+  const QString path = ChosenPath();
+  const std::string text = ChannelFileText(TheImage());
+  const auto size = static_cast<qint64>(text.size());
+  QSaveFile output(path);
+  const bool saved = output.open(QIODevice::WriteOnly) && output.write(text.data(), size) == size &&
+                     output.commit();
+  if (!saved) {
+    ShowMessage(Lang("无法写入文件 %1，信道参数未保存，原有文件保持不变。",
+                     "The file %1 could not be written; the channel parameters were not saved and "
+                     "an existing file was left unchanged.")
+                    .arg(Shown(path)));
+    return;
+  }
+  ShowMessage(Lang("信道参数保存完毕 ！", "Complete storing channel parameter."));
+  Unload();
+}

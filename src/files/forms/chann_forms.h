@@ -1,0 +1,83 @@
+#pragma once
+// Form_open_chann and Form_save_chann: load the radio image from a channel
+// parameter file, or save it to one.
+#include <QString>
+
+#include "shell/forms/child_form.h"
+
+class ComboBox;
+class DirListBox;
+class FileListBox;
+class QLabel;
+class QPushButton;
+class TextBox;
+
+// The folder both dialogs start in: the one the program was started in, until the
+// user goes to another in this run. Nothing of it is kept between runs.
+QString ChannFileDir();
+void SetChannFileDir(const QString& dir);
+// Back to the folder the program was started in.
+void ResetChannFileDir();
+
+// What both dialogs have: the drive, folder and file lists and the name box.
+class ChannFileForm : public ChildForm {
+  Q_OBJECT
+
+ public:
+  ChannFileForm(MDImain* main, const QString& formName, const QString& nameLabel);
+
+  void Form_Activate() override;
+  void Drive1_Click();
+  void Dir1_Change();
+  void File1_Click();
+  void Command_close_Click() { Unload(); }
+  virtual void Command_enter_Click() = 0;
+
+  ComboBox* Drive1;
+  DirListBox* Dir1;
+  FileListBox* File1;
+  TextBox* Text1;
+  QPushButton* Command_enter;
+  QPushButton* Command_close;
+  QLabel* Label_drive;
+
+ protected:
+  // Captions, placement and the lists, as both dialogs load.
+  void LoadCommon(const QString& caption, const QString& nameCaption);
+  QLabel* NameLabel() const { return nameLabel_; }
+  // The confirmed file: the folder of Dir1 and the trimmed name.
+  QString ChosenPath() const;
+
+ private:
+  void FillDrives();
+  void ShowDriveOf(const QString& path);
+
+  QLabel* nameLabel_;
+  bool focused_ = false;
+};
+
+class Form_open_chann : public ChannFileForm {
+  Q_OBJECT
+
+ public:
+  explicit Form_open_chann(MDImain* main);
+
+  void Form_Load() override;
+  void Form_Unload() override;
+  void Command_enter_Click() override;
+
+  QLabel* Label_Name;
+};
+
+class Form_save_chann : public ChannFileForm {
+  Q_OBJECT
+
+ public:
+  explicit Form_save_chann(MDImain* main);
+
+  void Form_Load() override;
+  void Form_Unload() override;
+  void Command_enter_Click() override;
+
+  QLabel* Label_name;
+};

@@ -1,0 +1,21 @@
+#include "link/forms/form_comm_read.h"
+
+#include <QPushButton>
+
+#include "shell/forms/ui.h"
+
+Form_Comm_Read::Form_Comm_Read(MDImain* main)
+    : TransferForm(main, "Form_Comm_Read", "Command_read"),
+      Command_read(start_),
+      link_(std::make_unique<ReadLink>(*MSC, LinkTimers(), *this)) {
+  ConnectLink();
+  connect(Command_read, &QPushButton::clicked, this, &Form_Comm_Read::Command_read_Click);
+  connect(Command_Cancel, &QPushButton::clicked, this, &Form_Comm_Read::Command_Cancel_Click);
+}
+
+Form_Comm_Read::~Form_Comm_Read() = default;
+
+void Form_Comm_Read::Form_Load() {
+  LoadTransferForm(Lang("从对讲机读取数据", "Read Data From Radio"), Lang("读取", "Read"));
+  link_->Form_Load();
+}

@@ -1,0 +1,24 @@
+#pragma once
+// Form_Comm_Read: reads the radio's 64 blocks into image rows 0 to 63.
+#include <memory>
+
+#include "link/comm_read.h"
+#include "link/forms/link_form.h"
+
+class Form_Comm_Read : public TransferForm {
+  Q_OBJECT
+
+ public:
+  explicit Form_Comm_Read(MDImain* main);
+  ~Form_Comm_Read() override;
+
+  ReadLink& Link() override { return *link_; }
+  void Form_Load() override;
+  void Command_read_Click() { link_->Command_read_Click(); }
+  void Command_Cancel_Click() { link_->Command_Cancel_Click(); }
+
+  QPushButton* Command_read;
+
+ private:
+  std::unique_ptr<ReadLink> link_;
+};

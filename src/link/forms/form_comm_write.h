@@ -1,0 +1,24 @@
+#pragma once
+// Form_Comm_Write: sends image rows 0 to 62 to the radio.
+#include <memory>
+
+#include "link/comm_write.h"
+#include "link/forms/link_form.h"
+
+class Form_Comm_Write : public TransferForm {
+  Q_OBJECT
+
+ public:
+  explicit Form_Comm_Write(MDImain* main);
+  ~Form_Comm_Write() override;
+
+  WriteLink& Link() override { return *link_; }
+  void Form_Load() override;
+  void Command_Write_Click() { link_->Command_Write_Click(); }
+  void Command_Cancel_Click() { link_->Command_Cancel_Click(); }
+
+  QPushButton* Command_Write;
+
+ private:
+  std::unique_ptr<WriteLink> link_;
+};

@@ -1,0 +1,230 @@
+#include "link/forms/link_form.h"
+
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "link/port_names.h"
+#include "shell/forms/ui.h"
+
+#if defined(Q_OS_UNIX)
+#include <termios.h>
+#elif defined(Q_OS_WIN)
+#include <windows.h>
+#endif
+
+namespace {
+QString& DeviceOverride() {
+  static QString device;
+  return device;
+}
+// The end byte is one byte at 9600 baud; this only bounds a driver that hangs.
+constexpr int kDrainWaitMs = 500;
+}  // namespace
+
+LinkPort::LinkPort(QObject* parent) : QSerialPort(parent) {
+  setObjectName("MSC");
+  // Queued: a fault raised inside a write must not end the transfer under the sender.
+  connect(
+      this, &QSerialPort::errorOccurred, this,
+      [this](QSerialPort::SerialPortError error) {
+        if (error == QSerialPort::ResourceError || error == QSerialPort::ReadError ||
+            error == QSerialPort::WriteError)
+          emit PortLost();
+      },
+      Qt::QueuedConnection);
+}
+
+void LinkPort::SetDeviceOverride(const QString& device) {
+  DeviceOverride() = device;
+}
+
+bool LinkPort::Open(int portNumber, const LineSettings& settings) {
+  const QString device = DeviceOverride().isEmpty()
+                             ? QString::fromStdString(PortDeviceName(portNumber))
+                             : DeviceOverride();
+  if (device.isEmpty()) return false;
+  setPortName(device);
+  const bool lineSet =
+      setBaudRate(settings.baud) && settings.parity == 'N' && setParity(QSerialPort::NoParity) &&
+      settings.dataBits == 8 && setDataBits(QSerialPort::Data8) && settings.stopBits == 1 &&
+      setStopBits(QSerialPort::OneStop) && setFlowControl(QSerialPort::NoFlowControl);
+  if (!lineSet) return false;
+  setReadBufferSize(settings.inputBufferSize);
+  if (!open(QIODevice::ReadWrite)) return false;
+  // DTR and RTS raised: cables that take their supply from them work, the others
+  // ignore them. A device without modem lines is no reason to fail.
+  setDataTerminalReady(true);
+  setRequestToSend(true);
+  clearError();
+  return true;
+}
+
+std::uint8_t LinkPort::ReadByte() {
+  char byte = 0;
+  getChar(&byte);
+  return static_cast<std::uint8_t>(byte);
+}
+
+void LinkPort::WriteByte(std::uint8_t byte) {
+  const char data = static_cast<char>(byte);
+  write(&data, 1);
+}
+
+void LinkPort::ClearInput() {
+  if (isOpen()) clear(QSerialPort::Input);
+}
+
+void LinkPort::ClearOutput() {
+  if (isOpen()) clear(QSerialPort::Output);
+}
+
+void LinkPort::DrainOutput() {
+  if (!isOpen()) return;
+  flush();
+  if (bytesToWrite() > 0) waitForBytesWritten(kDrainWaitMs);
+#if defined(Q_OS_UNIX)
+  if (handle() >= 0) ::tcdrain(handle());
+#elif defined(Q_OS_WIN)
+  if (handle() != INVALID_HANDLE_VALUE) ::FlushFileBuffers(handle());
+#endif
+}
+
+LinkTimer::LinkTimer(QObject* parent) : QTimer(parent) {
+  setTimerType(Qt::PreciseTimer);
+}
+
+void LinkTimer::Start(int milliseconds) {
+  start(milliseconds);
+}
+
+LinkForm::LinkForm(MDImain* main, const QString& formName) : ChildForm(main, formName) {
+  MSC = new LinkPort(this);
+  Timer1 = new LinkTimer(this);
+  Timer2 = new LinkTimer(this);
+  Timer3 = new LinkTimer(this);
+  Timer4 = new LinkTimer(this);
+  Timer1->setObjectName("Timer1");
+  Timer2->setObjectName("Timer2");
+  Timer3->setObjectName("Timer3");
+  Timer4->setObjectName("Timer4");
+  ProgressBar1 = new QProgressBar(this);
+  ProgressBar1->setObjectName("ProgressBar1");
+  ProgressBar1->setRange(0, 100);
+  ProgressBar1->setValue(0);
+  ProgressBar1->setTextVisible(false);
+}
+
+void LinkForm::ConnectLink() {
+  connect(MSC, &QSerialPort::readyRead, this, &LinkForm::MSC_OnComm);
+  connect(MSC, &LinkPort::PortLost, this, [this] { Link().MSC_PortLost(); });
+  connect(Timer1, &QTimer::timeout, this, &LinkForm::Timer1_Timer);
+  connect(Timer2, &QTimer::timeout, this, &LinkForm::Timer2_Timer);
+  connect(Timer3, &QTimer::timeout, this, &LinkForm::Timer3_Timer);
+  connect(Timer4, &QTimer::timeout, this, &LinkForm::Timer4_Timer);
+}
+
+void LinkForm::Form_Unload() {
+  SetFormOpenFlag(FormName().toStdString(), false);
+  Link().Shutdown();
+}
+
+void LinkForm::SetProgress(int value) {
+  ProgressBar1->setValue(value);
+  ProgressBar1->show();
+}
+
+void LinkForm::HideProgress() {
+  ProgressBar1->hide();
+}
+
+void LinkForm::Message(const std::string& text, const std::string& title) {
+  // While the box is up, timer ticks still arrive; a window that closes itself
+  // meanwhile goes once the box is gone, not from under the code that showed it.
+  ++messageDepth_;
+  ShowMessage(QString::fromStdString(text),
+              title.empty() ? QString() : QString::fromStdString(title));
+  --messageDepth_;
+  if (messageDepth_ == 0 && unloadPending_) {
+    unloadPending_ = false;
+    Unload();
+  }
+}
+
+void LinkForm::UnloadForm() {
+  if (messageDepth_ > 0) {
+    unloadPending_ = true;
+    return;
+  }
+  Unload();
+}
+
+TransferForm::TransferForm(MDImain* main, const QString& formName, const char* startName)
+    : LinkForm(main, formName) {
+  start_ = new QPushButton(this);
+  start_->setObjectName(startName);
+  Command_Cancel = new QPushButton(this);
+  Command_Cancel->setObjectName("Command_Cancel");
+  Command_Help = new QPushButton(this);
+  Command_Help->setObjectName("Command_Help");
+  Label_tr_count = new QLabel(this);
+  Label_tr_count->setObjectName("Label_tr_count");
+  Label_tr_count->setAlignment(Qt::AlignCenter);
+  for (QPushButton* button : {start_, Command_Cancel, Command_Help}) {
+    button->setAutoDefault(true);
+    button->setMinimumWidth(Twips(1300));
+  }
+  start_->setDefault(true);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->addStretch(1);
+  layout->addWidget(Label_tr_count);
+  layout->addWidget(ProgressBar1);
+  layout->addStretch(1);
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch(1);
+  buttons->addWidget(start_);
+  buttons->addStretch(1);
+  buttons->addWidget(Command_Cancel);
+  buttons->addStretch(1);
+  buttons->addWidget(Command_Help);
+  buttons->addStretch(1);
+  layout->addLayout(buttons);
+  layout->addStretch(1);
+
+  connect(Command_Help, &QPushButton::clicked, this, &TransferForm::Command_Help_Click);
+}
+
+void TransferForm::LoadTransferForm(const QString& caption, const QString& startCaption) {
+  SetFormOpenFlag(FormName().toStdString(), true);
+  SetCaption(caption);
+  start_->setText(startCaption);
+  Command_Cancel->setText(Lang("取消", "Cancel"));
+  Command_Help->setText(Lang("帮助", "Help"));
+
+  const QSize frame = MainFrameSize();
+  const int width = static_cast<int>(frame.width() / 1.6);
+  const int height = frame.height() / 3;
+  PlaceWindow((frame.width() - width) / 2, static_cast<int>((frame.height() - height) / 1.45),
+              width, height);
+}
+
+void TransferForm::Form_Activate() {
+  start_->setDefault(true);
+  start_->setFocus();
+}
+
+void TransferForm::SetStatus(const std::string& text) {
+  Label_tr_count->setText(QString::fromStdString(text));
+}
+
+void TransferForm::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+    start_->click();
+    return;
+  }
+  LinkForm::keyPressEvent(event);
+}

@@ -1,0 +1,75 @@
+#include "shell/forms/child_form.h"
+
+#include <QCloseEvent>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QStyle>
+#include <algorithm>
+
+#include "shell/forms/main_window.h"
+
+ChildForm::ChildForm(MDImain* main, const QString& formName) : main_(main), formName_(formName) {
+  setObjectName(formName);
+}
+
+QMdiSubWindow* ChildForm::SubWindow() const {
+  return qobject_cast<QMdiSubWindow*>(parentWidget());
+}
+
+void ChildForm::Unload() {
+  if (unloaded_) return;
+  if (QMdiSubWindow* sub = SubWindow()) {
+    sub->close();
+  } else {
+    close();
+  }
+}
+
+void ChildForm::closeEvent(QCloseEvent* event) {
+  if (!unloaded_) {
+    unloaded_ = true;
+    Form_Unload();
+    if (main_) main_->ChildUnloaded(this);
+  }
+  event->accept();
+}
+
+void ChildForm::SetCaption(const QString& caption) {
+  setWindowTitle(caption);
+  if (QMdiSubWindow* sub = SubWindow()) sub->setWindowTitle(caption);
+}
+
+QSize ChildForm::ClientSize() const {
+  return main_ ? main_->MdiArea()->viewport()->size() : QSize(800, 600);
+}
+
+QSize ChildForm::MainFrameSize() const {
+  return main_ ? main_->frameGeometry().size() : QSize(800, 600);
+}
+
+void ChildForm::PlaceWindow(int left, int top, int width, int height) {
+  QWidget* frame = SubWindow() ? static_cast<QWidget*>(SubWindow()) : this;
+  const QSize client = ClientSize();
+  const int titleHeight = style()->pixelMetric(QStyle::PM_TitleBarHeight);
+  width = std::max(width, 80);
+  height = std::max(height, titleHeight + 20);
+  left = std::clamp(left, 0, std::max(0, client.width() - 80));
+  top = std::clamp(top, 0, std::max(0, client.height() - titleHeight));
+  frame->setGeometry(left, top, width, height);
+}
+
+void ChildForm::PlaceCentred(int width, int height, int topOffset) {
+  const QSize client = ClientSize();
+  PlaceWindow((client.width() - width) / 2, (client.height() - height) / 2 + topOffset, width,
+              height);
+}
+
+QSize ChildForm::DesignedSize() const {
+  QSize size = sizeHint();
+  if (QMdiSubWindow* sub = SubWindow()) {
+    const int title = sub->style()->pixelMetric(QStyle::PM_TitleBarHeight);
+    const int border = sub->style()->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth);
+    size += QSize(2 * border, title + border);
+  }
+  return size;
+}

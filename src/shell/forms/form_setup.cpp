@@ -1,0 +1,80 @@
+#include "shell/forms/form_setup.h"
+#include "shell/forms/controls.h"
+
+#include <QButtonGroup>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include "codec/frequency.h"
+#include "link/port_names.h"
+#include "shell/forms/forms.h"
+#include "shell/forms/main_window.h"
+#include "shell/state.h"
+#include "shell/forms/ui.h"
+
+ChildForm* Create_Form_setup(MDImain* main) {
+  return new Form_setup(main);
+}
+
+Form_setup::Form_setup(MDImain* main) : ChildForm(main, "Form_setup") {
+  Frame1 = new QGroupBox(this);
+  Frame1->setObjectName("Frame1");
+  group_ = new QButtonGroup(this);
+  auto* options = new QGridLayout(Frame1);
+  for (int n = 1; n <= 8; ++n) {
+    auto* option = new QRadioButton(QStringLiteral("COM%1").arg(n), Frame1);
+    option->setObjectName(QStringLiteral("Option%1").arg(n));
+    group_->addButton(option, n);
+    options->addWidget(option, (n - 1) / 4, (n - 1) % 4);
+    Option[static_cast<std::size_t>(n - 1)] = option;
+  }
+  Command_ok = new QPushButton(this);
+  Command_ok->setObjectName("Command_ok");
+  Command1 = new QPushButton(this);
+  Command1->setObjectName("Command1");
+
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(Frame1, 1);
+  auto* buttons = CentredRow({Command_ok, Command1});
+  layout->addLayout(buttons);
+
+  connect(Command_ok, &QPushButton::clicked, this, &Form_setup::Command_ok_Click);
+  connect(Command1, &QPushButton::clicked, this, &Form_setup::Command1_Click);
+}
+
+void Form_setup::Form_Load() {
+  SetFormOpenFlag("Form_setup", true);
+  SetCaption(Lang("通讯端口设置", "Communication Port Setup"));
+  Frame1->setTitle(Lang("端口设置", "Port Setup"));
+  Command_ok->setText(Lang("确 定", "Confirm"));
+  Command1->setText(Lang("取 消", "Cancel"));
+
+  const QSize client = ClientSize();
+  PlaceCentred(client.width() / 2, static_cast<int>(client.height() / 1.8), -Twips(500));
+
+  group_->setExclusive(false);
+  for (int n = 1; n <= 8; ++n) {
+    QRadioButton* option = Option[static_cast<std::size_t>(n - 1)];
+    option->setChecked(false);
+    const QString device = QString::fromStdString(PortDeviceName(n));
+    option->setToolTip(device.isEmpty() ? Lang("无此设备", "No such device") : device);
+  }
+  group_->setExclusive(true);
+  if (ComPort >= 1 && ComPort <= 8) Option[static_cast<std::size_t>(ComPort - 1)]->setChecked(true);
+}
+
+void Form_setup::Form_Unload() {
+  SetFormOpenFlag("Form_setup", false);
+}
+
+void Form_setup::Command_ok_Click() {
+  for (int n = 1; n <= 8; ++n) {
+    if (Option[static_cast<std::size_t>(n - 1)]->isChecked()) ComPort = n;
+  }
+  if (Main()) Main()->SetPanelText(3, QString::fromStdString("COM" + NumberText(ComPort)));
+  if (!PortError) Unload();
+}
