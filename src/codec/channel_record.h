@@ -9,6 +9,7 @@
 #include "codec/frequency.h"
 #include "codec/tones.h"
 #include "image/radio_image.h"
+#include "shell/state.h"  // TODO(layering): pass the image explicitly
 
 inline constexpr int kChannelCount = 16;
 inline constexpr int kRxFreqCol = 0;

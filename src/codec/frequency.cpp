@@ -5,6 +5,7 @@
 #include <cstdlib>
 
 #include "image/radio_image.h"
+#include "shell/state.h"  // TODO(layering): pass the image explicitly
 
 namespace {
 

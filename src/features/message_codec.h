@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "image/radio_image.h"
+#include "shell/state.h"  // TODO(layering): pass the image explicitly
 
 inline constexpr int kMessageCount = 2;
 inline constexpr int kMessageLength = 32;

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "image/radio_image.h"
+#include "shell/state.h"  // TODO(layering): pass the image explicitly
 
 inline constexpr int kScanRow = 22;
 inline constexpr int kScanPriorityModeCol = 0;

@@ -19,8 +19,3 @@ std::uint8_t& RadioImage::at(int row, int col) {
 std::uint8_t RadioImage::at(int row, int col) const {
   return cells_[Offset(row, col)];
 }
-
-RadioImage& TheImage() {
-  static RadioImage image;
-  return image;
-}

@@ -4,6 +4,12 @@
 #include <array>
 #include <cstdint>
 
+// One named cell of the image: row and column.
+struct Cell {
+  int row;
+  int col;
+};
+
 class RadioImage {
  public:
   static constexpr int kRows = 301;
@@ -17,6 +23,8 @@ class RadioImage {
   // An address outside the table is a programming error: throws std::out_of_range.
   std::uint8_t& at(int row, int col);
   std::uint8_t at(int row, int col) const;
+  std::uint8_t& at(Cell c) { return at(c.row, c.col); }
+  std::uint8_t at(Cell c) const { return at(c.row, c.col); }
 
   static bool Contains(int row, int col) {
     return row >= 0 && row < kRows && col >= 0 && col < kCols;
@@ -28,10 +36,3 @@ class RadioImage {
  private:
   std::array<std::uint8_t, static_cast<std::size_t>(kRows) * kCols> cells_{};
 };
-
-// The process-wide image shared by every window.
-RadioImage& TheImage();
-// Cell (row, col) of the process-wide image.
-inline std::uint8_t& Image(int row, int col) {
-  return TheImage().at(row, col);
-}

@@ -19,6 +19,11 @@ int Cur_Chann = 1;
 std::array<std::string, 6> AboutTexts;
 std::array<bool, kFlaggedForms.size()> FormOpenFlags{};
 
+RadioImage& TheImage() {
+  static RadioImage image;
+  return image;
+}
+
 int FormFlagIndex(std::string_view formName) {
   const auto it = std::find(kFlaggedForms.begin(), kFlaggedForms.end(), formName);
   return it == kFlaggedForms.end() ? -1 : static_cast<int>(it - kFlaggedForms.begin());

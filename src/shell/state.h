@@ -5,6 +5,14 @@
 #include <string_view>
 
 #include "codec/frequency.h"
+#include "image/radio_image.h"
+
+// The process-wide image shared by every window.
+RadioImage& TheImage();
+// Cell (row, col) of the process-wide image.
+inline std::uint8_t& Image(int row, int col) {
+  return TheImage().at(row, col);
+}
 
 extern bool LangChinese;         // caption language: true Chinese, false English
 extern std::string VersionText;  // "Ver1.2"
