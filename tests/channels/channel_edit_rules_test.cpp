@@ -260,6 +260,21 @@ TEST_F(ChannelEditRules, ClearingAndShowingAnEmptyChannel) {
   EXPECT_EQ(image.at(17, 0), 0x12);
 }
 
+TEST_F(ChannelEditRules, WhereEnterMovesTo) {
+  // {start of channel 3, from column, to row, to column}; row 16 is an empty channel.
+  const std::tuple<Start, int, int, int, int> cases[] = {
+      {Start::Full, 3, 1, 3, 2},   {Start::Empty, 3, 1, 3, 2},   {Start::Full, 3, 2, 3, 3},
+      {Start::Empty, 3, 2, 4, 1},  {Start::Empty, 16, 2, 16, 1}, {Start::Full, 3, 3, 3, 4},
+      {Start::RxOnly, 3, 3, 3, 5}, {Start::Full, 3, 4, 3, 5},    {Start::Full, 3, 7, 3, 8},
+      {Start::Full, 3, 8, 4, 1},   {Start::Full, 16, 8, 16, 1},  {Start::Full, 3, 0, 3, 0},
+  };
+  for (const auto& [start, row, column, toRow, toColumn] : cases) {
+    Begin(start);
+    EXPECT_EQ(NextCellOnEnter(image, row, column), (GridPos{toRow, toColumn}))
+        << row << "/" << column;
+  }
+}
+
 struct ChoiceCase {
   int column;  // the grid's column; the dialog's list of the same option
   int entry;
