@@ -6,6 +6,7 @@
 #include <QToolBar>
 
 #include "channel_test_support.h"
+#include "channels/channel_edit_rules.h"
 #include "channels/channel_texts.h"
 #include "channels/forms/form_chann_edit.h"
 #include "channels/forms/frm_chann.h"
@@ -265,29 +266,22 @@ TEST_P(Grid, DropDownListsFollowTheColumn) {
   }
 }
 
-struct ChoiceCase {
-  int column;
-  int entry;
-  int cell;  // the record cell to check
-  int value;
-};
-
 TEST_P(Grid, ChoosingAnEntryStoresIt) {
   // Every list entry's bytes are the core's (channel_edit_rules_test); here the clicks.
-  const ChoiceCase cases[] = {
-      {3, 156, 8, 1}, {4, 260, 11, 155}, {5, 2, 12, 0x1D}, {6, 0, 12, 0x85}, {8, 1, 12, 0x05},
-  };
   PutChannel(1, "435", "440");
   OpenGrid();
-  for (const ChoiceCase& c : cases) {
-    SCOPED_TRACE(testing::Message() << "column " << c.column << " entry " << c.entry);
-    Image(1, kOptionCol) = 0x05;  // bits 2-0 belong to nobody here and must survive
-    Click(1, c.column);
-    ChooseEntry(grid->Combo_edit, c.entry);
-    EXPECT_EQ(Image(1, c.cell), c.value);
-    const QString chosen = grid->Combo_edit->itemText(c.entry);
+  for (const int column : {3, 4, 5, 6, 8}) {
+    SCOPED_TRACE(testing::Message() << "column " << column);
+    const int entry = column == 4 ? 260 : column == 6 ? 0 : 1;
+    RadioImage expected = TheImage();
+    ASSERT_TRUE(StoreGridChoice(expected, 1, column, entry));
+    ASSERT_NE(expected, TheImage());  // each choice changes something
+    Click(1, column);
+    ChooseEntry(grid->Combo_edit, entry);
+    EXPECT_EQ(TheImage(), expected);
+    const QString chosen = grid->Combo_edit->itemText(entry);
     Click(2, 0);
-    EXPECT_EQ(Cell(1, c.column), chosen);
+    EXPECT_EQ(Cell(1, column), chosen);
   }
   // Redrawn in the grid's own words.
   Reactivate();
