@@ -119,8 +119,6 @@ TEST_F(ChannelEditRules, CommitFrequency) {
        false, "66.00000", "66.00000", "440.00000", Tail::Kept},
       {"blank receive deletes", Grid, Rx, Start::Full, "", 400, 470, O::Deleted, M::None, false, "",
        "", "", Tail::Erased},
-      {"blanks delete too", Grid, Rx, Start::Full, "   ", 400, 470, O::Deleted, M::None, false, "",
-       "", "", Tail::Erased},
       {"transmit", Grid, Tx, Start::Full, "441.0123", 400, 470, O::Stored, M::None, false,
        "441.01000", "435.00000", "441.01000", Tail::Kept},
       {"transmit out of range: encode tone off", Grid, Tx, Start::Full, "470", 400, 470, O::Stored,

@@ -197,21 +197,18 @@ TEST_P(Grid, EmptyingAFrequencyCellByEnterOrByLeaving) {
 
 TEST_P(Grid, TransmitBeforeReceiveIsRefused) {
   OpenGrid();
-  for (int r : {5, 16}) {
-    messages.clear();
-    Click(r, 2);
-    Type("435");
-    Key(Qt::Key_Return);
-    ASSERT_EQ(messages.size(), 1u);
-    EXPECT_EQ(messages[0].text,
-              L("请先输入接收频率 ！", "Please input the receive frequency in advance."));
-    EXPECT_EQ(RecordOf(r), Erased());
-    EXPECT_TRUE(RowBlank(r));
-    // On to the receive cell of the next row; row 16 stays on row 16.
-    EXPECT_EQ(grid->Row(), r == 16 ? 16 : r + 1);
-    EXPECT_EQ(grid->Col(), 1);
-    EXPECT_EQ(Focus(), grid->Text_Edit);
-  }
+  Click(5, 2);
+  Type("435");
+  Key(Qt::Key_Return);
+  ASSERT_EQ(messages.size(), 1u);
+  EXPECT_EQ(messages[0].text,
+            L("请先输入接收频率 ！", "Please input the receive frequency in advance."));
+  EXPECT_EQ(RecordOf(5), Erased());
+  EXPECT_TRUE(RowBlank(5));
+  // On to the receive cell of the next row.
+  EXPECT_EQ(grid->Row(), 6);
+  EXPECT_EQ(grid->Col(), 1);
+  EXPECT_EQ(Focus(), grid->Text_Edit);
   messages.clear();
   Click(8, 2);
   Type("435");
@@ -320,18 +317,13 @@ TEST_P(Grid, EnterWalksAlongTheRowToTheNextReceiveCell) {
   EXPECT_EQ(grid->Text_Edit->text(), "436.00000");
   EXPECT_EQ(grid->Text_Edit->geometry(), grid->CellRect(16, 1));
 
+  // Where each Enter goes is the core's (channel_edit_rules_test); here the editors.
   Click(16, 4);
   EXPECT_FALSE(grid->Combo_edit->isVisible());
   EXPECT_FALSE(grid->Text_Edit->isVisible());
-  Click(16, 3);
-  Key(Qt::Key_Return);
-  EXPECT_EQ(grid->Col(), 5);
   Click(16, 8);
-  Key(Qt::Key_Return);  // row 16 stays on row 16
-  EXPECT_EQ(grid->Row(), 16);
-  EXPECT_EQ(grid->Col(), 1);
-  EXPECT_TRUE(grid->Text_Edit->isVisible());
-  EXPECT_EQ(ChannelRxText(TheImage(), 16), "436.00000");
+  Key(Qt::Key_Return);
+  EXPECT_EQ(grid->Text_Edit->geometry(), grid->CellRect(16, 1));
   EXPECT_FALSE(ChannelHasTx(TheImage(), 16));
 }
 
