@@ -12,6 +12,7 @@
 #include "codec/frequency.h"
 #include "editor_test.h"
 #include "features/forms/frm_dtmf.h"
+#include "features/option_codec.h"
 #include "shell/forms/controls.h"
 #include "shell/model_band.h"
 #include "shell/state.h"
@@ -43,7 +44,7 @@ void SetRange(int low, int high) {
 }
 
 std::pair<int, int> StoredRange() {
-  return {BandEdgeFromRow59(0), BandEdgeFromRow59(2)};
+  return {RangeEdge(TheImage(), kRangeLowCell), RangeEdge(TheImage(), kRangeHighCell)};
 }
 
 void PutChannel(int n, int rxMHz, int txMHz) {
@@ -315,7 +316,7 @@ class LimitTest : public EditorTest,
 TEST_P(LimitTest, ValidatesStoresAndMovesTheLimits) {
   const auto& [c, chinese] = GetParam();
   SetLanguage(chinese);
-  ApplyBand(c.band);
+  UseBand(ApplyBand(c.band, TheImage()));
   SetRange(c.low, c.high);
   auto* form = Open<frm_option>("frm_option");
   ShowActive();

@@ -22,8 +22,8 @@
 #include "codec/channel_record.h"
 #include "shell/forms/controls.h"
 #include "shell/forms/main_window.h"
-#include "shell/state.h"
 #include "shell/forms/ui.h"
+#include "shell/state.h"
 
 namespace {
 QString Q(const std::string& s) {
@@ -34,7 +34,7 @@ bool Blank(const QString& text) {
 }
 }  // namespace
 
-frm_chann::frm_chann(MDImain* main) : ChildForm(main, "frm_chann") {
+frm_chann::frm_chann(MDImain* main) : ChildForm(main) {
   MSF_Chann = new QTableWidget(kRows - 1, kCols, this);
   MSF_Chann->setObjectName("MSF_Chann");
   MSF_Chann->verticalHeader()->hide();
@@ -174,7 +174,6 @@ QRect frm_chann::CellRect(int r, int c) const {
 // --- Window ----------------------------------------------------------------------
 
 void frm_chann::Form_Load() {
-  SetFormOpenFlag("frm_chann", true);
   SetFormatString(
       Lang("^ 信道号 |^接收频率(MHZ)|^发射频率(MHZ)|^QT/DQT 解码|^QT/DQT 编码|^繁忙锁定|^发射功率|"
            "^信道带宽|^扫描添加",
@@ -218,7 +217,6 @@ void frm_chann::Form_Activate() {
 
 void frm_chann::Form_Unload() {
   CommitOpenEdit();
-  SetFormOpenFlag("frm_chann", false);
 }
 
 void frm_chann::OtherWindowActivated(QMdiSubWindow* window) {

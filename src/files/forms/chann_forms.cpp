@@ -16,8 +16,8 @@
 #include "files/forms/file_lists.h"
 #include "image/radio_image.h"
 #include "shell/forms/controls.h"
-#include "shell/state.h"
 #include "shell/forms/ui.h"
+#include "shell/state.h"
 
 namespace {
 // Taken as the program starts, before anything could move the working folder.
@@ -54,24 +54,16 @@ void ResetChannFileDir() {
   g_chosenDir.clear();
 }
 
-ChannFileForm::ChannFileForm(MDImain* main, const QString& formName, const QString& nameLabel)
-    : ChildForm(main, formName) {
-  Label_drive = new QLabel(this);
-  Label_drive->setObjectName("Label_drive");
-  Drive1 = new ComboBox(this);
-  Drive1->setObjectName("Drive1");
-  Dir1 = new DirListBox(this);
-  Dir1->setObjectName("Dir1");
-  File1 = new FileListBox(this);
-  File1->setObjectName("File1");
+ChannFileForm::ChannFileForm(MDImain* main, const QString& nameLabel) : ChildForm(main) {
+  Label_drive = Named<QLabel>(this, "Label_drive");
+  Drive1 = Named<ComboBox>(this, "Drive1");
+  Dir1 = Named<DirListBox>(this, "Dir1");
+  File1 = Named<FileListBox>(this, "File1");
   nameLabel_ = new QLabel(this);
   nameLabel_->setObjectName(nameLabel);
-  Text1 = new TextBox(this);
-  Text1->setObjectName("Text1");
-  Command_enter = new QPushButton(this);
-  Command_enter->setObjectName("Command_enter");
-  Command_close = new QPushButton(this);
-  Command_close->setObjectName("Command_close");
+  Text1 = Named<TextBox>(this, "Text1");
+  Command_enter = Named<QPushButton>(this, "Command_enter");
+  Command_close = Named<QPushButton>(this, "Command_close");
 
   auto* grid = new QGridLayout(this);
   grid->addWidget(Label_drive, 0, 0);
@@ -192,18 +184,12 @@ QString ChannFileForm::ChosenPath() const {
   return QDir(Dir1->Path()).filePath(QString::fromStdString(name));
 }
 
-Form_open_chann::Form_open_chann(MDImain* main)
-    : ChannFileForm(main, "Form_open_chann", "Label_Name") {
+Form_open_chann::Form_open_chann(MDImain* main) : ChannFileForm(main, "Label_Name") {
   Label_Name = NameLabel();
 }
 
 void Form_open_chann::Form_Load() {
-  SetFormOpenFlag("Form_open_chann", true);
   LoadCommon(Lang("打开信道参数文件", "Open Channcle File"), Lang("打开文件名：", "Open File:"));
-}
-
-void Form_open_chann::Form_Unload() {
-  SetFormOpenFlag("Form_open_chann", false);
 }
 
 void Form_open_chann::Command_enter_Click() {
@@ -286,18 +272,12 @@ void Form_open_chann::Command_enter_Click() {
   Unload();
 }
 
-Form_save_chann::Form_save_chann(MDImain* main)
-    : ChannFileForm(main, "Form_save_chann", "Label_name") {
+Form_save_chann::Form_save_chann(MDImain* main) : ChannFileForm(main, "Label_name") {
   Label_name = NameLabel();
 }
 
 void Form_save_chann::Form_Load() {
-  SetFormOpenFlag("Form_save_chann", true);
   LoadCommon(Lang("保存信道参数文件", "Save Channel File"), Lang("保存文件名：", "Save File:"));
-}
-
-void Form_save_chann::Form_Unload() {
-  SetFormOpenFlag("Form_save_chann", false);
 }
 
 void Form_save_chann::Command_enter_Click() {

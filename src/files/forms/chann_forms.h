@@ -24,7 +24,7 @@ class ChannFileForm : public ChildForm {
   Q_OBJECT
 
  public:
-  ChannFileForm(MDImain* main, const QString& formName, const QString& nameLabel);
+  ChannFileForm(MDImain* main, const QString& nameLabel);
 
   void Form_Activate() override;
   void Drive1_Click();
@@ -63,7 +63,6 @@ class Form_open_chann : public ChannFileForm {
   explicit Form_open_chann(MDImain* main);
 
   void Form_Load() override;
-  void Form_Unload() override;
   void Command_enter_Click() override;
 
   QLabel* Label_Name;
@@ -76,7 +75,6 @@ class Form_save_chann : public ChannFileForm {
   explicit Form_save_chann(MDImain* main);
 
   void Form_Load() override;
-  void Form_Unload() override;
   void Command_enter_Click() override;
 
   QLabel* Label_name;

@@ -8,7 +8,10 @@
 
 #include "shell/forms/main_window.h"
 
-ChildForm::ChildForm(MDImain* main, const QString& formName) : main_(main), formName_(formName) {
+ChildForm::ChildForm(MDImain* main) : main_(main) {}
+
+void ChildForm::SetFormName(const QString& formName) {
+  formName_ = formName;
   setObjectName(formName);
 }
 
