@@ -113,11 +113,7 @@ void Form_edit_Key::Form_Load() {
   for (ComboBox* list : KeyLists()) list->addItems(functions);
   Combo_pf1_S->setItemText(0, Lang("无", "No Function"));
 
-  const QSize frame = MainFrameSize();
-  const QSize designed = DesignedSize();
-  const int width = std::max(static_cast<int>(frame.width() / 1.5), designed.width());
-  const int height = std::max(static_cast<int>(frame.height() / 1.4), designed.height());
-  PlaceWindow((frame.width() - width) / 2, Twips(200), width, height);
+  PlaceInMainFrame(1.5, 1.4, Twips(200));
 
   Read_Keys();
 }

@@ -158,11 +158,7 @@ void frm_option::Form_Load() {
   Command_Help->setText(Lang("帮助", "Help"));
   FillLists();
 
-  const QSize frame = MainFrameSize();
-  const QSize designed = DesignedSize();
-  const int width = std::max(static_cast<int>(frame.width() / 1.2), designed.width());
-  const int height = std::max(static_cast<int>(frame.height() / 1.5), designed.height());
-  PlaceWindow((frame.width() - width) / 2, 0, width, height);
+  PlaceInMainFrame(1.2, 1.5, 0);
 
   Read_Options();
 }

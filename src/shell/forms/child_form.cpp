@@ -67,6 +67,14 @@ void ChildForm::PlaceCentred(int width, int height, int topOffset) {
               height);
 }
 
+void ChildForm::PlaceInMainFrame(double widthDivisor, double heightDivisor, int top) {
+  const QSize frame = MainFrameSize();
+  const QSize designed = DesignedSize();
+  const int width = std::max(static_cast<int>(frame.width() / widthDivisor), designed.width());
+  const int height = std::max(static_cast<int>(frame.height() / heightDivisor), designed.height());
+  PlaceWindow((frame.width() - width) / 2, top, width, height);
+}
+
 QSize ChildForm::DesignedSize() const {
   QSize size = sizeHint();
   if (QMdiSubWindow* sub = SubWindow()) {

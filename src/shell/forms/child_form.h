@@ -44,6 +44,9 @@ class ChildForm : public QWidget {
   void PlaceCentred(int width, int height, int topOffset);
   // The size a window has as designed (its layout's hint, frame included).
   QSize DesignedSize() const;
+  // Width and height the main window's frame divided by these, never below the
+  // designed size; centred horizontally in the frame, top pixels down.
+  void PlaceInMainFrame(double widthDivisor, double heightDivisor, int top);
 
   void closeEvent(QCloseEvent* event) override;
 
