@@ -28,6 +28,10 @@ class ChildForm : public QWidget {
   virtual void Form_Activate() {}
   virtual void Form_Unload() {}
 
+  // Opens the Help window at this window's section of the guide. The main window
+  // connects a window's Command_Help button to it.
+  void Command_Help_Click();
+
   // Closes the window: Form_Unload runs now, the window is deleted later.
   void Unload();
   bool Unloaded() const { return unloaded_; }
