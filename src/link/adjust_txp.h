@@ -6,7 +6,8 @@
 
 class PowerAdjustLink : public SerialLink {
  public:
-  PowerAdjustLink(SerialPortOps& port, Timers timers, LinkView& view);
+  PowerAdjustLink(SerialPortOps& port, Timers timers, LinkView& view, LinkInputs& inputs,
+                  RadioImage& image);
 
   // Window load: step 1 links, ShowLevels and StartCloseTimer come later.
   void StartAdjust();

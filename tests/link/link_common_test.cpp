@@ -99,8 +99,8 @@ TEST_F(LinkTest, SilenceGivesFourAttemptsAndOneFailureMessage) {
 }
 
 TEST_F(LinkTest, FailureMessageInChinese) {
-  LangChinese = true;
   ReadRig rig;
+  rig.chinese = true;
   rig.radio.faults.silent = true;
   rig.link.Command_read_Click();
   rig.clock.RunFor(Ms(30'000));
@@ -145,8 +145,8 @@ TEST_F(LinkTest, StartAndCancelDuringATransferOnlyShowTheBusyMessages) {
 }
 
 TEST_F(LinkTest, BusyMessagesInChinese) {
-  LangChinese = true;
   ReadRig rig;
+  rig.chinese = true;
   rig.link.Command_read_Click();
   rig.link.Command_read_Click();
   rig.link.Command_Cancel_Click();
@@ -244,18 +244,18 @@ TEST_F(LinkTest, PullingTheCableDuringAWriteEndsItCleanly) {
   }
 }
 
-TEST_F(LinkTest, ThePortErrorFlagFollowsTheLastOpen) {
-  ComPort = 5;
+TEST_F(LinkTest, EveryOpenReportsItsOutcome) {
   ReadRig rig;
-  rig.port.failOpen = true;
+  rig.portId = {5, "/dev/ttyUSB3"};
+  rig.port.openFailure = {PortFault::Busy, {}};
   rig.link.Command_read_Click();
-  EXPECT_TRUE(PortError);
-  EXPECT_EQ(rig.port.LastPortNumber(), 5);
+  EXPECT_TRUE(rig.portError);
+  EXPECT_EQ(rig.port.LastPort().device, "/dev/ttyUSB3");
   EXPECT_FALSE(rig.link.Busy());
   EXPECT_TRUE(rig.statuses.empty());
-  rig.port.failOpen = false;
+  rig.port.openFailure = {};
   rig.link.Command_read_Click();
-  EXPECT_FALSE(PortError);
+  EXPECT_FALSE(rig.portError);
   EXPECT_TRUE(rig.link.Busy());
   EXPECT_EQ(rig.messages.size(), 1u);
 }

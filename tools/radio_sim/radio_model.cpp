@@ -42,8 +42,7 @@ bool RadioModel::FaultsActive() const {
 
 void RadioModel::Note(std::int64_t t, Direction d, std::vector<std::uint8_t> bytes,
                       std::string what) {
-  log_.push_back({t, d, std::move(bytes), std::move(what)});
-  if (onLog) onLog(log_.back());
+  if (onLog) onLog({t, d, std::move(bytes), std::move(what)});
 }
 
 void RadioModel::FlushIgnored(std::int64_t t) {

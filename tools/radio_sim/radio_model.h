@@ -58,7 +58,6 @@ class RadioModel {
   int PowerBlocks() const { return powerBlocks_; }
   int EndBytes(std::uint8_t which) const { return which == 'E' ? endE_ : endB_; }
 
-  const std::vector<LogEntry>& Log() const { return log_; }
   // Called for each log entry as it is made.
   std::function<void(const LogEntry&)> onLog;
   // Called when a session ends with "E" or "b" after something was written.
@@ -89,7 +88,6 @@ class RadioModel {
   int powerBlocks_ = 0;
   int endE_ = 0;
   int endB_ = 0;
-  std::vector<LogEntry> log_;
 };
 
 // "0x3F0 .." style text of a byte run: "06 57 00 00 10".
