@@ -47,8 +47,10 @@ void PowerAdjustLink::OnComm() {
 }
 
 void PowerAdjustLink::IdentificationAccepted() {
-  image_.at(kLowPowerCell) = s_.RecvBuf[7];
-  image_.at(kHighPowerCell) = s_.RecvBuf[8];
+  // Bytes 7 and 8 of a reply that starts with the identification; later after stray bytes.
+  const auto at = static_cast<std::size_t>(IdentificationAt());
+  image_.at(kLowPowerCell) = s_.RecvBuf[at + 6];
+  image_.at(kHighPowerCell) = s_.RecvBuf[at + 7];
   ShowLevels();
   s_.DataPhase = true;
   t_.Timer2.Stop();

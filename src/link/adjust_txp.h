@@ -24,6 +24,8 @@ class PowerAdjustLink : public SerialLink {
   void OnComm() override;
   void IdentificationAccepted() override;
   void ShowLinkFailure() override { view_.HideProgress(); }
+  // "RT410", one further byte, the low and the high level.
+  int IdentificationBytesUsed() const override { return 8; }
 
  private:
   void SendPowerBlock();

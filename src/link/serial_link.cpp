@@ -16,6 +16,9 @@ SerialLink::SerialLink(LinkKind kind, SerialPortOps& port, Timers timers, LinkVi
     : kind_(kind), port_(port), t_(timers), view_(view), inputs_(inputs), image_(image) {}
 
 void SerialLink::MSC_OnComm() {
+  // Bytes that arrive while the next frame waits for the sender are the rest of the
+  // last reply; the sender empties the input before the frame leaves.
+  if (FrameWaiting()) return;
   while (port_.IsOpen()) {
     const int waiting = port_.BytesWaiting();
     if (waiting <= 0) return;
@@ -35,6 +38,9 @@ void SerialLink::Timer1_Timer() {
     t_.Timer1.Stop();
     return;
   }
+  // Whatever is left of the last reply (a radio may send more than the bytes taken)
+  // must not be taken for the start of the reply to this frame.
+  if (FrameWaiting()) port_.ClearInput();
   for (;;) {
     if (s_.SendPos >= s_.SendLen) {
       t_.Timer2.Start(kReplyWatchMs);

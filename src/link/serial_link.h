@@ -148,6 +148,8 @@ class SerialLink {
   // The identification's start position in RecvBuf (1..4) once found.
   int IdentificationAt() const { return idAt_; }
   void Queue(const frames::Frame& frame);
+  // A frame is queued and its first byte has not left yet.
+  bool FrameWaiting() const { return t_.Timer1.IsActive() && s_.SendPos == 0 && !s_.FrameSent; }
   void StopTransferTimers();
   // Sends one byte at once, outside the sender, and makes sure it has left the
   // port before the port is closed.

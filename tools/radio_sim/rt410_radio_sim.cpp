@@ -64,6 +64,8 @@ void Usage(FILE* out) {
       "  --stop-after K         stop answering once block K has been read or written\n"
       "  --short-reply WHAT     send the reply one byte short: id, password or block\n"
       "  --garbage N            send N stray bytes (0xAA) before every reply\n"
+      "  --stray-id N           send N stray bytes (0xAA) before the identification only\n"
+      "  --extra-bytes N        make every reply N bytes (0x55) longer\n"
       "  --early-ack K          acknowledge block K before it was sent, then not at all\n"
       "  --faulty-sessions N    misbehave for the first N wake-ups only (default: always)\n",
       out);
@@ -138,6 +140,12 @@ bool ParseOptions(int argc, char** argv, Options& o) {
     } else if (arg == "--garbage") {
       if (!number(0, 64, n)) return false;
       o.faults.garbageBytes = static_cast<int>(n);
+    } else if (arg == "--stray-id") {
+      if (!number(0, 64, n)) return false;
+      o.faults.strayBeforeId = static_cast<int>(n);
+    } else if (arg == "--extra-bytes") {
+      if (!number(0, 64, n)) return false;
+      o.faults.extraBytes = static_cast<int>(n);
     } else if (arg == "--early-ack") {
       if (!number(1, 62, n)) return false;
       o.faults.earlyAckBlock = static_cast<int>(n);
