@@ -6,16 +6,15 @@
 #include <QEvent>
 #include <QTest>
 
-#include "shell/state.h"
+#include "window_registry.h"
 
 void GuiTest::SetUp() {
-  ResetApplicationState();
   SetDetailedMessageHook(
       [this](const QString& title, const QString& text, MsgIcon icon, const QString& informative) {
         messages.push_back({title, text, icon, informative});
         if (onMessage) onMessage(messages.back());
       });
-  main = std::make_unique<MDImain>();
+  main = std::make_unique<MDImain>(ProgramForms());
   main->MDIForm_Load();
   main->resize(1200, 860);
   ProcessEvents();

@@ -13,16 +13,13 @@
 #include <QStatusBar>
 #include <QToolBar>
 
-#include "codec/tones.h"
-#include "shell/forms/about.h"
 #include "shell/forms/child_form.h"
-#include "shell/forms/forms.h"
+#include "shell/forms/controls.h"
+#include "shell/forms/ui.h"
 #include "shell/model_band.h"
 #include "shell/state.h"
-#include "shell/forms/ui.h"
 
 namespace {
-MDImain* g_mainWindow = nullptr;
 
 QAction* MakeAction(QObject* parent, const char* name, const QKeySequence& shortcut = {}) {
   auto* action = new QAction(parent);
@@ -38,16 +35,10 @@ void Hide(QAction* action) {
 }
 }  // namespace
 
-MDImain* TheMainWindow() {
-  return g_mainWindow;
-}
-
-MDImain::MDImain() {
-  g_mainWindow = this;
+MDImain::MDImain(std::span<const FormEntry> forms) : forms_(forms) {
   setObjectName("MDImain");
   setWindowIcon(QIcon(":/artwork/app_icon.png"));
-  MDIArea = new QMdiArea(this);
-  MDIArea->setObjectName("MDIArea");
+  MDIArea = Named<QMdiArea>(this, "MDIArea");
   MDIArea->viewport()->installEventFilter(this);
   MDIArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   MDIArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
@@ -65,7 +56,6 @@ MDImain::~MDImain() {
   for (const auto& child : open) {
     if (child) child->Unload();
   }
-  if (g_mainWindow == this) g_mainWindow = nullptr;
 }
 
 bool MDImain::eventFilter(QObject* watched, QEvent* event) {
@@ -228,9 +218,7 @@ QString MDImain::PanelText(int panel) const {
 }
 
 void MDImain::MDIForm_Load() {
-  VersionText = "Ver1.2";
-  LangChinese = true;
-  LoadAboutTexts();
+  ResetApplicationState();
   if (const QScreen* screen = QGuiApplication::primaryScreen()) {
     const QSize s = screen->size();
     resize(static_cast<int>(s.width() / 1.5), static_cast<int>(s.height() / 1.5));
@@ -238,14 +226,9 @@ void MDImain::MDIForm_Load() {
   show();
   SetPanelText(1, QString());
   ApplyCaptions(true);
-  ComPort = 1;
   SetPanelText(3, QStringLiteral("COM%1").arg(ComPort));
-  BandIndex = 3;
-  BuildToneTable();
-  InitModelAndBands();
   SetPanelText(5, QString::fromStdString(VersionText));
   SetPanelText(7, QString::fromStdString(BandPanelText(FreqLowInt, FreqHighInt)));
-  InitImageDefaults();
 }
 
 void MDImain::ApplyCaptions(bool startup) {
@@ -306,8 +289,8 @@ void MDImain::SwitchLanguage(bool chinese) {
     LoadAboutTexts();
   }
   ApplyCaptions(false);
-  for (std::string_view name : kFlaggedForms) {
-    if (FormOpenFlag(name)) OpenChild(QString::fromLatin1(name.data(), name.size()));
+  for (const FormEntry& entry : forms_) {
+    if (entry.openFlag && FormOpenFlag(entry.name)) OpenChild(QString::fromLatin1(entry.name));
   }
 }
 
@@ -316,6 +299,13 @@ void MDImain::Language_chn_Click() {
 }
 void MDImain::Language_eng_Click() {
   SwitchLanguage(false);
+}
+
+const FormEntry* MDImain::Entry(const QString& formName) const {
+  for (const FormEntry& entry : forms_) {
+    if (formName == QLatin1String(entry.name)) return &entry;
+  }
+  return nullptr;
 }
 
 ChildForm* MDImain::FindChildForm(const QString& formName) const {
@@ -331,8 +321,10 @@ ChildForm* MDImain::OpenChild(const QString& formName) {
   // A language switch reloads the About box like every flagged window; the menu
   // command only brings an open one to the front.
   UnloadChild(formName);
-  ChildForm* form = CreateForm(formName, this);
-  if (!form) return nullptr;
+  const FormEntry* entry = Entry(formName);
+  if (!entry) return nullptr;
+  ChildForm* form = entry->create(this);
+  form->SetFormName(formName);
   children_.insert(formName, form);
   QMdiSubWindow* sub = MDIArea->addSubWindow(form);
   sub->setObjectName(formName + QStringLiteral("_window"));
@@ -346,6 +338,7 @@ ChildForm* MDImain::OpenChild(const QString& formName) {
       if (keys.removeAll(QKeySequence(Qt::CTRL | Qt::Key_W)) > 0) action->setShortcuts(keys);
     }
   }
+  if (entry->openFlag) SetFormOpenFlag(entry->name, true);
   form->Form_Load();
   if (form->Unloaded()) return form;
   sub->show();
@@ -357,7 +350,12 @@ ChildForm* MDImain::OpenChild(const QString& formName) {
 
 void MDImain::ChildUnloaded(ChildForm* form) {
   const auto it = children_.find(form->FormName());
-  if (it != children_.end() && it.value() == form) children_.erase(it);
+  if (it != children_.end() && it.value() == form) {
+    children_.erase(it);
+    if (const FormEntry* entry = Entry(form->FormName()); entry && entry->openFlag) {
+      SetFormOpenFlag(entry->name, false);
+    }
+  }
   // The old instance lingers until deleted; it must not be found by name meanwhile.
   form->setObjectName(QString());
   if (lastActivated_ && lastActivated_->widget() == form) lastActivated_ = nullptr;

@@ -5,6 +5,9 @@
 #include <QMap>
 #include <QPointer>
 #include <array>
+#include <span>
+
+#include "shell/forms/forms.h"
 
 class ChildForm;
 class QAction;
@@ -18,16 +21,25 @@ class MDImain : public QMainWindow {
   Q_OBJECT
 
  public:
-  MDImain();
+  // forms: every child window the main window can open.
+  explicit MDImain(std::span<const FormEntry> forms);
   ~MDImain() override;
 
-  // Start-up: state, geometry, status bar, captions, port, band, tones, image.
+  // Start-up: the process-wide state, then geometry, status bar and captions.
   void MDIForm_Load();
 
   // Opens a child window by name: an open instance is unloaded first and a fresh
   // one loaded (the About box is only shown again). Returns the new window.
   ChildForm* OpenChild(const QString& formName);
   ChildForm* FindChildForm(const QString& formName) const;
+  // The open child window of type T, if there is one.
+  template <class T>
+  T* FindChildAs() const {
+    for (const auto& child : children_) {
+      if (auto* form = qobject_cast<T*>(child.data())) return form;
+    }
+    return nullptr;
+  }
   void UnloadChild(const QString& formName);
   template <class T>
   T* OpenChildAs(const QString& formName) {
@@ -111,11 +123,10 @@ class MDImain : public QMainWindow {
   void ApplyCaptions(bool startup);
   void SwitchLanguage(bool chinese);
   void OnSubWindowActivated(QMdiSubWindow* window);
+  const FormEntry* Entry(const QString& formName) const;
 
+  std::span<const FormEntry> forms_;
   std::array<QLabel*, 8> panels_{};
   QMap<QString, QPointer<ChildForm>> children_;
   QPointer<QMdiSubWindow> lastActivated_;
 };
-
-// The one main window of the process (null before it exists).
-MDImain* TheMainWindow();
