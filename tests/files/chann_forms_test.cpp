@@ -13,8 +13,8 @@
 #include <functional>
 #include <string>
 
-#include "files/forms/chann_forms.h"
 #include "files/channel_file.h"
+#include "files/forms/chann_forms.h"
 #include "files/forms/file_lists.h"
 #include "shell/forms/controls.h"
 #include "shell/state.h"
@@ -550,13 +550,17 @@ TEST_P(ChannFormScreenshot, Dialog) {
   if (out.isEmpty()) GTEST_SKIP() << "RT410_SCREENSHOT_DIR not set";
   const auto [formName, chinese] = GetParam();
   if (!chinese) main->Language_eng->trigger();
-  ASSERT_TRUE(QDir(dir.path()).mkpath("dealer/archive"));
-  ASSERT_TRUE(QDir(dir.path()).mkpath("dealer/customers"));
-  for (const char* name : {"dealer/uhf-400-470.chann", "dealer/vhf-136-174.chann",
-                           "dealer/SHOP-DEFAULT.CHANN", "dealer/notes.txt"}) {
-    WriteFile(name, "");
+  // A fixed folder, so that the pictures show no temporary folder's random name.
+  QDir samples(QDir::temp().filePath(QStringLiteral("radio-files")));
+  samples.removeRecursively();
+  ASSERT_TRUE(samples.mkpath("archive"));
+  ASSERT_TRUE(samples.mkpath("customers"));
+  for (const char* name :
+       {"uhf-400-470.chann", "vhf-136-174.chann", "SHOP-DEFAULT.CHANN", "notes.txt"}) {
+    QFile file(samples.filePath(QString::fromLatin1(name)));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
   }
-  SetChannFileDir(PathOf("dealer"));
+  SetChannFileDir(samples.path());
   auto* form = Open<ChannFileForm>(formName);
   ASSERT_NE(form, nullptr);
   ClickFile(form, "uhf-400-470.chann");
@@ -564,6 +568,8 @@ TEST_P(ChannFormScreenshot, Dialog) {
   const QString file =
       QStringLiteral("%1/%2-%3.png").arg(out, QString::fromLatin1(formName), chinese ? "zh" : "en");
   EXPECT_TRUE(form->SubWindow()->grab().save(file));
+  form->Unload();
+  samples.removeRecursively();
 }
 
 INSTANTIATE_TEST_SUITE_P(

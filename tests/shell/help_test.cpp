@@ -2,9 +2,11 @@
 // section, and a language switch reopens the guide in the other language there.
 #include <QAbstractTextDocumentLayout>
 #include <QFile>
+#include <QMdiSubWindow>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScrollBar>
+#include <QTest>
 #include <QTextBlock>
 #include <algorithm>
 #include <string>
@@ -96,6 +98,26 @@ TEST_F(HelpTable, HoldsEveryWindowWithAHelpButton) {
         << entry.name;
     form->Unload();
     ProcessEvents();
+  }
+}
+
+// The picture of the guide: the Help window as the channel grid opens it.
+class HelpScreenshot : public GuiTest {};
+
+TEST_F(HelpScreenshot, FromTheGridInBothLanguages) {
+  const QString dir = qEnvironmentVariable("RT410_SCREENSHOT_DIR");
+  if (dir.isEmpty()) GTEST_SKIP() << "RT410_SCREENSHOT_DIR not set";
+  for (const bool chinese : {true, false}) {
+    (chinese ? main->Language_chn : main->Language_eng)->trigger();
+    ChildForm* grid = main->OpenChild(QStringLiteral("frm_chann"));
+    ASSERT_NE(grid, nullptr);
+    grid->findChild<QPushButton*>(QStringLiteral("Command_Help"))->click();
+    ProcessEvents();
+    QTest::qWait(50);  // let the platform paint before grabbing
+    auto* help = main->FindChildAs<frmHelp>();
+    ASSERT_NE(help, nullptr);
+    const QString file = dir + (chinese ? "/frmHelp-zh.png" : "/frmHelp-en.png");
+    EXPECT_TRUE(help->SubWindow()->grab().save(file)) << file.toStdString();
   }
 }
 
