@@ -3,6 +3,8 @@
 #include <QDesktopServices>
 #include <QFile>
 #include <QImage>
+#include <QTextBlock>
+#include <QTextCursor>
 #include <QVBoxLayout>
 
 #include "shell/forms/controls.h"
@@ -23,6 +25,25 @@ void SetHelpTopic(const QString& formName) {
 
 QString HelpTopic() {
   return g_helpTopic;
+}
+
+void GuideBrowser::doSetSource(const QUrl& name, QTextDocument::ResourceType type) {
+  QUrl page = name;
+  page.setFragment(QString());
+  QTextBrowser::doSetSource(page, type);
+  // The anchor inside a heading comes in as HTML, which drops the heading's look.
+  for (QTextBlock block = document()->begin(); block.isValid(); block = block.next()) {
+    const int level = block.blockFormat().headingLevel();
+    if (level == 0) continue;
+    QTextCharFormat heading;
+    heading.setFontWeight(QFont::Bold);
+    heading.setProperty(QTextFormat::FontSizeAdjustment, 4 - level);
+    QTextCursor cursor(block);
+    cursor.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
+    cursor.mergeCharFormat(heading);
+  }
+  document()->setModified(false);
+  if (name.hasFragment()) scrollToAnchor(name.fragment());
 }
 
 QVariant GuideBrowser::loadResource(int type, const QUrl& name) {

@@ -15,7 +15,9 @@ QUrl GuideUrl(bool chinese);
 void SetHelpTopic(const QString& formName);
 QString HelpTopic();
 
-// Pictures are shrunk to a width that leaves the text readable beside them.
+// Shows a guide with its headings as Markdown draws them, also where a heading holds
+// the anchor of a window, and scrolls to the anchor the address names. Pictures are
+// shrunk to a width that leaves the text readable.
 class GuideBrowser : public QTextBrowser {
   Q_OBJECT
 
@@ -24,6 +26,7 @@ class GuideBrowser : public QTextBrowser {
   static constexpr int kMaxPictureWidth = 560;
 
  protected:
+  void doSetSource(const QUrl& name, QTextDocument::ResourceType type) override;
   QVariant loadResource(int type, const QUrl& name) override;
 };
 
