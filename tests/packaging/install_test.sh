@@ -31,6 +31,7 @@ root=$work/root
 expected=(
   usr/bin/rt410-cps
   usr/bin/rt410-radio-sim
+  usr/bin/rt410
   usr/share/applications/rt410-cps.desktop
   usr/share/icons/hicolor/256x256/apps/rt410-cps.png
   usr/share/icons/hicolor/64x64/apps/rt410-cps.png
