@@ -1,6 +1,7 @@
 // The three link windows as the user meets them, and a read, a write and a power
 // adjustment through a real QSerialPort against rt410-radio-sim on a pseudo-terminal.
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QLabel>
 #include <QMdiSubWindow>
@@ -12,10 +13,11 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "chann_text.h"
+#include "files/channel_file.h"
 #include "link/forms/form_adjust_txp.h"
 #include "link/forms/form_comm_read.h"
 #include "link/forms/form_comm_write.h"
+#include "link/io/port_scan.h"
 #include "support/gui_test.h"
 
 namespace {
@@ -26,18 +28,39 @@ QString U(const char* s) {
 
 const QString kPortMessage = U("通讯端口打开错误，请正确设置通讯端口 ！");
 
+// The ports are the devices of a directory of the test's own, empty to begin with.
 class LinkWindowTest : public GuiTest {
  protected:
   void SetUp() override {
     GuiTest::SetUp();
-    LinkPort::SetDeviceOverride(dir.filePath("no-such-port"));
+    QDir(dir.path()).mkdir("dev");
+    SetPortDeviceDirectory(DevDir().toStdString());
   }
   void TearDown() override {
-    LinkPort::SetDeviceOverride(QString());
+    SetPortDeviceDirectory({});
     GuiTest::TearDown();
+  }
+  QString DevDir() const { return dir.filePath("dev"); }
+  // Plugs a cable in: name (ttyUSB0, ...) in the device directory stands for device.
+  void Plug(const QString& device, const QString& name = "ttyUSB0") {
+    ASSERT_TRUE(QFile::link(device, QDir(DevDir()).filePath(name)));
   }
   QTemporaryDir dir;
 };
+
+void WriteChannFile(const QString& path, const RadioImage& image) {
+  QFile file(path);
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.write(QByteArray::fromStdString(ChannelFileText(image)));
+}
+
+RadioImage ReadChannFile(const QString& path) {
+  QFile file(path);
+  RadioImage image;
+  EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
+  EXPECT_TRUE(LoadChannelFileText(file.readAll().toStdString(), image).Loaded());
+  return image;
+}
 
 TEST_F(LinkWindowTest, ShortcutsOpenTheWindowsWithTheStartButtonReady) {
   main->show();
@@ -159,26 +182,24 @@ class RadioSimulator {
   QString device_;
 };
 
-ChannRows PatternRows(int seed) {
-  ChannRows rows{};
+RadioImage PatternRows(int seed) {
+  RadioImage rows;
   for (int r = 0; r < 256; ++r) {
     for (int c = 0; c < 16; ++c)
-      rows[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)] =
-          static_cast<std::uint8_t>((r * 16 + c) * 13 + seed);
+      rows.at(r, c) = static_cast<std::uint8_t>((r * 16 + c) * 13 + seed);
   }
   // No password in the radio.
-  for (int c = 6; c < 12; ++c) rows[61][static_cast<std::size_t>(c)] = 0xFF;
+  for (int c = 6; c < 12; ++c) rows.at(61, c) = 0xFF;
   return rows;
 }
 
 TEST_F(LinkWindowTest, ReadFromTheSimulatorThroughARealPort) {
-  const ChannRows radio = PatternRows(5);
+  const RadioImage radio = PatternRows(5);
   const QString image = dir.filePath("radio.chann");
-  std::string error;
-  ASSERT_TRUE(WriteChannText(image.toStdString(), radio, error)) << error;
+  WriteChannFile(image, radio);
   RadioSimulator sim({"--image", image});
   ASSERT_FALSE(sim.Device().isEmpty());
-  LinkPort::SetDeviceOverride(sim.Device());
+  Plug(sim.Device());
 
   main->show();
   QTest::keyClick(main.get(), Qt::Key_R, Qt::ControlModifier);
@@ -210,8 +231,7 @@ TEST_F(LinkWindowTest, ReadFromTheSimulatorThroughARealPort) {
   EXPECT_TRUE(window.isNull());
   for (int r = 0; r <= 253; ++r) {
     for (int c = 0; c < 16; ++c) {
-      const std::uint8_t expected =
-          r < 64 ? radio[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)] : 0;
+      const std::uint8_t expected = r < 64 ? radio.at(r, c) : 0;
       ASSERT_EQ(Image(r, c), expected) << r << "," << c;
     }
   }
@@ -220,7 +240,7 @@ TEST_F(LinkWindowTest, ReadFromTheSimulatorThroughARealPort) {
 TEST_F(LinkWindowTest, ARadioThatGoesAwayMidReadEndsInAMessage) {
   RadioSimulator sim({});
   ASSERT_FALSE(sim.Device().isEmpty());
-  LinkPort::SetDeviceOverride(sim.Device());
+  Plug(sim.Device());
   LangChinese = false;
   const RadioImage before = TheImage();
   auto* read = Open<Form_Comm_Read>("Form_Comm_Read");
@@ -243,11 +263,10 @@ TEST_F(LinkWindowTest, WriteToTheSimulatorThroughARealPort) {
   const QString saved = dir.filePath("written.chann");
   RadioSimulator sim({"--save", saved});
   ASSERT_FALSE(sim.Device().isEmpty());
-  LinkPort::SetDeviceOverride(sim.Device());
-  const ChannRows rows = PatternRows(9);
+  Plug(sim.Device());
+  const RadioImage rows = PatternRows(9);
   for (int r = 0; r < 64; ++r) {
-    for (int c = 0; c < 16; ++c)
-      Image(r, c) = rows[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)];
+    for (int c = 0; c < 16; ++c) Image(r, c) = rows.at(r, c);
   }
   LangChinese = false;
 
@@ -264,32 +283,28 @@ TEST_F(LinkWindowTest, WriteToTheSimulatorThroughARealPort) {
   EXPECT_TRUE(messages.empty());
 
   QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(saved), 10'000);
-  ChannRows radio{};
-  std::string error;
-  ASSERT_TRUE(ReadChannText(saved.toStdString(), radio, error)) << error;
+  const RadioImage radio = ReadChannFile(saved);
   for (int r = 0; r < 64; ++r) {
     for (int c = 0; c < 16; ++c) {
       const std::uint8_t expected = r < 63 ? Image(r, c) : 0xFF;
-      ASSERT_EQ(radio[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)], expected)
-          << r << "," << c;
+      ASSERT_EQ(radio.at(r, c), expected) << r << "," << c;
     }
   }
-  EXPECT_EQ(radio[61][0], 'R');
-  EXPECT_EQ(radio[61][5], BandIndex);
+  EXPECT_EQ(radio.at(61, 0), 'R');
+  EXPECT_EQ(radio.at(61, 5), BandIndex);
 }
 
 TEST_F(LinkWindowTest, AdjustPowerOnTheSimulatorThroughARealPort) {
-  ChannRows rows{};
-  for (auto& row : rows) row.fill(0xFF);
-  rows[63][0] = 80;
-  rows[63][1] = 200;
+  RadioImage rows;
+  rows.Fill(0xFF);
+  rows.at(63, 0) = 80;
+  rows.at(63, 1) = 200;
   const QString image = dir.filePath("radio.chann");
   const QString saved = dir.filePath("adjusted.chann");
-  std::string error;
-  ASSERT_TRUE(WriteChannText(image.toStdString(), rows, error)) << error;
+  WriteChannFile(image, rows);
   RadioSimulator sim({"--image", image, "--save", saved});
   ASSERT_FALSE(sim.Device().isEmpty());
-  LinkPort::SetDeviceOverride(sim.Device());
+  Plug(sim.Device());
 
   main->show();
   QTest::keyClick(main.get(), Qt::Key_T, Qt::ControlModifier);
@@ -314,11 +329,10 @@ TEST_F(LinkWindowTest, AdjustPowerOnTheSimulatorThroughARealPort) {
   EXPECT_EQ(main->FindChildForm("Form_Adjust_Txp"), nullptr);
 
   QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(saved), 10'000);
-  ChannRows radio{};
-  ASSERT_TRUE(ReadChannText(saved.toStdString(), radio, error)) << error;
-  EXPECT_EQ(radio[63][0], 80);
-  EXPECT_EQ(radio[63][1], 201);
-  EXPECT_EQ(radio[63][2], 1);
+  const RadioImage radio = ReadChannFile(saved);
+  EXPECT_EQ(radio.at(63, 0), 80);
+  EXPECT_EQ(radio.at(63, 1), 201);
+  EXPECT_EQ(radio.at(63, 2), 1);
   EXPECT_TRUE(messages.empty());
 }
 

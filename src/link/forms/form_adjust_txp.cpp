@@ -9,10 +9,11 @@
 #include <QScrollBar>
 
 #include "shell/forms/ui.h"
+#include "shell/state.h"
 
 Form_Adjust_Txp::Form_Adjust_Txp(MDImain* main)
     : LinkForm(main, "Form_Adjust_Txp"),
-      link_(std::make_unique<PowerAdjustLink>(*MSC, LinkTimers(), *this)) {
+      link_(std::make_unique<PowerAdjustLink>(*MSC, LinkTimers(), *this, *this, TheImage())) {
   auto makeLabel = [this](const char* name) {
     auto* label = new QLabel(this);
     label->setObjectName(name);

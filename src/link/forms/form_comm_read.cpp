@@ -3,11 +3,12 @@
 #include <QPushButton>
 
 #include "shell/forms/ui.h"
+#include "shell/state.h"
 
 Form_Comm_Read::Form_Comm_Read(MDImain* main)
     : TransferForm(main, "Form_Comm_Read", "Command_read"),
       Command_read(start_),
-      link_(std::make_unique<ReadLink>(*MSC, LinkTimers(), *this)) {
+      link_(std::make_unique<ReadLink>(*MSC, LinkTimers(), *this, *this, TheImage())) {
   ConnectLink();
   connect(Command_read, &QPushButton::clicked, this, &Form_Comm_Read::Command_read_Click);
   connect(Command_Cancel, &QPushButton::clicked, this, &Form_Comm_Read::Command_Cancel_Click);

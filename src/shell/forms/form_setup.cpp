@@ -10,11 +10,11 @@
 #include <QVBoxLayout>
 
 #include "codec/frequency.h"
-#include "link/port_names.h"
+#include "link/io/port_scan.h"
 #include "shell/forms/forms.h"
 #include "shell/forms/main_window.h"
-#include "shell/state.h"
 #include "shell/forms/ui.h"
+#include "shell/state.h"
 
 ChildForm* Create_Form_setup(MDImain* main) {
   return new Form_setup(main);
