@@ -157,7 +157,7 @@ TEST_P(Dialog, FrequencyLimitsIncludeTheUpperOne) {
     messages.clear();
     TextBox* box = c.transmit ? dialog->Text_TX_Freq : dialog->Text_RX_Freq;
     Enter(box, c.typed);
-    EXPECT_EQ(c.transmit ? ChannelTxText(2) : ChannelRxText(2), c.stored);
+    EXPECT_EQ(c.transmit ? ChannelTxText(TheImage(), 2) : ChannelRxText(TheImage(), 2), c.stored);
     if (!c.message) {
       EXPECT_TRUE(messages.empty());
       continue;
@@ -172,12 +172,12 @@ TEST_P(Dialog, FrequencyLimitsIncludeTheUpperOne) {
 
 TEST_P(Dialog, EmptyingTheFrequenciesRemovesTransmitThenTheChannel) {
   PutChannel(4, "435", "440");
-  SetChannelEncodeTone(4, 13);
+  SetChannelEncodeTone(TheImage(), 4, 13);
   ASSERT_NE(OpenOn(4), nullptr);
   EXPECT_EQ(dialog->Combo_Encode->currentIndex(), 13);
   Enter(dialog->Text_TX_Freq, "");
   for (int c : {4, 5, 6, 7, 10, 11}) EXPECT_EQ(Image(4, c), 0xFF) << c;
-  EXPECT_EQ(ChannelRxText(4), "435.00000");
+  EXPECT_EQ(ChannelRxText(TheImage(), 4), "435.00000");
   EXPECT_FALSE(Enabled(dialog->Combo_Encode));
   EXPECT_EQ(dialog->Combo_Encode->currentIndex(), 0);
   Enter(dialog->Text_RX_Freq, "");
@@ -191,7 +191,7 @@ TEST_P(Dialog, DropDownsShowAndStoreTheGridsFields) {
   PutChannel(6, "435", "440");
   Image(6, 8) = 1;
   Image(6, 9) = 51;
-  SetChannelEncodeTone(6, 60);
+  SetChannelEncodeTone(TheImage(), 6, 60);
   Image(6, kOptionCol) = 0x87;  // low power, narrow, low bits set
   ASSERT_NE(OpenOn(6), nullptr);
   ASSERT_EQ(dialog->Combo_Decode->count(), 261);
@@ -259,8 +259,8 @@ TEST_P(Dialog, EditsGoToTheChannelOnScreen) {
   Erase();
   Type("151");
   ClickArrow(dialog->VScroll1, false);
-  EXPECT_EQ(ChannelRxText(3), "151.00000");
-  EXPECT_EQ(ChannelRxText(4), "160.00000");
+  EXPECT_EQ(ChannelRxText(TheImage(), 3), "151.00000");
+  EXPECT_EQ(ChannelRxText(TheImage(), 4), "160.00000");
   EXPECT_EQ(dialog->Text_RX_Freq->text(), "160.00000");
   // Passing through a field of a channel outside the limits changes nothing.
   SetLimits(400, 470);
@@ -268,8 +268,8 @@ TEST_P(Dialog, EditsGoToTheChannelOnScreen) {
   Key(Qt::Key_Tab);
   Key(Qt::Key_Tab);
   EXPECT_TRUE(messages.empty());
-  EXPECT_EQ(ChannelRxText(4), "160.00000");
-  EXPECT_EQ(ChannelTxText(4), "160.00000");
+  EXPECT_EQ(ChannelRxText(TheImage(), 4), "160.00000");
+  EXPECT_EQ(ChannelTxText(TheImage(), 4), "160.00000");
   // A frequency still being typed when the window closes is kept.
   dialog->Text_TX_Freq->setFocus();
   Erase();
@@ -277,7 +277,7 @@ TEST_P(Dialog, EditsGoToTheChannelOnScreen) {
   dialog->SubWindow()->close();
   ProcessEvents();
   ASSERT_EQ(messages.size(), 1u);  // 165 is outside 400..470 now
-  EXPECT_EQ(ChannelTxText(4), "400.00000");
+  EXPECT_EQ(ChannelTxText(TheImage(), 4), "400.00000");
 }
 
 }  // namespace

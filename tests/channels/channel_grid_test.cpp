@@ -73,7 +73,7 @@ TEST_P(Grid, LoadsHeaderChannelNumbersAndCaption) {
 
 TEST_P(Grid, RowsShowTheRecords) {
   PutChannel(1, "136.125", "136.125");
-  SetChannelEncodeTone(1, 13);
+  SetChannelEncodeTone(TheImage(), 1, 13);
   PutChannel(2, "438.00625", "88.5");
   Image(2, 8) = 1;  // inverted twin of the code at entry 51
   Image(2, 9) = 51;
@@ -125,7 +125,7 @@ TEST_P(Grid, EnterStoresReceiveAndTransmitAndMovesOn) {
   Type("146.0123");
   Key(Qt::Key_Return);
   EXPECT_EQ(Cell(4, 2), "146.01000");  // snapped down to the 5 kHz raster
-  EXPECT_EQ(ChannelTxText(4), "146.01000");
+  EXPECT_EQ(ChannelTxText(TheImage(), 4), "146.01000");
   EXPECT_EQ(grid->Col(), 3);
   EXPECT_TRUE(grid->Combo_edit->isVisible());
   EXPECT_EQ(Focus(), grid->Combo_edit);
@@ -136,8 +136,8 @@ TEST_P(Grid, ClickingAwayStoresTheReceiveFrequencyOnly) {
   Click(2, 1);
   Type("435");
   Click(6, 3);
-  EXPECT_EQ(ChannelRxText(2), "435.00000");
-  EXPECT_FALSE(ChannelHasTx(2));
+  EXPECT_EQ(ChannelRxText(TheImage(), 2), "435.00000");
+  EXPECT_FALSE(ChannelHasTx(TheImage(), 2));
   EXPECT_EQ(Image(2, kOptionCol), 0x60);
   ExpectRow(2, {"435.00000", "", L("关", "OFF"), "", L("关", "Off"), L("高", "High"),
                 L("宽带", "Wide"), L("是", "Yes")});
@@ -169,7 +169,7 @@ TEST_P(Grid, ReceiveFrequencyRange) {
   OpenGrid();
   for (const RangeCase& c : cases) {
     SCOPED_TRACE(std::string(c.typed) + (c.byEnter ? " Enter" : " click"));
-    ClearChannel(7);
+    ClearChannel(TheImage(), 7);
     Reactivate();
     messages.clear();
     // While the message is up, the editor is gone and the row still shows the image.
@@ -195,12 +195,12 @@ TEST_P(Grid, ReceiveFrequencyRange) {
     } else {
       EXPECT_TRUE(messages.empty());
     }
-    EXPECT_EQ(ChannelRxText(7), c.rx);
+    EXPECT_EQ(ChannelRxText(TheImage(), 7), c.rx);
     EXPECT_EQ(Cell(7, 1), c.rx);
-    EXPECT_EQ(ChannelHasTx(7), c.tx != nullptr);
+    EXPECT_EQ(ChannelHasTx(TheImage(), 7), c.tx != nullptr);
     EXPECT_EQ(Cell(7, 2), c.tx ? c.tx : "");
     if (c.tx) {
-      EXPECT_EQ(ChannelTxText(7), c.tx);
+      EXPECT_EQ(ChannelTxText(TheImage(), 7), c.tx);
     }
   }
 }
@@ -209,7 +209,7 @@ TEST_P(Grid, EmptyingTheReceiveCellDeletesTheChannel) {
   for (bool byEnter : {true, false}) {
     SCOPED_TRACE(byEnter ? "Enter" : "click");
     PutChannel(3, "435", "440");
-    SetChannelDecodeTone(3, 20);
+    SetChannelDecodeTone(TheImage(), 3, 20);
     OpenGrid();
     Click(3, 1);
     Erase();
@@ -228,7 +228,7 @@ TEST_P(Grid, EmptyingTheTransmitCellRemovesTransmitAndEncodeTone) {
   for (bool byEnter : {true, false}) {
     SCOPED_TRACE(byEnter ? "Enter" : "click");
     PutChannel(3, "435", "440");
-    SetChannelEncodeTone(3, 13);
+    SetChannelEncodeTone(TheImage(), 3, 13);
     OpenGrid();
     Click(3, 2);
     Erase();
@@ -241,7 +241,7 @@ TEST_P(Grid, EmptyingTheTransmitCellRemovesTransmitAndEncodeTone) {
     for (int c : {4, 5, 6, 7}) EXPECT_EQ(Image(3, c), 0xFF) << c;
     EXPECT_EQ(Image(3, 10), 0);
     EXPECT_EQ(Image(3, 11), 0);
-    EXPECT_EQ(ChannelRxText(3), "435.00000");
+    EXPECT_EQ(ChannelRxText(TheImage(), 3), "435.00000");
     EXPECT_EQ(Cell(3, 2), "");
     EXPECT_EQ(Cell(3, 4), "");
     EXPECT_TRUE(messages.empty());
@@ -275,7 +275,7 @@ TEST_P(Grid, TransmitBeforeReceiveIsRefused) {
 
 TEST_P(Grid, TransmitOutOfRangeSwitchesTheEncodeToneOff) {
   PutChannel(2, "435", "440");
-  SetChannelEncodeTone(2, 60);
+  SetChannelEncodeTone(TheImage(), 2, 60);
   OpenGrid();
   Click(2, 2);
   Erase();
@@ -283,7 +283,7 @@ TEST_P(Grid, TransmitOutOfRangeSwitchesTheEncodeToneOff) {
   Key(Qt::Key_Return);
   ASSERT_EQ(messages.size(), 1u);
   EXPECT_EQ(messages[0].text, L("发射频率超出范围 ！", "Over the range of transmit frequency ."));
-  EXPECT_EQ(ChannelTxText(2), "400.00000");
+  EXPECT_EQ(ChannelTxText(TheImage(), 2), "400.00000");
   EXPECT_EQ(Image(2, 10), 0);
   EXPECT_EQ(Image(2, 11), 0);
   EXPECT_EQ(Cell(2, 2), "400.00000");
@@ -297,13 +297,13 @@ TEST_P(Grid, TextEditTakesTenCharactersAtMost) {
   Type("145.1234567");
   EXPECT_EQ(grid->Text_Edit->text(), "145.123456");
   Key(Qt::Key_Return);  // refused too
-  EXPECT_TRUE(ChannelEmpty(1));
+  EXPECT_TRUE(ChannelEmpty(TheImage(), 1));
   EXPECT_TRUE(grid->Text_Edit->isVisible());
   EXPECT_EQ(grid->Col(), 1);
   Key(Qt::Key_Backspace);
   EXPECT_EQ(grid->Text_Edit->text(), "145.12345");
   Key(Qt::Key_Return);
-  EXPECT_EQ(ChannelRxText(1), "145.12000");
+  EXPECT_EQ(ChannelRxText(TheImage(), 1), "145.12000");
   EXPECT_EQ(grid->Col(), 2);
 }
 
@@ -377,7 +377,7 @@ TEST_P(Grid, TypingIntoTheDropDownIsUndone) {
   ChooseEntry(grid->Combo_edit, 0);
   Type("Hi");
   EXPECT_EQ(grid->Combo_edit->currentText(), L("低", "Low"));
-  EXPECT_TRUE(ChannelLowPower(1));
+  EXPECT_TRUE(ChannelLowPower(TheImage(), 1));
   Image(1, kOptionCol) = static_cast<std::uint8_t>(before[kOptionCol]);
   EXPECT_EQ(RecordOf(1), before);
 }
@@ -410,8 +410,8 @@ TEST_P(Grid, EnterWalksAlongTheRowToTheNextReceiveCell) {
   EXPECT_EQ(grid->Row(), 16);
   EXPECT_EQ(grid->Col(), 1);
   EXPECT_TRUE(grid->Text_Edit->isVisible());
-  EXPECT_EQ(ChannelRxText(16), "436.00000");
-  EXPECT_FALSE(ChannelHasTx(16));
+  EXPECT_EQ(ChannelRxText(TheImage(), 16), "436.00000");
+  EXPECT_FALSE(ChannelHasTx(TheImage(), 16));
 }
 
 TEST_P(Grid, ClearEmptiesEveryChannelAndBothEditors) {
@@ -461,7 +461,7 @@ TEST_P(Grid, ClosingCommitsTheOpenEditAndTheDialog) {
   auto* dialog = qobject_cast<Form_Chann_Edit*>(main->FindChildForm("Form_Chann_Edit"));
   ASSERT_NE(dialog, nullptr);
   EXPECT_EQ(dialog->Text_RX_Freq->text(), "435.00000");
-  EXPECT_EQ(ChannelRxText(1), "435.00000");
+  EXPECT_EQ(ChannelRxText(TheImage(), 1), "435.00000");
 
   main->MdiArea()->setActiveSubWindow(grid->SubWindow());
   Click(1, 2);
@@ -469,7 +469,7 @@ TEST_P(Grid, ClosingCommitsTheOpenEditAndTheDialog) {
   QTest::mouseClick(grid->Command_Close, Qt::LeftButton);
   ProcessEvents();
   ASSERT_EQ(messages.size(), 1u);
-  EXPECT_EQ(ChannelTxText(1), "400.00000");
+  EXPECT_EQ(ChannelTxText(TheImage(), 1), "400.00000");
   EXPECT_EQ(main->FindChildForm("frm_chann"), nullptr);
   EXPECT_EQ(main->FindChildForm("Form_Chann_Edit"), nullptr);
 
@@ -479,7 +479,7 @@ TEST_P(Grid, ClosingCommitsTheOpenEditAndTheDialog) {
   Type("436");
   grid->SubWindow()->close();
   ProcessEvents();
-  EXPECT_EQ(ChannelRxText(2), "436.00000");
+  EXPECT_EQ(ChannelRxText(TheImage(), 2), "436.00000");
 }
 
 TEST_P(Grid, ScrollingCommitsAndEditorsStayOverTheirCells) {
@@ -492,7 +492,7 @@ TEST_P(Grid, ScrollingCommitsAndEditorsStayOverTheirCells) {
   EXPECT_EQ(grid->Text_Edit->geometry(), grid->CellRect(2, 1));
   Type("435");
   ClickArrow(bar, false);
-  EXPECT_EQ(ChannelRxText(2), "435.00000");
+  EXPECT_EQ(ChannelRxText(TheImage(), 2), "435.00000");
   EXPECT_FALSE(grid->Text_Edit->isVisible());
   // A move past the visible rows brings the cell into view under its editor.
   Click(2, 8);
@@ -534,7 +534,7 @@ TEST_P(Grid, LanguageSwitchReloadsAndKeepsTheEdit) {
   ProcessEvents();
   grid = qobject_cast<frm_chann*>(main->FindChildForm("frm_chann"));
   ASSERT_NE(grid, nullptr);
-  EXPECT_EQ(ChannelRxText(3), "435.00000");
+  EXPECT_EQ(ChannelRxText(TheImage(), 3), "435.00000");
   EXPECT_EQ(Cell(3, 5), GetParam() ? QString("Off") : U("关"));
   EXPECT_EQ(Cell(0, 0), GetParam() ? QString(" Channel ") : U(" 信道号 "));
 }

@@ -39,13 +39,13 @@ inline Record Erased() {
 
 // A channel as a read or a file would leave it.
 inline void PutChannel(int n, const char* rx, const char* tx = nullptr) {
-  ClearChannel(n);
+  ClearChannel(TheImage(), n);
   std::string text = rx;
-  StoreFreqText(text, n, kRxFreqCol);
-  New_Chann(n);
+  StoreFreqText(TheImage(), text, n, kRxFreqCol);
+  New_Chann(TheImage(), n);
   if (tx) {
     text = tx;
-    StoreFreqText(text, n, kTxFreqCol);
+    StoreFreqText(TheImage(), text, n, kTxFreqCol);
   }
 }
 
