@@ -57,8 +57,8 @@ int ImportCsv(const Args& args) {
     StoreRangeEdge(edges[1], 2, *image);
   }
   // The upper limit as after a band is applied: up to one MHz above the edge.
-  const CsvFreqLimits limits{Freq10Hz::MHz(RangeEdge(*image, 0)),
-                             Freq10Hz::MHz(RangeEdge(*image, 2) + 1)};
+  const FreqRange limits{Freq10Hz::MHz(RangeEdge(*image, 0)),
+                         Freq10Hz::MHz(RangeEdge(*image, 2) + 1)};
   const CsvImport result = ImportChirpCsv(*csv, limits, *image);
   for (const CsvNote& note : result.notes) Err(CsvNoteText(note, Chinese()));
   for (const CsvProblem& problem : result.problems) Err(CsvProblemText(problem, Chinese()));

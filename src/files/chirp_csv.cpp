@@ -5,6 +5,7 @@
 #include <map>
 #include <optional>
 
+#include "channels/channel_edit_rules.h"
 #include "codec/channel_record.h"
 #include "codec/tones.h"
 
@@ -114,9 +115,9 @@ bool SixPointTwoFiveOnly(Freq10Hz f) {
 }
 
 std::string CsvLine(const RadioImage& image, int n) {
-  const Freq10Hz rx = ChannelRx(n, image);
-  const bool hasTx = ChannelHasTx(n, image);
-  const Freq10Hz tx = hasTx ? ChannelTx(n, image) : rx;
+  const Freq10Hz rx = ChannelRx(image, n);
+  const bool hasTx = ChannelHasTx(image, n);
+  const Freq10Hz tx = hasTx ? ChannelTx(image, n) : rx;
 
   std::string duplex;
   std::string offset = "0.000000";
@@ -133,8 +134,8 @@ std::string CsvLine(const RadioImage& image, int n) {
     }
   }
 
-  const CsvTone txTone = hasTx ? ToneOf(ChannelEncodeTone(n, image)) : CsvTone{};
-  const CsvTone rxTone = ToneOf(ChannelDecodeTone(n, image));
+  const CsvTone txTone = hasTx ? ToneOf(ChannelEncodeTone(image, n)) : CsvTone{};
+  const CsvTone rxTone = ToneOf(ChannelDecodeTone(image, n));
   std::string mode;
   std::string rTone = "88.5", cTone = "88.5", dtcs = "023", rxDtcs = "023";
   std::string cross = "Tone->Tone";
@@ -165,8 +166,8 @@ std::string CsvLine(const RadioImage& image, int n) {
 
   const bool sixPointTwoFive = SixPointTwoFiveOnly(rx) || (hasTx && SixPointTwoFiveOnly(tx));
   std::string comment;
-  if (ChannelBusyLock(n, image) == BusyLock::Carrier) comment = "BCL:Carrier";
-  if (ChannelBusyLock(n, image) == BusyLock::Tone) comment = "BCL:QT/DQT";
+  if (ChannelBusyLock(image, n) == BusyLock::Carrier) comment = "BCL:Carrier";
+  if (ChannelBusyLock(image, n) == BusyLock::Tone) comment = "BCL:QT/DQT";
 
   const std::string fields[] = {std::to_string(n),
                                 "",
@@ -180,10 +181,10 @@ std::string CsvLine(const RadioImage& image, int n) {
                                 polarity,
                                 rxDtcs,
                                 cross,
-                                ChannelWide(n, image) ? "FM" : "NFM",
+                                ChannelWide(image, n) ? "FM" : "NFM",
                                 sixPointTwoFive ? "6.25" : "5.00",
-                                ChannelScanAdd(n, image) ? "" : "S",
-                                ChannelLowPower(n, image) ? "Low" : "High",
+                                ChannelScanAdd(image, n) ? "" : "S",
+                                ChannelLowPower(image, n) ? "Low" : "High",
                                 comment,
                                 "",
                                 "",
@@ -280,9 +281,9 @@ class Row {
 // A frequency in Hz as read from a column, checked and snapped as the grid does with
 // a typed one, or nullopt after a problem.
 std::optional<Freq10Hz> TypedFrequency(Row& row, const std::string& column, std::int64_t hz,
-                                       CsvFreqLimits limits) {
+                                       FreqRange limits) {
   const Freq10Hz typed{hz / kHzPer10Hz};
-  if (hz < 0 || typed < limits.low || typed >= limits.high) {
+  if (hz < 0 || !InRange(typed, limits, RangeRule::Grid)) {
     row.Problem(column, CsvReason::OutOfBand);
     return std::nullopt;
   }
@@ -348,7 +349,7 @@ std::optional<TonePlan> PlanTones(Row& row) {
 }
 
 // Builds channel n of image from row; false after a problem.
-bool ImportRow(Row& row, int n, CsvFreqLimits limits, RadioImage& image) {
+bool ImportRow(Row& row, int n, FreqRange limits, RadioImage& image) {
   bool good = true;
   std::optional<Freq10Hz> rx;
   const auto rxHz = ParseDecimal(row.Get("Frequency"), 6);
@@ -444,30 +445,24 @@ bool ImportRow(Row& row, int n, CsvFreqLimits limits, RadioImage& image) {
 
   if (!good) return false;
 
-  // As the grid stores it: the receive frequency into the empty channel with the
-  // new-channel values, then the transmit frequency, then each drop-down choice.
-  ClearChannel(n, image);
-  std::string text = FreqText(*rx);
-  StoreFreqText(text, n, kRxFreqCol, image);
-  New_Chann(n, image);
-  if (hasTx) {
-    text = FreqText(*tx);
-    StoreFreqText(text, n, kTxFreqCol, image);
-    SetChannelEncodeTone(n, encode, image);
-  } else {
-    ClearChannelTx(n, kGridToneOff, image);
-    if (encode != 0) row.Note(CsvNoteKind::TxToneWithoutTx, "Tone", row.Get("Tone"));
-  }
-  SetChannelDecodeTone(n, decode, image);
+  // Typed into the grid: the receive frequency into the empty channel, which gives it
+  // the new-channel values, then the transmit frequency, then each drop-down.
+  ClearChannel(image, n);
+  CommitFrequency(image, n, FreqField::Rx, FreqText(*rx), limits, RangeRule::Grid);
+  CommitFrequency(image, n, FreqField::Tx, hasTx ? FreqText(*tx) : std::string(), limits,
+                  RangeRule::Grid);
+  StoreGridChoice(image, n, kDecodeColumn, decode);
+  // The grid offers no encode tone without a transmit frequency.
+  if (!StoreGridChoice(image, n, kEncodeColumn, encode) && encode != 0)
+    row.Note(CsvNoteKind::TxToneWithoutTx, "Tone", row.Get("Tone"));
   const std::string comment = row.Get("Comment");
-  SetChannelBusyLock(n,
-                     comment.find("BCL:QT/DQT") != std::string::npos    ? BusyLock::Tone
-                     : comment.find("BCL:Carrier") != std::string::npos ? BusyLock::Carrier
-                                                                        : BusyLock::Off,
-                     image);
-  SetChannelLowPower(n, low, image);
-  SetChannelWide(n, wide, image);
-  SetChannelScanAdd(n, row.Get("Skip") != "S", image);
+  StoreGridChoice(image, n, kBusyLockColumn,
+                  comment.find("BCL:QT/DQT") != std::string::npos    ? 2
+                  : comment.find("BCL:Carrier") != std::string::npos ? 1
+                                                                     : 0);
+  StoreGridChoice(image, n, kPowerColumn, low ? 0 : 1);
+  StoreGridChoice(image, n, kBandwidthColumn, wide ? 1 : 0);
+  StoreGridChoice(image, n, kScanAddColumn, row.Get("Skip") == "S" ? 1 : 0);
   return true;
 }
 
@@ -477,14 +472,14 @@ std::string ChirpCsvText(const RadioImage& image) {
   std::string text(kChirpCsvHeader);
   text += "\r\n";
   for (int n = 1; n <= kChannelCount; ++n) {
-    if (ChannelEmpty(n, image)) continue;
+    if (ChannelEmpty(image, n)) continue;
     text += CsvLine(image, n);
     text += "\r\n";
   }
   return text;
 }
 
-CsvImport ImportChirpCsv(std::string_view text, CsvFreqLimits limits, RadioImage& image) {
+CsvImport ImportChirpCsv(std::string_view text, FreqRange limits, RadioImage& image) {
   CsvImport result;
   if (text.substr(0, 3) == "\xEF\xBB\xBF") text.remove_prefix(3);  // a spreadsheet's BOM
   const std::vector<std::string_view> lines = Lines(text);
@@ -533,7 +528,7 @@ CsvImport ImportChirpCsv(std::string_view text, CsvFreqLimits limits, RadioImage
     return result;
   }
   for (int n = 1; n <= kChannelCount; ++n) {
-    if (!named[static_cast<std::size_t>(n)]) ClearChannel(n, work);
+    if (!named[static_cast<std::size_t>(n)]) ClearChannel(work, n);
   }
   image = work;
   return result;

@@ -15,13 +15,6 @@ inline constexpr std::string_view kChirpCsvHeader =
 // The header and one line per non-empty channel, in channel order, each ending in CR LF.
 std::string ChirpCsvText(const RadioImage& image);
 
-// The limits typed frequencies are checked against, with the grid's rule:
-// low <= f < high (high is the band's upper edge + 1 MHz once a band is applied).
-struct CsvFreqLimits {
-  Freq10Hz low;
-  Freq10Hz high;
-};
-
 enum class CsvReason {
   MissingColumn,   // a column without which no channel can be read
   BadNumber,       // not a decimal number
@@ -72,7 +65,9 @@ struct CsvImport {
 // grid would store the same typed values, the channels the CSV does not name are
 // cleared, and nothing else changes. All or nothing: with any problem the image is
 // left exactly as it was.
-CsvImport ImportChirpCsv(std::string_view text, CsvFreqLimits limits, RadioImage& image);
+// Frequencies are checked against limits by the grid's rule (low <= f < high; high is
+// the band's upper edge + 1 MHz once a band is applied).
+CsvImport ImportChirpCsv(std::string_view text, FreqRange limits, RadioImage& image);
 
 // "line 3, Frequency "136.1x": not a number", in the chosen language.
 std::string CsvProblemText(const CsvProblem& problem, bool chinese);

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <functional>
 
+#include "channels/channel_texts.h"
 #include "codec/channel_record.h"
-#include "codec/tones.h"
 #include "features/option_codec.h"
 #include "features/option_summary.h"
 
@@ -14,41 +14,11 @@ const char* Pick(bool chinese, const char* zh, const char* en) {
   return chinese ? zh : en;
 }
 
-constexpr const char* kHeadersZh =
-    "^ 信道号 |^接收频率(MHZ)|^发射频率(MHZ)|^QT/DQT 解码|^QT/DQT 编码|^繁忙锁定|^发射功率|"
-    "^信道带宽|^扫描添加";
-constexpr const char* kHeadersEn =
-    "^ Channel |^RX Frequency|^TX Frequency|^CTCSS/DCS Dec|^CTCSS/DCS Enc|^Busy Lock|^ TX "
-    "Power|^ W/N |^Scan/Add";
-
-// Columns 0..8 of grid row n as the grid draws them from a freshly loaded window.
-std::array<std::string, 9> GridRowTexts(const RadioImage& image, int n, bool chinese) {
-  std::array<std::string, 9> t;
-  t[0] = std::to_string(n);
-  if (ChannelEmpty(n, image)) return t;
-  auto tone = [chinese](StoredTone s) { return ToneText(s, Pick(chinese, "关", "OFF")); };
-  t[1] = ChannelRxText(n, image);
-  t[3] = tone(ChannelDecodeTone(n, image));
-  if (ChannelHasTx(n, image)) {
-    t[2] = ChannelTxText(n, image);
-    t[4] = tone(ChannelEncodeTone(n, image));
-  }
-  switch (ChannelBusyLock(n, image)) {
-    case BusyLock::Off:
-      t[5] = Pick(chinese, "关", "Off");
-      break;
-    case BusyLock::Carrier:
-      t[5] = Pick(chinese, "载波", "Carrier");
-      break;
-    case BusyLock::Tone:
-      t[5] = "QT/DQT";
-      break;
-    case BusyLock::Unknown:
-      break;  // the grid has no text for it
-  }
-  t[6] = ChannelLowPower(n, image) ? Pick(chinese, "低", "Low") : Pick(chinese, "高", "High");
-  t[7] = ChannelWide(n, image) ? Pick(chinese, "宽带", "Wide") : Pick(chinese, "窄带", "Narrow");
-  t[8] = ChannelScanAdd(n, image) ? Pick(chinese, "是", "Yes") : Pick(chinese, "否", "NO");
+// Columns 0..8 of grid row n as the grid draws them.
+std::array<std::string, kGridColumns> GridRowTexts(const RadioImage& image, int n, bool chinese) {
+  std::array<std::string, kGridColumns> t;
+  for (int c = 0; c < kGridColumns; ++c)
+    t[static_cast<std::size_t>(c)] = ChannelCellText(image, n, c, chinese);
   return t;
 }
 
@@ -115,16 +85,8 @@ int DisplayWidth(const std::string& utf8) {
 
 std::array<std::string, 9> GridHeaderTexts(bool chinese) {
   std::array<std::string, 9> headers;
-  const std::string format = chinese ? kHeadersZh : kHeadersEn;
-  std::size_t start = 0;
-  for (std::string& h : headers) {
-    std::size_t end = format.find('|', start);
-    if (end == std::string::npos) end = format.size();
-    std::string item = format.substr(start, end - start);
-    if (!item.empty() && item.front() == '^') item.erase(0, 1);
-    h = Trimmed(item);
-    start = end + 1;
-  }
+  for (int c = 0; c < kGridColumns; ++c)
+    headers[static_cast<std::size_t>(c)] = Trimmed(ChannelColumnCaption(c, chinese));
   return headers;
 }
 

@@ -11,7 +11,7 @@
 
 namespace {
 
-constexpr CsvFreqLimits kBand400{Freq10Hz::MHz(400), Freq10Hz::MHz(471)};
+constexpr FreqRange kBand400{Freq10Hz::MHz(400), Freq10Hz::MHz(471)};
 const std::string kHeader = std::string(kChirpCsvHeader) + "\r\n";
 
 // Tone list positions.
@@ -36,16 +36,16 @@ struct Channel {
 // Channel n as the grid stores typed values.
 void Put(RadioImage& image, int n, const Channel& ch) {
   std::string text = ch.rx;
-  ASSERT_TRUE(StoreFreqText(text, n, kRxFreqCol, image));
-  New_Chann(n, image);
+  ASSERT_TRUE(StoreFreqText(image, text, n, kRxFreqCol));
+  New_Chann(image, n);
   if (ch.tx) {
     text = *ch.tx;
-    ASSERT_TRUE(StoreFreqText(text, n, kTxFreqCol, image));
-    SetChannelEncodeTone(n, ch.encode, image);
+    ASSERT_TRUE(StoreFreqText(image, text, n, kTxFreqCol));
+    SetChannelEncodeTone(image, n, ch.encode);
   } else {
-    ClearChannelTx(n, kGridToneOff, image);
+    ClearChannelTx(image, n, kGridToneOff);
   }
-  SetChannelDecodeTone(n, ch.decode, image);
+  SetChannelDecodeTone(image, n, ch.decode);
   image.at(n, kOptionCol) = ch.options;
 }
 

@@ -19,11 +19,11 @@ RadioImage Sample() {
   for (int c = 0; c < 4; ++c) image.at(59, c) = row59[c];
   for (int c = 0; c < 16; ++c) image.at(60, c) = row60[c];
   std::string rx = "136.125", tx = "438.00625";
-  StoreFreqText(rx, 2, kRxFreqCol, image);
-  New_Chann(2, image);
-  StoreFreqText(tx, 2, kTxFreqCol, image);
-  SetChannelDecodeTone(2, 156, image);
-  SetChannelEncodeTone(2, 9, image);
+  StoreFreqText(image, rx, 2, kRxFreqCol);
+  New_Chann(image, 2);
+  StoreFreqText(image, tx, 2, kTxFreqCol);
+  SetChannelDecodeTone(image, 2, 156);
+  SetChannelEncodeTone(image, 2, 9);
   image.at(2, kOptionCol) = 0x98;
   return image;
 }
@@ -78,12 +78,12 @@ INSTANTIATE_TEST_SUITE_P(
         DiffCase{"receive frequency",
                  [](RadioImage& b) {
                    std::string text = "136.1375";
-                   StoreFreqText(text, 2, kRxFreqCol, b);
+                   StoreFreqText(b, text, 2, kRxFreqCol);
                  },
                  {"channel 2 receive: 136.12500 → 136.13750"}},
         DiffCase{
             "channel cleared",
-            [](RadioImage& b) { ClearChannel(2, b); },
+            [](RadioImage& b) { ClearChannel(b, 2); },
             {"channel 2 receive: 136.12500 → (empty)", "channel 2 transmit: 438.00625 → (empty)",
              "channel 2 decode: D023I → (empty)", "channel 2 encode: 88.5 → (empty)",
              "channel 2 busy lock: QT/DQT → (empty)", "channel 2 power: Low → (empty)",
@@ -92,7 +92,7 @@ INSTANTIATE_TEST_SUITE_P(
                  [](RadioImage& b) { b.at(2, kDecodeToneCol) = 2; },
                  {"row 2 column 8: 1 → 2"}},
         DiffCase{"tone off by text",
-                 [](RadioImage& b) { SetChannelEncodeTone(2, 0, b); },
+                 [](RadioImage& b) { SetChannelEncodeTone(b, 2, 0); },
                  {"channel 2 encode: 88.5 → OFF"}},
         DiffCase{
             "spot flags raw", [](RadioImage& b) { b.at(2, 13) = 1; }, {"row 2 column 13: 255 → 1"}},
