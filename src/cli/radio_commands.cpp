@@ -261,7 +261,7 @@ std::vector<std::string> BlockDifferences(const RadioImage& radio, const RadioIm
 
 std::string Seconds(double s) {
   char text[32];
-  std::snprintf(text, sizeof text, "%.2f s", s);
+  std::snprintf(text, sizeof text, "%.3f s", s);
   return text;
 }
 
