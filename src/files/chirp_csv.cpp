@@ -289,7 +289,7 @@ std::optional<Freq10Hz> TypedFrequency(Row& row, const std::string& column, std:
   }
   const Freq10Hz snapped = SnapToRaster(typed);
   if (snapped.units * kHzPer10Hz != hz)
-    row.Note(CsvNoteKind::Snapped, column, Mhz6(hz / kHzPer10Hz), FreqText(snapped));
+    row.Note(CsvNoteKind::Snapped, column, row.Get(column), FreqText(snapped));
   return typed;
 }
 
