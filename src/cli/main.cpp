@@ -32,6 +32,8 @@ void Err(const std::string& text) {
 
 void Out(const std::string& text) {
   std::fprintf(stdout, "%s\n", text.c_str());
+  // A result line shows at once, also in a pipe or a log a dealer watches.
+  std::fflush(stdout);
 }
 
 int UsageError(const Args& args, const std::string& text) {

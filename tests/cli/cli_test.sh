@@ -121,7 +121,7 @@ for n in 1 2; do
   cmp -s <(head -63 "radio$n.chann") <(head -63 saved.chann) || fail "radio $n does not hold the file"
 done
 dev2=$(radio second)
-input='\nq\n' run 0 "1 radios: 1 succeeded, 0 failed" "$rt410" clone -p "$dev2" plan.chann --count 5
+input='\nq\n' run 0 "1 radio: 1 succeeded, 0 failed" "$rt410" clone -p "$dev2" plan.chann --count 5
 input='\n\n\n' run 0 "2 radios: 2 succeeded" "$rt410" clone -p "$dev2" plan.chann --count 2
 
 dev3=$(radio locked --password 123456)
