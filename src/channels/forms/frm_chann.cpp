@@ -457,17 +457,17 @@ bool frm_chann::Text_Edit_KeyPress(int keyAscii) {
   Text_Edit->hide();
   if (r < 1 || (c != 1 && c != 2)) return true;
   CommitFreq(r, c);
-  if (c == 1) {
-    // A new or transmit-less channel transmits on its receive frequency.
-    if (TransmitOnReceive(TheImage(), r)) Read_Chann(r);
-    SetCurrentCell(r, 2);
-  } else if (ChannelEmpty(TheImage(), r)) {
-    SetCurrentCell(std::min(r + 1, kChannelCount), 1);
-  } else {
-    SetCurrentCell(r, 3);
-  }
-  Show_Editor();
+  // A new or transmit-less channel transmits on its receive frequency.
+  if (c == 1 && TransmitOnReceive(TheImage(), r)) Read_Chann(r);
+  MoveOnEnter(r, c);
   return true;
+}
+
+void frm_chann::MoveOnEnter(int r, int c) {
+  const GridPos next = NextCellOnEnter(TheImage(), r, c);
+  if (next == GridPos{r, c}) return;
+  SetCurrentCell(next.row, next.column);
+  Show_Editor();
 }
 
 void frm_chann::CommitFreq(int r, int c) {
@@ -502,17 +502,7 @@ bool frm_chann::Combo_edit_KeyPress(int keyAscii) {
   if (keyAscii != kKeyEnter) return false;
   const int r = Row();
   const int c = Col();
-  if (r < 1) return true;
-  if (c == 3) {
-    SetCurrentCell(r, ChannelHasTx(TheImage(), r) ? 4 : 5);
-  } else if (c >= 4 && c <= 7) {
-    SetCurrentCell(r, c + 1);
-  } else if (c == 8) {
-    SetCurrentCell(std::min(r + 1, kChannelCount), 1);
-  } else {
-    return true;
-  }
-  Show_Editor();
+  if (r >= 1 && c > 2) MoveOnEnter(r, c);
   return true;
 }
 
