@@ -9,6 +9,7 @@
 bool LangChinese = true;
 std::string VersionText = "Ver1.2";
 int ComPort = 1;
+std::string ComDevice;
 bool PortError = false;
 int BandIndex = 3;
 Freq10Hz FreqLow = Freq10Hz::MHz(400);
@@ -55,6 +56,7 @@ void ResetApplicationState() {
   VersionText = "Ver1.2";
   LangChinese = true;
   ComPort = 1;
+  ComDevice.clear();
   PortError = false;
   BandIndex = 3;
   Cur_Chann = 1;

@@ -10,10 +10,11 @@
 
 void GuiTest::SetUp() {
   ResetApplicationState();
-  SetMessageHook([this](const QString& title, const QString& text, MsgIcon icon) {
-    messages.push_back({title, text, icon});
-    if (onMessage) onMessage(messages.back());
-  });
+  SetDetailedMessageHook(
+      [this](const QString& title, const QString& text, MsgIcon icon, const QString& informative) {
+        messages.push_back({title, text, icon, informative});
+        if (onMessage) onMessage(messages.back());
+      });
   main = std::make_unique<MDImain>();
   main->MDIForm_Load();
   main->resize(1200, 860);
@@ -23,7 +24,7 @@ void GuiTest::SetUp() {
 void GuiTest::TearDown() {
   main.reset();
   ProcessEvents();
-  SetMessageHook(nullptr);
+  SetDetailedMessageHook(nullptr);
 }
 
 void GuiTest::ProcessEvents() {
