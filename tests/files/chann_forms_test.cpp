@@ -13,8 +13,8 @@
 #include <functional>
 #include <string>
 
-#include "files/forms/chann_forms.h"
 #include "files/channel_file.h"
+#include "files/forms/chann_forms.h"
 #include "files/forms/file_lists.h"
 #include "shell/forms/controls.h"
 #include "shell/state.h"
