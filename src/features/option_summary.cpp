@@ -7,12 +7,9 @@
 
 namespace {
 
-constexpr Cell kSquelchCell{60, 0};
-constexpr Cell kVoxCell{60, 1};
-constexpr Cell kTotCell{60, 2};
-constexpr Cell kVoiceCell{60, 13};
-constexpr Cell kLowPowerCell{63, 0};
-constexpr Cell kHighPowerCell{63, 1};
+// Row 63 is the power block the link adjusts; the summary only shows its two levels.
+constexpr Cell kLowLevelCell{63, 0};
+constexpr Cell kHighLevelCell{63, 1};
 
 const char* Pick(bool chinese, const char* zh, const char* en) {
   return chinese ? zh : en;
@@ -37,7 +34,7 @@ std::vector<OptionLine> OptionSummary(const RadioImage& image, bool chinese) {
   const std::vector<std::string> voice = {Pick(chinese, "关", "Off"),
                                           Pick(chinese, "中文", "Chinese"),
                                           Pick(chinese, "英语", "English")};
-  const std::uint8_t flags = image.at(kFlagsRow, kFlagsCol);
+  const std::uint8_t flags = image.at(kFlagsCell);
   auto onOff = [chinese](bool on) {
     return std::string(on ? Pick(chinese, "开", "On") : Pick(chinese, "关", "Off"));
   };
@@ -49,7 +46,7 @@ std::vector<OptionLine> OptionSummary(const RadioImage& image, bool chinese) {
       {Pick(chinese, "语音提示", "Voice"), ListEntry(voice, image.at(kVoiceCell))},
       {Pick(chinese, "哔声", "Beep"), onOff((flags & kBeepBit) != 0)},
       {Pick(chinese, "电池省电", "Battery Saver"), onOff((flags & kSaverBit) != 0)},
-      {Pick(chinese, "低功率", "Low Power"), std::to_string(image.at(kLowPowerCell))},
-      {Pick(chinese, "高功率", "High Power"), std::to_string(image.at(kHighPowerCell))},
+      {Pick(chinese, "低功率", "Low Power"), std::to_string(image.at(kLowLevelCell))},
+      {Pick(chinese, "高功率", "High Power"), std::to_string(image.at(kHighLevelCell))},
   };
 }
