@@ -49,6 +49,7 @@ void WriteLink::OnComm() {
     s_.BusyRead = false;
     SendLastByteAndClose(0x45);
     view_.SetStatus(LangText("数据写入完毕 ！", "Complete writing Data "));
+    view_.ImageWritten();
     return;
   }
   const int b = s_.BlockNo;
