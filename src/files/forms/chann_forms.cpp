@@ -17,8 +17,8 @@
 #include "image/radio_image.h"
 #include "shell/forms/controls.h"
 #include "shell/forms/main_window.h"
-#include "shell/state.h"
 #include "shell/forms/ui.h"
+#include "shell/state.h"
 
 namespace {
 // Taken as the program starts, before anything could move the working folder.

@@ -23,7 +23,7 @@ QString SaveReadBackup(const RadioImage& image, const QString& folder, const QDa
 
   const QDate date = when.date();
   const QTime time = when.time();
-  const BackupStamp stamp{date.year(),  date.month(),  date.day(),
+  const BackupStamp stamp{date.year(), date.month(),  date.day(),
                           time.hour(), time.minute(), time.second()};
   const QString path = dir.filePath(QString::fromStdString(BackupFileName(stamp, existing)));
   const std::string text = ChannelFileText(image);

@@ -22,9 +22,9 @@
 #include "shell/forms/about.h"
 #include "shell/forms/child_form.h"
 #include "shell/forms/forms.h"
+#include "shell/forms/ui.h"
 #include "shell/model_band.h"
 #include "shell/state.h"
-#include "shell/forms/ui.h"
 
 namespace {
 MDImain* g_mainWindow = nullptr;

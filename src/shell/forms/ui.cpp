@@ -45,8 +45,8 @@ int ShowQuestion(const QString& text, const QStringList& buttons, const QString&
                   QApplication::activeWindow());
   QList<QPushButton*> added;
   for (const QString& caption : buttons) {
-    added << box.addButton(caption, added.size() == cancel ? QMessageBox::RejectRole
-                                                           : QMessageBox::AcceptRole);
+    added << box.addButton(
+        caption, added.size() == cancel ? QMessageBox::RejectRole : QMessageBox::AcceptRole);
   }
   if (!added.isEmpty()) {
     box.setDefaultButton(added.front());

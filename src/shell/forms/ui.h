@@ -27,8 +27,7 @@ void SetMessageHook(MessageHook hook);
 // one chosen (the last, as a cancel, when the box is closed another way). With a
 // message hook set, the hook records the question and the answer hook answers it
 // (the last button when there is none).
-int ShowQuestion(const QString& text, const QStringList& buttons,
-                 const QString& title = QString());
+int ShowQuestion(const QString& text, const QStringList& buttons, const QString& title = QString());
 using AnswerHook = std::function<int(const QString& text, const QStringList& buttons)>;
 void SetAnswerHook(AnswerHook hook);
 
