@@ -9,10 +9,10 @@
 #include <type_traits>
 #include <vector>
 
+#include "image/radio_image.h"
 #include "link/adjust_txp.h"
 #include "link/comm_read.h"
 #include "link/comm_write.h"
-#include "image/radio_image.h"
 #include "radio_model.h"
 #include "shell/state.h"
 #include "virtual_link.h"
@@ -72,6 +72,10 @@ class LinkRig : public LinkView {
   void Message(const std::string& text, const std::string& title) override {
     messages.push_back({text, title, clock.Now()});
   }
+  bool ImageRead() override {
+    ++imageReads;
+    return backupSaved;
+  }
   void UnloadForm() override {
     if (unloaded) return;
     unloaded = true;
@@ -119,6 +123,8 @@ class LinkRig : public LinkView {
   std::vector<ShownMessage> messages;
   bool unloaded = false;
   Nanos unloadedAt = -1;
+  int imageReads = 0;  // completed reads told to the window, which backs each up
+  bool backupSaved = true;
   std::array<int, 2> scroll{0, 0};
   std::array<std::string, 2> levelLabel;
 };
