@@ -73,6 +73,20 @@ TEST_F(UndoExitTest, ClearIsUndoneAndRedone) {
   EXPECT_TRUE(grid->TextMatrix(16, 1).isEmpty());
 }
 
+TEST_F(UndoExitTest, AReadOrALoadIsOneStepAndWhatExitComparesWith) {
+  const RadioImage start = TheImage();
+  PutChannel(3);  // what a read or a load puts into the image
+  main->ImageKept();
+  const RadioImage read = TheImage();
+  EXPECT_FALSE(main->ImageChanged());
+  main->Edit_undo->trigger();
+  EXPECT_TRUE(TheImage() == start);
+  EXPECT_TRUE(main->ImageChanged());
+  main->Edit_redo->trigger();
+  EXPECT_TRUE(TheImage() == read);
+  EXPECT_FALSE(main->ImageChanged());
+}
+
 TEST_F(UndoExitTest, TypingInATextBoxIsUndoneThereFirst) {
   auto* options = Open<frm_option>("frm_option");
   ClickCheck(options->Check_Beep);
