@@ -1,5 +1,5 @@
 # The two commands of the README: `make run` and `make test`.
-.PHONY: deps build run test test-debug test-asan format clean
+.PHONY: deps build run deb test test-debug test-asan format clean
 
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
@@ -12,6 +12,17 @@ build: deps
 
 run: build
 	./build/release/rt410-cps
+
+# The Debian packages rt410-cps and rt410-radio-sim, from the release build.
+PACKAGES := build/packages
+deb: build
+	@rm -rf $(PACKAGES)
+	@cpack --config build/release/CPackConfig.cmake -G DEB -B $(PACKAGES) >$(PACKAGES).log 2>&1 \
+	  || { cat $(PACKAGES).log; exit 1; }
+	@rm -rf $(PACKAGES)/_CPack_Packages
+	@echo "Debian packages in $(CURDIR)/$(PACKAGES):"
+	@ls -1 $(CURDIR)/$(PACKAGES)/*.deb
+	@echo "Install both with: sudo apt install ./$(PACKAGES)/*.deb"
 
 test-debug: deps
 	@cmake --preset debug >/dev/null

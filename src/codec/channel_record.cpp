@@ -8,25 +8,25 @@ void CheckChannel(int n) {
   if (n < 1 || n > kChannelCount) throw std::out_of_range("no channel " + std::to_string(n));
 }
 
-Freq10Hz FreqAt(int n, int c, const RadioImage& image) {
+Freq10Hz FreqAt(const RadioImage& image, int n, int c) {
   CheckChannel(n);
   return FreqFromBcd(image.at(n, c), image.at(n, c + 1), image.at(n, c + 2), image.at(n, c + 3));
 }
 
-bool AnyErased(int n, int c, const RadioImage& image) {
+bool AnyErased(const RadioImage& image, int n, int c) {
   for (int i = 0; i < 4; ++i) {
     if (image.at(n, c + i) == RadioImage::kErased) return true;
   }
   return false;
 }
 
-void SetBits(int n, std::uint8_t mask, std::uint8_t value, RadioImage& image) {
+void SetBits(RadioImage& image, int n, std::uint8_t mask, std::uint8_t value) {
   CheckChannel(n);
   std::uint8_t& cell = image.at(n, kOptionCol);
   cell = static_cast<std::uint8_t>((cell & ~mask) | (value & mask));
 }
 
-void SetTone(int n, int col, int listPosition, RadioImage& image) {
+void SetTone(RadioImage& image, int n, int col, int listPosition) {
   CheckChannel(n);
   const StoredTone t = EncodeTone(listPosition);
   image.at(n, col) = t.polarity;
@@ -54,103 +54,103 @@ constexpr SpotWindow kSpotWindows[] = {
 
 }  // namespace
 
-bool ChannelEmpty(int n, const RadioImage& image) {
+bool ChannelEmpty(const RadioImage& image, int n) {
   CheckChannel(n);
   return image.at(n, kRxFreqCol) == RadioImage::kErased;
 }
 
-bool ChannelHasTx(int n, const RadioImage& image) {
+bool ChannelHasTx(const RadioImage& image, int n) {
   CheckChannel(n);
   return image.at(n, kTxFreqCol) != RadioImage::kErased;
 }
 
-Freq10Hz ChannelRx(int n, const RadioImage& image) {
-  return FreqAt(n, kRxFreqCol, image);
+Freq10Hz ChannelRx(const RadioImage& image, int n) {
+  return FreqAt(image, n, kRxFreqCol);
 }
-Freq10Hz ChannelTx(int n, const RadioImage& image) {
-  return FreqAt(n, kTxFreqCol, image);
+Freq10Hz ChannelTx(const RadioImage& image, int n) {
+  return FreqAt(image, n, kTxFreqCol);
 }
-std::string ChannelRxText(int n, const RadioImage& image) {
-  return FreqText(ChannelRx(n, image));
+std::string ChannelRxText(const RadioImage& image, int n) {
+  return FreqText(ChannelRx(image, n));
 }
-std::string ChannelTxText(int n, const RadioImage& image) {
-  return FreqText(ChannelTx(n, image));
+std::string ChannelTxText(const RadioImage& image, int n) {
+  return FreqText(ChannelTx(image, n));
 }
 
-StoredTone ChannelDecodeTone(int n, const RadioImage& image) {
+StoredTone ChannelDecodeTone(const RadioImage& image, int n) {
   CheckChannel(n);
   return {image.at(n, kDecodeToneCol), image.at(n, kDecodeToneCol + 1)};
 }
 
-StoredTone ChannelEncodeTone(int n, const RadioImage& image) {
+StoredTone ChannelEncodeTone(const RadioImage& image, int n) {
   CheckChannel(n);
   return {image.at(n, kEncodeToneCol), image.at(n, kEncodeToneCol + 1)};
 }
 
-void SetChannelDecodeTone(int n, int listPosition, RadioImage& image) {
-  SetTone(n, kDecodeToneCol, listPosition, image);
+void SetChannelDecodeTone(RadioImage& image, int n, int listPosition) {
+  SetTone(image, n, kDecodeToneCol, listPosition);
 }
 
-void SetChannelEncodeTone(int n, int listPosition, RadioImage& image) {
-  SetTone(n, kEncodeToneCol, listPosition, image);
+void SetChannelEncodeTone(RadioImage& image, int n, int listPosition) {
+  SetTone(image, n, kEncodeToneCol, listPosition);
 }
 
-bool ChannelLowPower(int n, const RadioImage& image) {
+bool ChannelLowPower(const RadioImage& image, int n) {
   CheckChannel(n);
   return (image.at(n, kOptionCol) & kPowerLowBit) != 0;
 }
 
-bool ChannelWide(int n, const RadioImage& image) {
+bool ChannelWide(const RadioImage& image, int n) {
   CheckChannel(n);
   return (image.at(n, kOptionCol) & kWideBit) != 0;
 }
 
-bool ChannelScanAdd(int n, const RadioImage& image) {
+bool ChannelScanAdd(const RadioImage& image, int n) {
   CheckChannel(n);
   return (image.at(n, kOptionCol) & kScanAddBit) != 0;
 }
 
-BusyLock ChannelBusyLock(int n, const RadioImage& image) {
+BusyLock ChannelBusyLock(const RadioImage& image, int n) {
   CheckChannel(n);
   return static_cast<BusyLock>((image.at(n, kOptionCol) & kBusyLockMask) >> 3);
 }
 
-void SetChannelLowPower(int n, bool low, RadioImage& image) {
-  SetBits(n, kPowerLowBit, low ? kPowerLowBit : 0, image);
+void SetChannelLowPower(RadioImage& image, int n, bool low) {
+  SetBits(image, n, kPowerLowBit, low ? kPowerLowBit : 0);
 }
 
-void SetChannelWide(int n, bool wide, RadioImage& image) {
-  SetBits(n, kWideBit, wide ? kWideBit : 0, image);
+void SetChannelWide(RadioImage& image, int n, bool wide) {
+  SetBits(image, n, kWideBit, wide ? kWideBit : 0);
 }
 
-void SetChannelScanAdd(int n, bool add, RadioImage& image) {
-  SetBits(n, kScanAddBit, add ? kScanAddBit : 0, image);
+void SetChannelScanAdd(RadioImage& image, int n, bool add) {
+  SetBits(image, n, kScanAddBit, add ? kScanAddBit : 0);
 }
 
-void SetChannelBusyLock(int n, BusyLock lock, RadioImage& image) {
-  SetBits(n, kBusyLockMask, static_cast<std::uint8_t>(static_cast<int>(lock) << 3), image);
+void SetChannelBusyLock(RadioImage& image, int n, BusyLock lock) {
+  SetBits(image, n, kBusyLockMask, static_cast<std::uint8_t>(static_cast<int>(lock) << 3));
 }
 
-void New_Chann(int n, RadioImage& image) {
+void New_Chann(RadioImage& image, int n) {
   CheckChannel(n);
   for (int c = kDecodeToneCol; c <= kEncodeToneCol + 1; ++c) image.at(n, c) = 0;
   image.at(n, kOptionCol) = kNewChannelOptions;
   for (int c = kSpotCol; c <= 15; ++c) image.at(n, c) = RadioImage::kErased;
 }
 
-void ClearChannel(int n, RadioImage& image) {
+void ClearChannel(RadioImage& image, int n) {
   CheckChannel(n);
   for (int c = 0; c < RadioImage::kBlockBytes; ++c) image.at(n, c) = RadioImage::kErased;
 }
 
-void ClearChannelTx(int n, StoredTone encodeOff, RadioImage& image) {
+void ClearChannelTx(RadioImage& image, int n, StoredTone encodeOff) {
   CheckChannel(n);
   for (int c = kTxFreqCol; c < kTxFreqCol + 4; ++c) image.at(n, c) = RadioImage::kErased;
   image.at(n, kEncodeToneCol) = encodeOff.polarity;
   image.at(n, kEncodeToneCol + 1) = encodeOff.code;
 }
 
-void NewDialogChannel(int n, RadioImage& image) {
+void NewDialogChannel(RadioImage& image, int n) {
   CheckChannel(n);
   for (int c = kDecodeToneCol; c <= kEncodeToneCol + 1; ++c) image.at(n, c) = RadioImage::kErased;
   image.at(n, kOptionCol) = 0;
@@ -170,11 +170,11 @@ bool InSpotWindow(Freq10Hz f) {
 
 void MarkSpotFrequencies(RadioImage& image) {
   for (int n = 1; n <= kChannelCount; ++n) {
-    if (AnyErased(n, kRxFreqCol, image)) continue;
-    image.at(n, kSpotCol) = InSpotWindow(ChannelRx(n, image)) ? 1 : 0;
+    if (AnyErased(image, n, kRxFreqCol)) continue;
+    image.at(n, kSpotCol) = InSpotWindow(ChannelRx(image, n)) ? 1 : 0;
   }
   for (int n = 1; n <= kChannelCount; ++n) {
-    if (AnyErased(n, kTxFreqCol, image)) continue;
-    if (InSpotWindow(ChannelTx(n, image))) image.at(n, kSpotCol) |= 2;
+    if (AnyErased(image, n, kTxFreqCol)) continue;
+    if (InSpotWindow(ChannelTx(image, n))) image.at(n, kSpotCol) |= 2;
   }
 }

@@ -9,7 +9,6 @@
 #include "codec/frequency.h"
 #include "codec/tones.h"
 #include "image/radio_image.h"
-#include "shell/state.h"  // TODO(layering): pass the image explicitly
 
 inline constexpr int kChannelCount = 16;
 inline constexpr int kRxFreqCol = 0;
@@ -28,46 +27,46 @@ inline constexpr std::uint8_t kNewChannelOptions = 0x60;  // high, wide, scan ad
 
 enum class BusyLock { Off = 0, Carrier = 1, Tone = 3, Unknown = 2 };
 
-bool ChannelEmpty(int n, const RadioImage& image = TheImage());
-bool ChannelHasTx(int n, const RadioImage& image = TheImage());
-Freq10Hz ChannelRx(int n, const RadioImage& image = TheImage());
-Freq10Hz ChannelTx(int n, const RadioImage& image = TheImage());
-std::string ChannelRxText(int n, const RadioImage& image = TheImage());
-std::string ChannelTxText(int n, const RadioImage& image = TheImage());
+bool ChannelEmpty(const RadioImage& image, int n);
+bool ChannelHasTx(const RadioImage& image, int n);
+Freq10Hz ChannelRx(const RadioImage& image, int n);
+Freq10Hz ChannelTx(const RadioImage& image, int n);
+std::string ChannelRxText(const RadioImage& image, int n);
+std::string ChannelTxText(const RadioImage& image, int n);
 
-StoredTone ChannelDecodeTone(int n, const RadioImage& image = TheImage());
-StoredTone ChannelEncodeTone(int n, const RadioImage& image = TheImage());
-void SetChannelDecodeTone(int n, int listPosition, RadioImage& image = TheImage());
-void SetChannelEncodeTone(int n, int listPosition, RadioImage& image = TheImage());
+StoredTone ChannelDecodeTone(const RadioImage& image, int n);
+StoredTone ChannelEncodeTone(const RadioImage& image, int n);
+void SetChannelDecodeTone(RadioImage& image, int n, int listPosition);
+void SetChannelEncodeTone(RadioImage& image, int n, int listPosition);
 
-bool ChannelLowPower(int n, const RadioImage& image = TheImage());
-bool ChannelWide(int n, const RadioImage& image = TheImage());
-bool ChannelScanAdd(int n, const RadioImage& image = TheImage());
-BusyLock ChannelBusyLock(int n, const RadioImage& image = TheImage());
-void SetChannelLowPower(int n, bool low, RadioImage& image = TheImage());
-void SetChannelWide(int n, bool wide, RadioImage& image = TheImage());
-void SetChannelScanAdd(int n, bool add, RadioImage& image = TheImage());
+bool ChannelLowPower(const RadioImage& image, int n);
+bool ChannelWide(const RadioImage& image, int n);
+bool ChannelScanAdd(const RadioImage& image, int n);
+BusyLock ChannelBusyLock(const RadioImage& image, int n);
+void SetChannelLowPower(RadioImage& image, int n, bool low);
+void SetChannelWide(RadioImage& image, int n, bool wide);
+void SetChannelScanAdd(RadioImage& image, int n, bool add);
 // Off, Carrier or Tone; bits 2-0 and the other fields are kept.
-void SetChannelBusyLock(int n, BusyLock lock, RadioImage& image = TheImage());
+void SetChannelBusyLock(RadioImage& image, int n, BusyLock lock);
 
 // Tones off, options 0x60, columns 13..15 = 0xFF. Frequencies are written apart.
-void New_Chann(int n, RadioImage& image = TheImage());
+void New_Chann(RadioImage& image, int n);
 // All 16 columns 0xFF.
-void ClearChannel(int n, RadioImage& image = TheImage());
+void ClearChannel(RadioImage& image, int n);
 // Removes the transmit frequency (columns 4..7 = 0xFF) and switches the encode tone
 // off. The grid writes "off" as (0, 0), the edit dialog as (0xFF, 0xFF); both read
 // as no tone.
 inline constexpr StoredTone kGridToneOff{0, 0};
 inline constexpr StoredTone kErasedTone{0xFF, 0xFF};
-void ClearChannelTx(int n, StoredTone encodeOff = kGridToneOff, RadioImage& image = TheImage());
+void ClearChannelTx(RadioImage& image, int n, StoredTone encodeOff);
 
 // The values the channel edit dialog gives a channel it creates (the receive
 // frequency is written apart): tones (0xFF, 0xFF), options 0 (high power, narrow,
 // no scan add, busy lock off), columns 13..15 = 0xBF, 0xB0, 0xF8, and the channel's
 // bit in (23, 14) for channels 1..8 or (23, 15) for channels 9..16.
-void NewDialogChannel(int n, RadioImage& image = TheImage());
+void NewDialogChannel(RadioImage& image, int n);
 
 // Recomputes column 13 of every channel from the spot-frequency windows.
-void MarkSpotFrequencies(RadioImage& image = TheImage());
+void MarkSpotFrequencies(RadioImage& image);
 // True when f lies in one of the spot windows (both ends included).
 bool InSpotWindow(Freq10Hz f);

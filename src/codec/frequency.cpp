@@ -5,7 +5,6 @@
 #include <cstdlib>
 
 #include "image/radio_image.h"
-#include "shell/state.h"  // TODO(layering): pass the image explicitly
 
 namespace {
 
@@ -141,17 +140,19 @@ Freq10Hz SnapToRaster(Freq10Hz f) {
   return {b > a ? b : a};
 }
 
-bool StoreFreqText(std::string& text, int row, int c) {
-  return StoreFreqText(text, row, c, TheImage());
+std::optional<Freq10Hz> StoreFreq(RadioImage& image, int row, int c, Freq10Hz f) {
+  const Freq10Hz snapped = SnapToRaster(f);
+  if (snapped.units < 0 || snapped.units > Freq10Hz::kMaxStorable) return std::nullopt;
+  // The digits follow the frequency's own magnitude, whatever the band.
+  const auto bytes = BcdFromFreq(snapped);
+  for (int i = 0; i < 4; ++i) image.at(row, c + i) = bytes[static_cast<std::size_t>(i)];
+  return snapped;
 }
 
-bool StoreFreqText(std::string& text, int row, int c, RadioImage& image) {
-  const Freq10Hz f = SnapToRaster(TextValue10Hz(text));
-  if (f.units > Freq10Hz::kMaxStorable) return false;
-  // The digits follow the frequency's own magnitude, whatever the band.
-  const auto bytes = BcdFromFreq(f);
-  for (int i = 0; i < 4; ++i) image.at(row, c + i) = bytes[static_cast<std::size_t>(i)];
-  std::string snapped = ShortText(f.units);
+bool StoreFreqText(RadioImage& image, std::string& text, int row, int c) {
+  const std::optional<Freq10Hz> f = StoreFreq(image, row, c, TextValue10Hz(text));
+  if (!f) return false;
+  std::string snapped = ShortText(f->units);
   if (snapped.size() < 9) snapped.append(9 - snapped.size(), '0');
   text = snapped;
   return true;
@@ -163,10 +164,6 @@ std::string FmChannelText(int n) {
   const int tenth = tenths % 10;
   if (tenths < 0) return NumberText(tenths / 10.0);
   return std::to_string(whole) + "." + std::to_string(tenth);
-}
-
-int FindChannelOutOfLimits() {
-  return FindChannelOutOfLimits(TheImage());
 }
 
 int FindChannelOutOfLimits(const RadioImage& image) {

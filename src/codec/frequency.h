@@ -4,6 +4,7 @@
 #include <array>
 #include <compare>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -18,6 +19,12 @@ struct Freq10Hz {
 
   static constexpr Freq10Hz MHz(std::int64_t mhz) { return {mhz * kPerMHz}; }
   friend constexpr auto operator<=>(Freq10Hz, Freq10Hz) = default;
+};
+
+// The limits the channel editors check a typed frequency against.
+struct FreqRange {
+  Freq10Hz low;
+  Freq10Hz high;
 };
 
 // Shortest decimal text of x: no blanks, no trailing zeros, no point for a whole
@@ -48,17 +55,19 @@ std::string FreqTextFromBcd(std::uint8_t b0, std::uint8_t b1, std::uint8_t b2, s
 // Snaps a typed frequency down onto the union of the 5 kHz and 6.25 kHz rasters.
 Freq10Hz SnapToRaster(Freq10Hz f);
 
-// Snaps the typed text, writes it to cells (row, c..c+3) of the image and replaces
-// the text with the snapped text ("145" becomes "145000000", "145.5" "145.50000").
-// Returns false, writing nothing and leaving the text alone, for a frequency of
-// 1000 MHz or more, which eight BCD digits cannot hold.
-bool StoreFreqText(std::string& text, int row, int c);
-bool StoreFreqText(std::string& text, int row, int c, RadioImage& image);
+// Snaps f to the raster and writes it to cells (row, c..c+3). Returns the snapped
+// frequency, or nothing (writing nothing) for a frequency of 1000 MHz or more,
+// which eight BCD digits cannot hold.
+std::optional<Freq10Hz> StoreFreq(RadioImage& image, int row, int c, Freq10Hz f);
+
+// StoreFreq of the typed text, which is then replaced with the snapped text ("145"
+// becomes "145000000", "145.5" "145.50000"). Returns false, writing nothing and
+// leaving the text alone, where StoreFreq refuses.
+bool StoreFreqText(RadioImage& image, std::string& text, int row, int c);
 
 // FM broadcast channel text for code n: 87.0 + n * 0.1 MHz with one decimal.
 std::string FmChannelText(int n);
 
 // First channel 1..16 whose receive or transmit frequency (whole MHz) lies outside
 // the band edges of row 59, or 0 when all are inside.
-int FindChannelOutOfLimits();
 int FindChannelOutOfLimits(const RadioImage& image);

@@ -26,36 +26,54 @@ static_assert(std::size(kCtcss) == 50);
 static_assert(std::size(kDcs) == 105);
 }  // namespace
 
-void BuildToneTable() {
-  ToneTable.fill(std::string());
-  ToneTable[0] = "   OFF      ";
-  for (int i = 1; i <= 50; ++i) {
+namespace {
+std::array<std::string, kToneTableSize> MakeToneTable() {
+  std::array<std::string, kToneTableSize> table;
+  table[0] = "   OFF      ";
+  for (int i = 1; i <= kToneLastCtcss; ++i) {
     const std::string value = kCtcss[i - 1];
     if (i <= 9) {
-      ToneTable[i] = "   " + value + "    ";
+      table[i] = "   " + value + "    ";
     } else if (i <= 12) {
-      ToneTable[i] = "  " + value + "    ";
+      table[i] = "  " + value + "    ";
     } else {
-      ToneTable[i] = "  " + value + "   ";
+      table[i] = "  " + value + "   ";
     }
   }
-  for (int i = 51; i <= 155; ++i) {
+  for (int i = kToneLastCtcss + 1; i <= kToneLastDcs; ++i) {
     const std::string code = kDcs[i - 51];
-    ToneTable[i] = (i < 100 ? "  D" : " D") + code + "N   ";
+    table[i] = (i < 100 ? "  D" : " D") + code + "N   ";
   }
-  for (int i = 51; i <= 155; ++i) {
+  for (int i = kToneLastCtcss + 1; i <= kToneLastDcs; ++i) {
     // "D" and the three digits of the normal entry, without its spaces.
-    std::string code = ToneTable[i];
+    std::string code = table[i];
     std::erase(code, ' ');
-    ToneTable[i + 105] = code.substr(0, 4) + "I";
+    table[i + 105] = code.substr(0, 4) + "I";
   }
-  ToneLastCtcss = 50;
-  ToneLastDcs = 155;
-  ToneLast = 260;
+  return table;
+}
+
+const std::array<std::string, kToneTableSize>& FixedToneTable() {
+  static const std::array<std::string, kToneTableSize> table = MakeToneTable();
+  return table;
+}
+}  // namespace
+
+void BuildToneTable() {
+  ToneTable = FixedToneTable();
+  ToneLastCtcss = kToneLastCtcss;
+  ToneLastDcs = kToneLastDcs;
+  ToneLast = kToneLast;
+}
+
+const std::string& ToneTableEntry(int position) {
+  static const std::string kNone;
+  if (position < 0 || position > kToneLast) return kNone;
+  return FixedToneTable()[static_cast<std::size_t>(position)];
 }
 
 StoredTone EncodeTone(int listPosition) {
-  if (listPosition > 155) return {1, static_cast<std::uint8_t>(listPosition - 105)};
+  if (listPosition > kToneLastDcs) return {1, static_cast<std::uint8_t>(listPosition - 105)};
   return {0, static_cast<std::uint8_t>(listPosition)};
 }
 
@@ -66,12 +84,12 @@ bool IsNoTone(StoredTone tone) {
 int DecodeTone(StoredTone tone) {
   if (IsNoTone(tone)) return 0;
   int idx = tone.code;
-  if (idx > 155) idx = 0;
-  if (tone.polarity > 0) idx += 105;
+  if (idx > kToneLastDcs) idx = 0;
+  if (tone.polarity > 0) idx += kToneLast - kToneLastDcs;
   return idx;
 }
 
 std::string ToneText(StoredTone tone, const std::string& noToneWord) {
   if (IsNoTone(tone)) return noToneWord;
-  return ToneTable[static_cast<std::size_t>(DecodeTone(tone))];
+  return ToneTableEntry(DecodeTone(tone));
 }

@@ -11,7 +11,7 @@ WriteLink::WriteLink(SerialPortOps& port, Timers timers, LinkView& view)
 
 void WriteLink::Command_Write_Click() {
   if (!StartAllowed()) return;
-  MarkSpotFrequencies();
+  MarkSpotFrequencies(TheImage());
   const char* id = "RT410";
   for (int c = 0; c < 5; ++c) Image(61, c) = static_cast<std::uint8_t>(id[c]);
   Image(61, 5) = static_cast<std::uint8_t>(BandIndex);

@@ -30,20 +30,20 @@ class ChannelScreenshot : public GuiTest, public ::testing::WithParamInterface<b
     int n = 1;
     for (const auto& ch : channels) {
       std::string rx = ch[0];
-      StoreFreqText(rx, n, kRxFreqCol);
-      New_Chann(n);
+      StoreFreqText(TheImage(), rx, n, kRxFreqCol);
+      New_Chann(TheImage(), n);
       if (ch[1]) {
         std::string tx = ch[1];
-        StoreFreqText(tx, n, kTxFreqCol);
+        StoreFreqText(TheImage(), tx, n, kTxFreqCol);
       }
       ++n;
     }
-    SetChannelDecodeTone(1, 13);
-    SetChannelEncodeTone(1, 13);
-    SetChannelDecodeTone(2, 156);
-    SetChannelEncodeTone(2, 60);
+    SetChannelDecodeTone(TheImage(), 1, 13);
+    SetChannelEncodeTone(TheImage(), 1, 13);
+    SetChannelDecodeTone(TheImage(), 2, 156);
+    SetChannelEncodeTone(TheImage(), 2, 60);
     Image(2, kOptionCol) = 0x98;
-    SetChannelBusyLock(4, BusyLock::Carrier);
+    SetChannelBusyLock(TheImage(), 4, BusyLock::Carrier);
   }
   void Save(QWidget* window, const QString& name) {
     ProcessEvents();

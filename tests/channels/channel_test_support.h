@@ -39,13 +39,13 @@ inline Record Erased() {
 
 // A channel as a read or a file would leave it.
 inline void PutChannel(int n, const char* rx, const char* tx = nullptr) {
-  ClearChannel(n);
+  ClearChannel(TheImage(), n);
   std::string text = rx;
-  StoreFreqText(text, n, kRxFreqCol);
-  New_Chann(n);
+  StoreFreqText(TheImage(), text, n, kRxFreqCol);
+  New_Chann(TheImage(), n);
   if (tx) {
     text = tx;
-    StoreFreqText(text, n, kTxFreqCol);
+    StoreFreqText(TheImage(), text, n, kTxFreqCol);
   }
 }
 
@@ -126,5 +126,21 @@ class GridFixture : public GuiTest {
   }
   frm_chann* grid = nullptr;
 };
+
+// Every case runs in Chinese and in English.
+class BilingualFixture : public GridFixture, public ::testing::WithParamInterface<bool> {
+ protected:
+  void SetUp() override {
+    GridFixture::SetUp();
+    if (!GetParam()) main->Language_eng->trigger();
+  }
+  QString L(const char* chinese, const char* english) const {
+    return GetParam() ? U(chinese) : QString::fromUtf8(english);
+  }
+};
+
+inline std::string LanguageName(const ::testing::TestParamInfo<bool>& param) {
+  return param.param ? "Chinese" : "English";
+}
 
 }  // namespace channel_test

@@ -6,66 +6,64 @@ namespace {
 
 class ChannelRecordTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    BuildToneTable();
-    image.Fill(0xFF);
-  }
+  // No BuildToneTable: the codecs need no global filled first.
+  void SetUp() override { image.Fill(0xFF); }
   void Freq(int n, int col, const char* text) {
     std::string t = text;
-    ASSERT_TRUE(StoreFreqText(t, n, col, image));
+    ASSERT_TRUE(StoreFreqText(image, t, n, col));
   }
   RadioImage image;
 };
 
 TEST_F(ChannelRecordTest, NewChannelDefaultsAndClearing) {
   Freq(3, 0, "435");
-  New_Chann(3, image);
+  New_Chann(image, 3);
   const std::uint8_t expected[16] = {0x00, 0x00, 0x50, 0x43, 0xFF, 0xFF, 0xFF, 0xFF,
                                      0,    0,    0,    0,    0x60, 0xFF, 0xFF, 0xFF};
   for (int c = 0; c < 16; ++c) EXPECT_EQ(image.at(3, c), expected[c]) << c;
-  EXPECT_FALSE(ChannelLowPower(3, image));
-  EXPECT_TRUE(ChannelWide(3, image));
-  EXPECT_TRUE(ChannelScanAdd(3, image));
-  EXPECT_EQ(ChannelBusyLock(3, image), BusyLock::Off);
-  EXPECT_FALSE(ChannelHasTx(3, image));
+  EXPECT_FALSE(ChannelLowPower(image, 3));
+  EXPECT_TRUE(ChannelWide(image, 3));
+  EXPECT_TRUE(ChannelScanAdd(image, 3));
+  EXPECT_EQ(ChannelBusyLock(image, 3), BusyLock::Off);
+  EXPECT_FALSE(ChannelHasTx(image, 3));
 
-  ClearChannel(3, image);
+  ClearChannel(image, 3);
   for (int c = 0; c < 16; ++c) EXPECT_EQ(image.at(3, c), 0xFF) << c;
-  EXPECT_TRUE(ChannelEmpty(3, image));
+  EXPECT_TRUE(ChannelEmpty(image, 3));
 }
 
 TEST_F(ChannelRecordTest, OptionFieldsChangeOnlyTheirOwnBits) {
   image.at(4, kOptionCol) = 0x07;  // the unused low bits must survive
-  SetChannelLowPower(4, true, image);
+  SetChannelLowPower(image, 4, true);
   EXPECT_EQ(image.at(4, kOptionCol), 0x87);
-  SetChannelWide(4, true, image);
-  SetChannelScanAdd(4, true, image);
+  SetChannelWide(image, 4, true);
+  SetChannelScanAdd(image, 4, true);
   EXPECT_EQ(image.at(4, kOptionCol), 0xE7);
-  SetChannelBusyLock(4, BusyLock::Tone, image);
+  SetChannelBusyLock(image, 4, BusyLock::Tone);
   EXPECT_EQ(image.at(4, kOptionCol), 0xFF);
-  SetChannelBusyLock(4, BusyLock::Carrier, image);
+  SetChannelBusyLock(image, 4, BusyLock::Carrier);
   EXPECT_EQ(image.at(4, kOptionCol), 0xEF);
-  EXPECT_EQ(ChannelBusyLock(4, image), BusyLock::Carrier);
-  SetChannelBusyLock(4, BusyLock::Off, image);
-  SetChannelLowPower(4, false, image);
-  SetChannelWide(4, false, image);
-  SetChannelScanAdd(4, false, image);
+  EXPECT_EQ(ChannelBusyLock(image, 4), BusyLock::Carrier);
+  SetChannelBusyLock(image, 4, BusyLock::Off);
+  SetChannelLowPower(image, 4, false);
+  SetChannelWide(image, 4, false);
+  SetChannelScanAdd(image, 4, false);
   EXPECT_EQ(image.at(4, kOptionCol), 0x07);
   image.at(4, kOptionCol) = 0x10;
-  EXPECT_EQ(ChannelBusyLock(4, image), BusyLock::Unknown);
+  EXPECT_EQ(ChannelBusyLock(image, 4), BusyLock::Unknown);
 }
 
 TEST_F(ChannelRecordTest, TonesUseTheirTwoColumns) {
-  SetChannelDecodeTone(2, 156, image);
-  SetChannelEncodeTone(2, 9, image);
+  SetChannelDecodeTone(image, 2, 156);
+  SetChannelEncodeTone(image, 2, 9);
   EXPECT_EQ(image.at(2, 8), 1);
   EXPECT_EQ(image.at(2, 9), 51);
   EXPECT_EQ(image.at(2, 10), 0);
   EXPECT_EQ(image.at(2, 11), 9);
-  EXPECT_EQ(ToneText(ChannelDecodeTone(2, image), "OFF"), "D023I");
-  EXPECT_EQ(ToneText(ChannelEncodeTone(2, image), "OFF"), "   88.5    ");
+  EXPECT_EQ(ToneText(ChannelDecodeTone(image, 2), "OFF"), "D023I");
+  EXPECT_EQ(ToneText(ChannelEncodeTone(image, 2), "OFF"), "   88.5    ");
   Freq(2, 4, "440");
-  ClearChannelTx(2, kErasedTone, image);
+  ClearChannelTx(image, 2, kErasedTone);
   for (int c : {4, 5, 6, 7, 10, 11}) EXPECT_EQ(image.at(2, c), 0xFF) << c;
   EXPECT_EQ(image.at(2, 8), 1);
   EXPECT_EQ(image.at(2, 9), 51);
@@ -73,16 +71,16 @@ TEST_F(ChannelRecordTest, TonesUseTheirTwoColumns) {
 
 TEST_F(ChannelRecordTest, RemovingTheTransmitFrequencyTheGridWay) {
   Freq(5, 0, "435");
-  New_Chann(5, image);
+  New_Chann(image, 5);
   Freq(5, 4, "440");
-  SetChannelEncodeTone(5, 200, image);
+  SetChannelEncodeTone(image, 5, 200);
   image.at(5, kOptionCol) = 0x98;
-  ClearChannelTx(5, kGridToneOff, image);
+  ClearChannelTx(image, 5, kGridToneOff);
   for (int c : {4, 5, 6, 7}) EXPECT_EQ(image.at(5, c), 0xFF) << c;
   EXPECT_EQ(image.at(5, 10), 0);
   EXPECT_EQ(image.at(5, 11), 0);
-  EXPECT_FALSE(ChannelHasTx(5, image));
-  EXPECT_EQ(ChannelRxText(5, image), "435.00000");
+  EXPECT_FALSE(ChannelHasTx(image, 5));
+  EXPECT_EQ(ChannelRxText(image, 5), "435.00000");
   EXPECT_EQ(image.at(5, kOptionCol), 0x98);
 }
 
@@ -99,7 +97,7 @@ TEST_F(ChannelRecordTest, DialogNewChannelValuesAndItsBitInRow23) {
   std::uint8_t expected14 = 0, expected15 = 0;
   for (const Case& c : cases) {
     Freq(c.n, 0, "145");
-    NewDialogChannel(c.n, image);
+    NewDialogChannel(image, c.n);
     (c.col == 14 ? expected14 : expected15) |= c.bit;
     EXPECT_EQ(image.at(23, 14), expected14) << c.n;
     EXPECT_EQ(image.at(23, 15), expected15) << c.n;
@@ -108,13 +106,13 @@ TEST_F(ChannelRecordTest, DialogNewChannelValuesAndItsBitInRow23) {
     for (int col = 0; col < 16; ++col) EXPECT_EQ(image.at(c.n, col), record[col]) << c.n;
   }
   EXPECT_EQ(image.at(23, 13), 0x5A);
-  EXPECT_THROW(NewDialogChannel(17, image), std::out_of_range);
+  EXPECT_THROW(NewDialogChannel(image, 17), std::out_of_range);
 }
 
 TEST_F(ChannelRecordTest, ChannelNumbersOutsideOneToSixteenAreErrors) {
-  EXPECT_THROW(ClearChannel(0, image), std::out_of_range);
-  EXPECT_THROW(New_Chann(17, image), std::out_of_range);
-  EXPECT_THROW(ChannelEmpty(-1, image), std::out_of_range);
+  EXPECT_THROW(ClearChannel(image, 0), std::out_of_range);
+  EXPECT_THROW(New_Chann(image, 17), std::out_of_range);
+  EXPECT_THROW(ChannelEmpty(image, -1), std::out_of_range);
 }
 
 struct SpotCase {

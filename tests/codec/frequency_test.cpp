@@ -81,7 +81,7 @@ TEST_P(StoreFreqTextTest, SnapsStoresAndRewritesTheText) {
   RadioImage image;
   image.Fill(0xEE);
   std::string text = c.typed;
-  ASSERT_TRUE(StoreFreqText(text, 5, 4, image));
+  ASSERT_TRUE(StoreFreqText(image, text, 5, 4));
   EXPECT_EQ(text, c.text);
   for (int i = 0; i < 4; ++i) EXPECT_EQ(image.at(5, 4 + i), c.b[i]) << c.typed << " byte " << i;
   EXPECT_EQ(image.at(5, 3), 0xEE);
@@ -118,7 +118,7 @@ TEST(StoreFreqTextLimits, RefusesWhatEightDigitsCannotHold) {
   image.Fill(0x11);
   for (const char* typed : {"1000", "123456789", "99999999999999999999999"}) {
     std::string text = typed;
-    EXPECT_FALSE(StoreFreqText(text, 1, 0, image)) << typed;
+    EXPECT_FALSE(StoreFreqText(image, text, 1, 0)) << typed;
     EXPECT_EQ(text, typed);
   }
   RadioImage untouched;
@@ -158,10 +158,10 @@ class OutOfLimitsTest : public ::testing::Test {
   }
   void Channel(int n, const char* rx, const char* tx) {
     std::string text = rx;
-    ASSERT_TRUE(StoreFreqText(text, n, 0, image));
+    ASSERT_TRUE(StoreFreqText(image, text, n, 0));
     if (tx) {
       text = tx;
-      ASSERT_TRUE(StoreFreqText(text, n, 4, image));
+      ASSERT_TRUE(StoreFreqText(image, text, n, 4));
     }
   }
   void ClearRow(int n) {

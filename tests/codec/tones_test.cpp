@@ -22,7 +22,10 @@ TEST_F(ToneTableTest, EntriesKeepTheirExactSpaces) {
       {204, "D266I"},      {205, "D271I"},     {260, "D754I"},     {261, ""},
       {300, ""},
   };
-  for (const auto& c : cases) EXPECT_EQ(ToneTable[c.position], c.text) << c.position;
+  for (const auto& c : cases) {
+    EXPECT_EQ(ToneTable[c.position], c.text) << c.position;
+    EXPECT_EQ(ToneTableEntry(c.position), c.text) << c.position;
+  }
   EXPECT_EQ(ToneLastCtcss, 50);
   EXPECT_EQ(ToneLastDcs, 155);
   EXPECT_EQ(ToneLast, 260);

@@ -6,6 +6,8 @@
 #include <QWidget>
 
 #include "codec/tones.h"
+#include "shell/forms/ui.h"
+#include "shell/state.h"
 
 int KeyAscii(const QKeyEvent* event) {
   switch (event->key()) {
@@ -27,8 +29,8 @@ int KeyAscii(const QKeyEvent* event) {
 
 QStringList ToneListEntries(const QString& offWord) {
   QStringList entries{offWord};
-  for (int i = 1; i <= ToneLast; ++i) {
-    entries << QString::fromStdString(ToneTable[static_cast<std::size_t>(i)]).trimmed();
+  for (int i = 1; i <= kToneLast; ++i) {
+    entries << QString::fromStdString(ToneTableEntry(i)).trimmed();
   }
   return entries;
 }
@@ -43,4 +45,15 @@ void SetFieldEnabled(QWidget* field, bool enabled) {
     palette.setColor(group, QPalette::Base, background);
   }
   field->setPalette(palette);
+}
+
+CommitResult CommitTypedFrequency(int channel, FreqField field, const QString& typed,
+                                  RangeRule rule) {
+  const FrequencyEdit edit = PlanFrequency(TheImage(), channel, field, typed.toStdString(),
+                                           FreqRange{FreqLow, FreqHigh}, rule);
+  // The user reads the message while the image still holds what it held.
+  if (const TextPair text = EditMessageText(edit.message, rule)) {
+    ShowMessage(Lang(text.chinese, text.english));
+  }
+  return ApplyFrequency(TheImage(), edit);
 }

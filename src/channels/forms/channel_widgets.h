@@ -2,6 +2,8 @@
 // Small pieces both channel windows use.
 #include <QStringList>
 
+#include "channels/channel_edit_rules.h"
+
 class QKeyEvent;
 class QWidget;
 
@@ -17,3 +19,8 @@ QStringList ToneListEntries(const QString& offWord);
 
 // Enabled fields have the window background, disabled ones the button face.
 void SetFieldEnabled(QWidget* field, bool enabled);
+
+// Commits a typed frequency into the process-wide image by the editor's rules and
+// limits FreqLow/FreqHigh, showing the rule's message first, if it has one.
+CommitResult CommitTypedFrequency(int channel, FreqField field, const QString& typed,
+                                  RangeRule rule);

@@ -14,8 +14,8 @@
 #include "codec/channel_record.h"
 #include "shell/forms/controls.h"
 #include "shell/forms/main_window.h"
-#include "shell/state.h"
 #include "shell/forms/ui.h"
+#include "shell/state.h"
 
 namespace {
 template <class T>
@@ -258,7 +258,8 @@ void Form_Chann_Edit::FillLists() {
 
 void Form_Chann_Edit::ShowChannel(int n) {
   shown_ = n;
-  if (ChannelEmpty(n)) {
+  RadioImage& image = TheImage();
+  if (EraseIfEmpty(image, n)) {
     Text_RX_Freq->setText(QString());
     Text_TX_Freq->setText(QString());
     Text_Name->setText(QString());
@@ -268,27 +269,23 @@ void Form_Chann_Edit::ShowChannel(int n) {
     }
     SetFieldEnabled(Text_TX_Freq, false);
     SetFieldEnabled(Text_Name, false);
-    ClearChannel(n);
     return;
   }
   FillLists();
   SetFieldEnabled(Text_TX_Freq, true);
-  for (ComboBox* combo : {Combo_Decode, Combo_Encode, Combo_TXP, Combo_WN}) {
-    SetFieldEnabled(combo, true);
-  }
-  Text_RX_Freq->setText(QString::fromStdString(ChannelRxText(n)));
   // Selected without storing: showing a channel never changes it.
-  Combo_Decode->setCurrentIndex(DecodeTone(ChannelDecodeTone(n)));
-  Combo_TXP->setCurrentIndex(ChannelLowPower(n) ? 1 : 0);
-  Combo_WN->setCurrentIndex(ChannelWide(n) ? 1 : 0);
-  if (!ChannelHasTx(n)) {
-    Text_TX_Freq->setText(QString());
-    Combo_Encode->setCurrentIndex(0);
-    SetFieldEnabled(Combo_Encode, false);
-  } else {
-    Text_TX_Freq->setText(QString::fromStdString(ChannelTxText(n)));
-    Combo_Encode->setCurrentIndex(DecodeTone(ChannelEncodeTone(n)));
+  const std::pair<ComboBox*, ChannelOption> lists[] = {{Combo_Decode, ChannelOption::DecodeTone},
+                                                       {Combo_Encode, ChannelOption::EncodeTone},
+                                                       {Combo_TXP, ChannelOption::Power},
+                                                       {Combo_WN, ChannelOption::Bandwidth}};
+  for (const auto& [combo, option] : lists) {
+    SetFieldEnabled(combo, true);
+    combo->setCurrentIndex(DialogChoiceIndex(image, n, option));
   }
+  Text_RX_Freq->setText(QString::fromStdString(ChannelRxText(image, n)));
+  const bool hasTx = ChannelHasTx(image, n);
+  Text_TX_Freq->setText(hasTx ? QString::fromStdString(ChannelTxText(image, n)) : QString());
+  SetFieldEnabled(Combo_Encode, hasTx);
 }
 
 // --- Frequencies -----------------------------------------------------------------
@@ -299,84 +296,62 @@ bool Form_Chann_Edit::Text_RX_Freq_KeyPress(int keyAscii) {
 }
 
 void Form_Chann_Edit::Text_RX_Freq_LostFocus() {
-  // Only a typed change is committed: looking at a channel never alters it.
-  if (!Text_RX_Freq->isModified()) return;
-  Text_RX_Freq->setModified(false);
-  const int n = shown_;
-  std::string text = Text_RX_Freq->text().toStdString();
-  if (IsBlank(text)) {
-    ClearChannel(n);
-    ShowChannel(n);
-    return;
-  }
-  if (!InDialogRange(TextValue10Hz(text))) {
-    ShowMessage(Lang("接收频率超出范围 ！", "Over the range of receive frequency ."));
-    text = LowerLimitText();
-    Text_RX_Freq->setText(QString::fromStdString(text));
-  }
-  const bool wasEmpty = ChannelEmpty(n);
-  // The box keeps the text as typed; the image gets it snapped to the raster.
-  std::string stored = text;
-  if (!StoreFreqText(stored, n, kRxFreqCol)) {
-    ShowChannel(n);
-    return;
-  }
-  if (wasEmpty) {
-    NewDialogChannel(n);
-    ShowChannel(n);
-  }
+  CommitBox(Text_RX_Freq, FreqField::Rx);
 }
 
 void Form_Chann_Edit::Text_TX_Freq_LostFocus() {
-  if (!Text_TX_Freq->isModified()) return;
-  Text_TX_Freq->setModified(false);
+  CommitBox(Text_TX_Freq, FreqField::Tx);
+}
+
+void Form_Chann_Edit::CommitBox(TextBox* box, FreqField field) {
+  // Only a typed change is committed: looking at a channel never alters it.
+  if (!box->isModified()) return;
+  box->setModified(false);
   const int n = shown_;
-  if (ChannelEmpty(n)) return;
-  std::string text = Text_TX_Freq->text().toStdString();
-  if (!IsBlank(text) && !InDialogRange(TextValue10Hz(text))) {
-    ShowMessage(Lang("发射频率超出范围 ！", "Over the range of Transmit frequency ."));
-    text = LowerLimitText();
-    Text_TX_Freq->setText(QString::fromStdString(text));
-  }
-  if (!IsBlank(text)) {
-    std::string stored = text;
-    if (!StoreFreqText(stored, n, kTxFreqCol)) {
-      ShowChannel(n);
+  const CommitResult done = CommitTypedFrequency(n, field, box->text(), RangeRule::Dialog);
+  switch (done.outcome) {
+    case CommitOutcome::Refused:
       return;
-    }
-    SetFieldEnabled(Combo_Encode, true);
-    return;
+    case CommitOutcome::Stored:
+      if (!done.created) {
+        // The box keeps the text as typed; the image holds it snapped to the raster.
+        if (box->text() != QString::fromStdString(done.shown)) {
+          box->setText(QString::fromStdString(done.shown));
+        }
+        if (field == FreqField::Tx) SetFieldEnabled(Combo_Encode, true);
+        return;
+      }
+      break;
+    case CommitOutcome::TxRemoved:
+      // The channel keeps its receive frequency only.
+      Text_TX_Freq->setText(QString());
+      Combo_Encode->setCurrentIndex(0);
+      SetFieldEnabled(Combo_Encode, false);
+      return;
+    case CommitOutcome::Deleted:
+    case CommitOutcome::Unstorable:
+      break;
   }
-  // No transmit frequency: the channel keeps its receive frequency only.
-  ClearChannelTx(n, kErasedTone);
-  Text_TX_Freq->setText(QString());
-  Combo_Encode->setCurrentIndex(0);
-  SetFieldEnabled(Combo_Encode, false);
+  ShowChannel(n);
 }
 
 // --- Drop-downs ------------------------------------------------------------------
 
 void Form_Chann_Edit::Combo_Decode_Click() {
-  const int n = shown_;
-  if (ChannelEmpty(n) || Combo_Decode->currentIndex() < 0) return;
-  SetChannelDecodeTone(n, Combo_Decode->currentIndex());
-  ShowChannel(n);
+  if (StoreDialogChoice(TheImage(), shown_, ChannelOption::DecodeTone,
+                        Combo_Decode->currentIndex())) {
+    ShowChannel(shown_);
+  }
 }
 
 void Form_Chann_Edit::Combo_Encode_Click() {
-  const int n = shown_;
-  if (ChannelEmpty(n) || !ChannelHasTx(n) || Combo_Encode->currentIndex() < 0) return;
-  SetChannelEncodeTone(n, Combo_Encode->currentIndex());
+  StoreDialogChoice(TheImage(), shown_, ChannelOption::EncodeTone, Combo_Encode->currentIndex());
 }
 
 void Form_Chann_Edit::Combo_TXP_Click() {
-  const int n = shown_;
-  if (ChannelEmpty(n) || Combo_TXP->currentIndex() < 0) return;
-  SetChannelLowPower(n, Combo_TXP->currentIndex() == 1);
+  StoreDialogChoice(TheImage(), shown_, ChannelOption::Power, Combo_TXP->currentIndex());
 }
 
 void Form_Chann_Edit::Combo_WN_Click() {
-  const int n = shown_;
-  if (ChannelEmpty(n) || Combo_WN->currentIndex() < 0) return;
-  SetChannelWide(n, Combo_WN->currentIndex() == 1);
+  StoreDialogChoice(TheImage(), shown_, ChannelOption::Bandwidth, Combo_WN->currentIndex());
 }

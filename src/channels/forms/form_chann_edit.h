@@ -2,6 +2,7 @@
 // Form_Chann_Edit: one channel at a time as a form. It shows channel Cur_Chann,
 // steps through the channels with a number box and a wrap-around scroll bar, and
 // writes each committed field straight into that channel's record.
+#include "channels/channel_edit_rules.h"
 #include "shell/forms/child_form.h"
 
 class ComboBox;
@@ -68,6 +69,8 @@ class Form_Chann_Edit : public ChildForm {
   // Commits what was typed into the frequency boxes, before the channel changes
   // or the window closes.
   void CommitTypedFrequencies();
+  // Commits a frequency box the user changed, by the dialog's rules.
+  void CommitBox(TextBox* box, FreqField field);
   void ShowNumber(int n);
 
   int shown_ = 1;

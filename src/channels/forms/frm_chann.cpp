@@ -18,19 +18,17 @@
 #include <utility>
 
 #include "channels/channel_edit_rules.h"
+#include "channels/channel_texts.h"
 #include "channels/forms/channel_widgets.h"
 #include "codec/channel_record.h"
 #include "shell/forms/controls.h"
 #include "shell/forms/main_window.h"
-#include "shell/state.h"
 #include "shell/forms/ui.h"
+#include "shell/state.h"
 
 namespace {
 QString Q(const std::string& s) {
   return QString::fromStdString(s);
-}
-bool Blank(const QString& text) {
-  return text.trimmed().isEmpty();
 }
 }  // namespace
 
@@ -175,11 +173,7 @@ QRect frm_chann::CellRect(int r, int c) const {
 
 void frm_chann::Form_Load() {
   SetFormOpenFlag("frm_chann", true);
-  SetFormatString(
-      Lang("^ 信道号 |^接收频率(MHZ)|^发射频率(MHZ)|^QT/DQT 解码|^QT/DQT 编码|^繁忙锁定|^发射功率|"
-           "^信道带宽|^扫描添加",
-           "^ Channel |^RX Frequency|^TX Frequency|^CTCSS/DCS Dec|^CTCSS/DCS Enc|^Busy Lock|"
-           "^ TX Power|^ W/N |^Scan/Add"));
+  SetFormatString(Q(ChannelGridFormatString(LangChinese)));
   Command_Clear->setText(Lang("清除", "Clear"));
   Command_Edit->setText(Lang("信道编辑", "Channel Edit"));
   Command_Close->setText(Lang("关闭", "Close"));
@@ -274,7 +268,7 @@ void frm_chann::FitGrid() {
   };
 
   QStringList toneTexts = ToneListEntries(QStringLiteral("OFF"));
-  for (int i = 0; i <= ToneLast; ++i) toneTexts << Q(ToneTable[static_cast<std::size_t>(i)]);
+  for (int i = 0; i <= kToneLast; ++i) toneTexts << Q(ToneTableEntry(i));
   const std::array<QStringList, kCols> contents = {
       words({"16"}),
       words({"999.999999"}),
@@ -343,46 +337,12 @@ bool frm_chann::eventFilter(QObject* watched, QEvent* event) {
 // --- Drawing rows from the image -------------------------------------------------
 
 void frm_chann::Read_Chann(int n) {
-  if (ChannelEmpty(n)) {
-    SetTextMatrix(n, 1, {});
-    SetTextMatrix(n, 2, {});
-    Clear_Chann(n);
-    return;
+  EraseIfEmpty(TheImage(), n);
+  for (int c = 1; c < kCols; ++c) {
+    // Busy-lock bits 10 have no text: the cell keeps what it showed.
+    if (c == kBusyLockColumn && ChannelBusyLock(TheImage(), n) == BusyLock::Unknown) continue;
+    SetTextMatrix(n, c, Q(ChannelCellText(TheImage(), n, c, LangChinese)));
   }
-  auto toneText = [](StoredTone tone) {
-    return IsNoTone(tone) ? Lang("关", "OFF")
-                          : Q(ToneTable[static_cast<std::size_t>(DecodeTone(tone))]);
-  };
-  SetTextMatrix(n, 1, Q(ChannelRxText(n)));
-  SetTextMatrix(n, 3, toneText(ChannelDecodeTone(n)));
-  if (!ChannelHasTx(n)) {
-    SetTextMatrix(n, 2, {});
-    SetTextMatrix(n, 4, {});
-  } else {
-    SetTextMatrix(n, 2, Q(ChannelTxText(n)));
-    SetTextMatrix(n, 4, toneText(ChannelEncodeTone(n)));
-  }
-  switch (ChannelBusyLock(n)) {
-    case BusyLock::Off:
-      SetTextMatrix(n, 5, Lang("关", "Off"));
-      break;
-    case BusyLock::Carrier:
-      SetTextMatrix(n, 5, Lang("载波", "Carrier"));
-      break;
-    case BusyLock::Tone:
-      SetTextMatrix(n, 5, QStringLiteral("QT/DQT"));
-      break;
-    case BusyLock::Unknown:
-      break;  // no text for it: the cell keeps what it showed
-  }
-  SetTextMatrix(n, 6, ChannelLowPower(n) ? Lang("低", "Low") : Lang("高", "High"));
-  SetTextMatrix(n, 7, ChannelWide(n) ? Lang("宽带", "Wide") : Lang("窄带", "Narrow"));
-  SetTextMatrix(n, 8, ChannelScanAdd(n) ? Lang("是", "Yes") : Lang("否", "NO"));
-}
-
-void frm_chann::Clear_Chann(int n) {
-  ClearChannel(n);
-  for (int c = 3; c < kCols; ++c) SetTextMatrix(n, c, {});
 }
 
 // --- Placing the editors -----------------------------------------------------------
@@ -412,8 +372,8 @@ void frm_chann::Show_Editor() {
     editCell_ = Cell{r, c};
     return;
   }
-  if (c < 3 || ChannelEmpty(r)) return;
-  if (c == 4 && !ChannelHasTx(r)) {
+  if (c < 3 || ChannelEmpty(TheImage(), r)) return;
+  if (c == 4 && !ChannelHasTx(TheImage(), r)) {
     // No encode tone without a transmit frequency.
     HideEditors();
     return;
@@ -476,13 +436,7 @@ void frm_chann::MSF_Chann_LeaveCell(int r, int c) {
   // cells with the keyboard, or leaving an untouched editor, stores nothing.
   const bool open = session && *session == Cell{r, c};
   if (c == 1 || c == 2) {
-    if (open && Text_Edit->isModified()) {
-      if (c == 1) {
-        LeaveRx(r);
-      } else {
-        CommitTx(r);
-      }
-    }
+    if (open && Text_Edit->isModified()) CommitFreq(r, c);
   } else if (c > 2 && open) {
     SetTextMatrix(r, c, Combo_edit->currentText().trimmed());
   }
@@ -501,118 +455,25 @@ bool frm_chann::Text_Edit_KeyPress(int keyAscii) {
   // This Enter is the commit: leaving the cell on the way to the next one adds nothing.
   editCell_.reset();
   Text_Edit->hide();
-  if (r < 1) return true;
-  if (c == 1) {
-    EnterRx(r);
-  } else if (c == 2) {
-    EnterTx(r);
-  }
-  return true;
-}
-
-bool frm_chann::StoreRx(int r, const QString& text) {
-  const bool wasEmpty = ChannelEmpty(r);
-  std::string t = text.toStdString();
-  if (!StoreFreqText(t, r, kRxFreqCol)) return false;
-  if (wasEmpty) New_Chann(r);
-  return true;
-}
-
-bool frm_chann::StoreTx(int r, const QString& text) {
-  std::string t = text.toStdString();
-  return StoreFreqText(t, r, kTxFreqCol);
-}
-
-frm_chann::RxResult frm_chann::CommitRx(int r) {
-  const std::string typed = Text_Edit->text().toStdString();
-  if (IsBlank(typed)) {
-    SetTextMatrix(r, 1, {});
-    SetTextMatrix(r, 2, {});
-    Clear_Chann(r);
-    return RxResult::Deleted;
-  }
-  if (InGridRange(TextValue10Hz(typed))) {
-    SetTextMatrix(r, 1, Q(NormalisedFreqText(typed)));
-    StoreRx(r, TextMatrix(r, 1));
-    Read_Chann(r);
-    return RxResult::Stored;
-  }
-  ShowMessage(Lang("接收频率超出范围 ！", "Over the range of receive frequency ."));
-  SetTextMatrix(r, 1, Q(LowerLimitText()));
-  Text_Edit->setText(TextMatrix(r, 1));
-  StoreRx(r, Text_Edit->text());
-  Read_Chann(r);
-  return RxResult::LowerLimit;
-}
-
-void frm_chann::EnterRx(int r) {
-  CommitRx(r);
-  Text_Edit->setText(TextMatrix(r, 1));
+  if (r < 1 || (c != 1 && c != 2)) return true;
+  CommitFreq(r, c);
   // A new or transmit-less channel transmits on its receive frequency.
-  if (!ChannelEmpty(r) && !ChannelHasTx(r)) {
-    SetTextMatrix(r, 2, TextMatrix(r, 1));
-    StoreTx(r, TextMatrix(r, 2));
-    Read_Chann(r);
-  }
-  SetCurrentCell(r, 2);
+  if (c == 1 && TransmitOnReceive(TheImage(), r)) Read_Chann(r);
+  MoveOnEnter(r, c);
+  return true;
+}
+
+void frm_chann::MoveOnEnter(int r, int c) {
+  const GridPos next = NextCellOnEnter(TheImage(), r, c);
+  if (next == GridPos{r, c}) return;
+  SetCurrentCell(next.row, next.column);
   Show_Editor();
 }
 
-void frm_chann::LeaveRx(int r) {
-  const bool wasEmpty = ChannelEmpty(r);
-  if (CommitRx(r) == RxResult::LowerLimit && wasEmpty) {
-    StoreTx(r, TextMatrix(r, 1));
-    Read_Chann(r);
-  }
-}
-
-void frm_chann::RemoveTx(int r) {
-  SetTextMatrix(r, 2, {});
-  SetTextMatrix(r, 4, {});
-  if (ChannelEmpty(r)) {
-    Clear_Chann(r);  // an empty channel stays wholly erased
-  } else {
-    ClearChannelTx(r);
-  }
-  Read_Chann(r);
-}
-
-void frm_chann::CommitTx(int r) {
-  const std::string typed = Text_Edit->text().toStdString();
-  const bool blank = IsBlank(typed);
-  if (ChannelEmpty(r) && !blank) {
-    ShowMessage(Lang("请先输入接收频率 ！", "Please input the receive frequency in advance."));
-    Text_Edit->clear();
-    return;
-  }
-  if (blank) {
-    RemoveTx(r);
-    return;
-  }
-  if (!InGridRange(TextValue10Hz(typed))) {
-    ShowMessage(Lang("发射频率超出范围 ！", "Over the range of transmit frequency ."));
-    SetTextMatrix(r, 2, Q(LowerLimitText()));
-    Text_Edit->setText(TextMatrix(r, 2));
-    SetTextMatrix(r, 4, Lang("关", "OFF"));
-    StoreTx(r, Text_Edit->text());
-    SetChannelEncodeTone(r, 0);
-    Read_Chann(r);
-    return;
-  }
-  SetTextMatrix(r, 2, Q(NormalisedFreqText(typed)));
-  StoreTx(r, TextMatrix(r, 2));
-  Read_Chann(r);
-}
-
-void frm_chann::EnterTx(int r) {
-  CommitTx(r);
-  Text_Edit->setText(TextMatrix(r, 2));
-  if (Blank(TextMatrix(r, 1)) && Blank(TextMatrix(r, 2))) {
-    SetCurrentCell(std::min(r + 1, kChannelCount), 1);
-  } else {
-    SetCurrentCell(r, 3);
-  }
-  Show_Editor();
+void frm_chann::CommitFreq(int r, int c) {
+  const CommitResult done = CommitTypedFrequency(r, c == 1 ? FreqField::Rx : FreqField::Tx,
+                                                 Text_Edit->text(), RangeRule::Grid);
+  if (done.outcome != CommitOutcome::Refused) Read_Chann(r);
 }
 
 // --- Combo_edit ------------------------------------------------------------------
@@ -634,35 +495,22 @@ void frm_chann::Combo_edit_Click() {
   const int c = Col();
   // A choice belongs to the cell the list was laid over.
   if (!editCell_ || *editCell_ != Cell{r, c}) return;
-  if (ChannelEmpty(r) || (c == 4 && !ChannelHasTx(r))) return;
-  StoreGridChoice(r, c, Combo_edit->currentIndex());
+  StoreGridChoice(TheImage(), r, c, Combo_edit->currentIndex());
 }
 
 bool frm_chann::Combo_edit_KeyPress(int keyAscii) {
   if (keyAscii != kKeyEnter) return false;
   const int r = Row();
   const int c = Col();
-  if (r < 1) return true;
-  if (c == 3) {
-    SetCurrentCell(r, Blank(TextMatrix(r, 2)) ? 5 : 4);
-  } else if (c >= 4 && c <= 7) {
-    SetCurrentCell(r, c + 1);
-  } else if (c == 8) {
-    SetCurrentCell(std::min(r + 1, kChannelCount), 1);
-  } else {
-    return true;
-  }
-  Show_Editor();
+  if (r >= 1 && c > 2) MoveOnEnter(r, c);
   return true;
 }
 
 // --- Buttons ---------------------------------------------------------------------
 
 void frm_chann::Command_Clear_Click() {
-  for (int n = 1; n <= kChannelCount; ++n) {
-    ClearChannel(n);
-    Read_Chann(n);
-  }
+  ClearAllChannels(TheImage());
+  for (int n = 1; n <= kChannelCount; ++n) Read_Chann(n);
   editCell_.reset();
   Text_Edit->clear();
   Combo_edit->clearEditText();

@@ -31,8 +31,6 @@ class frm_chann : public ChildForm {
 
   // Row n from channel record n.
   void Read_Chann(int n);
-  // Erases record n and blanks cells 3..8 of row n.
-  void Clear_Chann(int n);
   // Lays the editor the current cell takes over it.
   void Show_Editor();
 
@@ -94,16 +92,10 @@ class frm_chann : public ChildForm {
   void FillComboList(int c);
   void OtherWindowActivated(QMdiSubWindow* window);
 
-  // Frequency commits, by Enter and by leaving the cell.
-  enum class RxResult { Stored, LowerLimit, Deleted };
-  RxResult CommitRx(int r);
-  void CommitTx(int r);
-  void EnterRx(int r);
-  void EnterTx(int r);
-  void LeaveRx(int r);
-  bool StoreRx(int r, const QString& text);
-  bool StoreTx(int r, const QString& text);
-  void RemoveTx(int r);
+  // Commits the text typed into the frequency cell (r, c), by Enter or by leaving it.
+  void CommitFreq(int r, int c);
+  // Moves on from (r, c) after Enter and lays the editor of the next cell over it.
+  void MoveOnEnter(int r, int c);
 
   // The cell an editor was laid over and whose edit is not yet committed.
   std::optional<Cell> editCell_;

@@ -426,7 +426,7 @@ void frm_option::Write_Freq_range() {
 }
 
 void frm_option::Check_Chann_range() {
-  const int n = FindChannelOutOfLimits();
+  const int n = FindChannelOutOfLimits(TheImage());
   if (n <= 0) return;
   ShowMessage(Lang("信道 %1 中的接收或发射频率超出频率限制范围",
                    "Channel %1that Receiving or transmitting frequency  out of frequency "
