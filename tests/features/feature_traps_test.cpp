@@ -19,6 +19,10 @@ struct UnloadCase {
   std::function<void(ChildForm*)> provoke;
 };
 
+void PrintTo(const UnloadCase& c, std::ostream* os) {
+  *os << c.form;
+}
+
 class ClosedUnderAMessage : public GuiTest, public ::testing::WithParamInterface<UnloadCase> {};
 
 TEST_P(ClosedUnderAMessage, TheHandlerStopsAndTheImageKeepsItsValues) {
