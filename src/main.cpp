@@ -1,11 +1,12 @@
 #include <QApplication>
 
 #include "shell/forms/main_window.h"
+#include "window_registry.h"
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   QApplication::setApplicationName("rt410-cps");
-  MDImain window;
+  MDImain window(ProgramForms());
   window.MDIForm_Load();
   return QApplication::exec();
 }

@@ -32,7 +32,7 @@ QString Q(const std::string& s) {
 }
 }  // namespace
 
-frm_chann::frm_chann(MDImain* main) : ChildForm(main, "frm_chann") {
+frm_chann::frm_chann(MDImain* main) : ChildForm(main) {
   MSF_Chann = new QTableWidget(kRows - 1, kCols, this);
   MSF_Chann->setObjectName("MSF_Chann");
   MSF_Chann->verticalHeader()->hide();
@@ -174,7 +174,6 @@ QRect frm_chann::CellRect(int r, int c) const {
 // --- Window ----------------------------------------------------------------------
 
 void frm_chann::Form_Load() {
-  SetFormOpenFlag("frm_chann", true);
   SetFormatString(Q(ChannelGridFormatString(LangChinese)));
   Command_Clear->setText(Lang("清除", "Clear"));
   Command_Edit->setText(Lang("信道编辑", "Channel Edit"));
@@ -214,7 +213,6 @@ void frm_chann::Form_Activate() {
 
 void frm_chann::Form_Unload() {
   CommitOpenEdit();
-  SetFormOpenFlag("frm_chann", false);
 }
 
 void frm_chann::OtherWindowActivated(QMdiSubWindow* window) {

@@ -101,7 +101,7 @@ void LinkTimer::Start(int milliseconds) {
   start(milliseconds);
 }
 
-LinkForm::LinkForm(MDImain* main, const QString& formName) : ChildForm(main, formName) {
+LinkForm::LinkForm(MDImain* main) : ChildForm(main) {
   MSC = new LinkPort(this);
   Timer1 = new LinkTimer(this);
   Timer2 = new LinkTimer(this);
@@ -128,7 +128,6 @@ void LinkForm::ConnectLink() {
 }
 
 void LinkForm::Form_Unload() {
-  SetFormOpenFlag(FormName().toStdString(), false);
   Link().Shutdown();
 }
 
@@ -162,8 +161,7 @@ void LinkForm::UnloadForm() {
   Unload();
 }
 
-TransferForm::TransferForm(MDImain* main, const QString& formName, const char* startName)
-    : LinkForm(main, formName) {
+TransferForm::TransferForm(MDImain* main, const char* startName) : LinkForm(main) {
   start_ = new QPushButton(this);
   start_->setObjectName(startName);
   Command_Cancel = new QPushButton(this);
@@ -199,7 +197,6 @@ TransferForm::TransferForm(MDImain* main, const QString& formName, const char* s
 }
 
 void TransferForm::LoadTransferForm(const QString& caption, const QString& startCaption) {
-  SetFormOpenFlag(FormName().toStdString(), true);
   SetCaption(caption);
   start_->setText(startCaption);
   Command_Cancel->setText(Lang("取消", "Cancel"));

@@ -6,8 +6,10 @@
 #include <QPointer>
 #include <array>
 #include <functional>
+#include <span>
 
 #include "image/image_history.h"
+#include "shell/forms/forms.h"
 
 class ChildForm;
 class QAction;
@@ -21,16 +23,25 @@ class MDImain : public QMainWindow {
   Q_OBJECT
 
  public:
-  MDImain();
+  // forms: every child window the main window can open.
+  explicit MDImain(std::span<const FormEntry> forms);
   ~MDImain() override;
 
-  // Start-up: state, geometry, status bar, captions, port, band, tones, image.
+  // Start-up: the process-wide state, then geometry, status bar and captions.
   void MDIForm_Load();
 
   // Opens a child window by name: an open instance is unloaded first and a fresh
   // one loaded (the About box is only shown again). Returns the new window.
   ChildForm* OpenChild(const QString& formName);
   ChildForm* FindChildForm(const QString& formName) const;
+  // The open child window of type T, if there is one.
+  template <class T>
+  T* FindChildAs() const {
+    for (const auto& child : children_) {
+      if (auto* form = qobject_cast<T*>(child.data())) return form;
+    }
+    return nullptr;
+  }
   void UnloadChild(const QString& formName);
   template <class T>
   T* OpenChildAs(const QString& formName) {
@@ -126,6 +137,7 @@ class MDImain : public QMainWindow {
   void ApplyCaptions(bool startup);
   void SwitchLanguage(bool chinese);
   void OnSubWindowActivated(QMdiSubWindow* window);
+  const FormEntry* Entry(const QString& formName) const;
   // Runs a window's decoding: edits still open elsewhere are committed first as
   // the user's; what the decoding itself writes back is no one's change.
   void Decode(ChildForm* form, const std::function<void()>& decode);
@@ -135,6 +147,7 @@ class MDImain : public QMainWindow {
   // Where a user's input begins: the image as the last input left it is checkpointed.
   void UserInput(QEvent* event);
 
+  std::span<const FormEntry> forms_;
   std::array<QLabel*, 8> panels_{};
   QMap<QString, QPointer<ChildForm>> children_;
   QPointer<QMdiSubWindow> lastActivated_;
@@ -143,6 +156,3 @@ class MDImain : public QMainWindow {
   // The text box the input under way types into, if any.
   UndoHistory::Source typing_ = 0;
 };
-
-// The one main window of the process (null before it exists).
-MDImain* TheMainWindow();
