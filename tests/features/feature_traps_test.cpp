@@ -7,6 +7,7 @@
 #include "features/forms/form_edit_scan.h"
 #include "features/forms/form_edit_test.h"
 #include "features/forms/frm_option.h"
+#include "features/scan_codec.h"
 #include "shell/forms/controls.h"
 #include "shell/state.h"
 #include "support/gui_test.h"
@@ -15,6 +16,7 @@ namespace {
 
 struct UnloadCase {
   const char* form;
+  Cell written;  // what the handler would go on to write
   // Brings up the window's message.
   std::function<void(ChildForm*)> provoke;
 };
@@ -33,7 +35,7 @@ TEST_P(ClosedUnderAMessage, TheHandlerStopsAndTheImageKeepsItsValues) {
   main->activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(main.get()));
   const QPointer<ChildForm> window(form);
-  const RadioImage before = TheImage();
+  const std::uint8_t before = TheImage().at(c.written);
   onMessage = [&](const RecordedMessage&) {
     main->Language_eng_Click();  // reloads every flagged window
     main->UnloadChild(QString::fromLatin1(c.form));
@@ -41,14 +43,17 @@ TEST_P(ClosedUnderAMessage, TheHandlerStopsAndTheImageKeepsItsValues) {
   };
   c.provoke(form);
   onMessage = nullptr;
+  EXPECT_TRUE(window && window->Unloaded());  // deleted only once its code has returned
+  ProcessEvents();
   EXPECT_TRUE(window.isNull());
   EXPECT_EQ(messages.size(), 1u);
-  EXPECT_TRUE(TheImage() == before);
+  EXPECT_EQ(TheImage().at(c.written), before);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Windows, ClosedUnderAMessage,
     ::testing::Values(UnloadCase{"frm_option",
+                                 {59, 1},
                                  [](ChildForm* f) {
                                    auto* o = static_cast<frm_option*>(f);
                                    QTest::mouseClick(o->Text_pvfo_d0, Qt::LeftButton);
@@ -56,13 +61,14 @@ INSTANTIATE_TEST_SUITE_P(
                                    QTest::keyClicks(o->Text_pvfo_d0, "100");
                                    QTest::keyClick(o->Text_pvfo_d0, Qt::Key_Tab);  // leaves the box
                                  }},
-                      UnloadCase{"Form_Edit_scan",
+                      UnloadCase{"Form_Edit_scan", kScanPriorityChannelCell,
                                  [](ChildForm* f) {
                                    auto* s = static_cast<Form_Edit_scan*>(f);
                                    s->Combo_pri->Select(1);
                                    s->Text_prich->setText("20");
                                  }},
                       UnloadCase{"Form_Edit_Test",
+                                 {253, 2},
                                  [](ChildForm* f) {
                                    static_cast<Form_Edit_Test*>(f)->MSF_Chann_Click(3, 1);
                                    static_cast<Form_Edit_Test*>(f)->Text_Edit->setText("110");
