@@ -1,8 +1,10 @@
 // Windows closed while one of their messages is up (a language switch or a menu
 // command can do it): the handler that showed the message must stop there.
+#include <QTableWidget>
 #include <QTest>
 #include <functional>
 
+#include "channels/forms/frm_chann.h"
 #include "codec/frequency.h"
 #include "features/forms/form_edit_scan.h"
 #include "features/forms/form_edit_test.h"
@@ -66,6 +68,15 @@ INSTANTIATE_TEST_SUITE_P(
                                    auto* s = static_cast<Form_Edit_scan*>(f);
                                    s->Combo_pri->Select(1);
                                    s->Text_prich->setText("20");
+                                 }},
+                      UnloadCase{"frm_chann",
+                                 {1, 0},
+                                 [](ChildForm* f) {
+                                   auto* grid = static_cast<frm_chann*>(f);
+                                   grid->MSF_Chann->setCurrentCell(0, 1);
+                                   grid->Show_Editor();
+                                   QTest::keyClicks(grid->Text_Edit, "999");  // outside 400 to 470
+                                   QTest::keyClick(grid->Text_Edit, Qt::Key_Return);
                                  }},
                       UnloadCase{"Form_Edit_Test",
                                  {253, 2},

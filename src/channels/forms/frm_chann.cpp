@@ -484,6 +484,7 @@ void frm_chann::CommitAndMove(bool forward) {
     // outside the band from a file or a radio stays as it is.
     if (Text_Edit->isModified()) {
       CommitFreq(r, c);
+      if (Unloaded()) return;  // closed under its message
       // A new or transmit-less channel transmits on its receive frequency.
       if (c == 1 && TransmitOnReceive(TheImage(), r)) Read_Chann(r);
     }
@@ -494,7 +495,7 @@ void frm_chann::CommitAndMove(bool forward) {
 }
 
 void frm_chann::CommitFreq(int r, int c) {
-  const CommitResult done = CommitTypedFrequency(r, c == 1 ? FreqField::Rx : FreqField::Tx,
+  const CommitResult done = CommitTypedFrequency(*this, r, c == 1 ? FreqField::Rx : FreqField::Tx,
                                                  Text_Edit->text(), RangeRule::Grid);
   if (done.outcome != CommitOutcome::Refused) Read_Chann(r);
 }
