@@ -51,10 +51,13 @@ void ChildForm::closeEvent(QCloseEvent* event) {
 
 bool ChildForm::Warn(const QString& text, const QString& title) {
   const QPointer<ChildForm> self(this);
+  const bool closing = unloaded_;  // a message of the window's own unloading
   ++messageDepth_;
   ShowMessage(text, title);
   if (!self) return false;  // the main window went, and every window with it
-  if (--messageDepth_ > 0 || !unloaded_) return !unloaded_;
+  --messageDepth_;
+  if (unloaded_ == closing) return true;
+  if (messageDepth_ > 0) return false;
   // Unloaded under the box: the window goes when the event loop next runs.
   if (QMdiSubWindow* sub = SubWindow()) {
     sub->deleteLater();
