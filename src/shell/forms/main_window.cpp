@@ -492,6 +492,11 @@ void MDImain::ImageKept() {
   baseline_.Mark(TheImage());
 }
 
+void MDImain::ImageReplaced() {
+  history_.Checkpoint(TheImage());
+  ShowImageAgain();
+}
+
 bool MDImain::ImageChanged() const {
   return baseline_.ChangedSince(TheImage());
 }

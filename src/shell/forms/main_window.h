@@ -60,6 +60,9 @@ class MDImain : public QMainWindow {
   // The image was just read, loaded from a file, saved or written: it is one undo
   // step (when it changed), and exiting asks nothing until it changes again.
   void ImageKept();
+  // A command replaced the image (an import): that is one undo step, and every open
+  // window shows the new image at once. Exiting still asks.
+  void ImageReplaced();
   // Whether exiting now would lose a change.
   bool ImageChanged() const;
 
