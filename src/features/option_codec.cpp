@@ -106,6 +106,11 @@ std::optional<int> RangeEdge(const RadioImage& image, Cell edge) {
   return 100 * hundreds + 10 * tens + units;
 }
 
+std::string RangeEdgeText(const RadioImage& image, Cell edge) {
+  const std::optional<int> mhz = RangeEdge(image, edge);
+  return mhz ? std::to_string(*mhz) : std::string("?");
+}
+
 bool StoreRangeEdge(std::int64_t wholeMHz, Cell edge, RadioImage& image) {
   if (wholeMHz < 0 || wholeMHz > 999) return false;
   const int mhz = static_cast<int>(wholeMHz);

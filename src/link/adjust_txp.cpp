@@ -1,10 +1,8 @@
 #include "link/adjust_txp.h"
 
-#include "image/radio_image.h"
-#include "shell/state.h"
-
-PowerAdjustLink::PowerAdjustLink(SerialPortOps& port, Timers timers, LinkView& view)
-    : SerialLink(LinkKind::PowerAdjust, port, timers, view) {}
+PowerAdjustLink::PowerAdjustLink(SerialPortOps& port, Timers timers, LinkView& view,
+                                 LinkInputs& inputs, RadioImage& image)
+    : SerialLink(LinkKind::PowerAdjust, port, timers, view, inputs, image) {}
 
 void PowerAdjustLink::StartAdjust() {
   s_.RetriesLeft = kAttemptsAfterFirst;
@@ -12,8 +10,8 @@ void PowerAdjustLink::StartAdjust() {
 }
 
 void PowerAdjustLink::ShowLevels() {
-  view_.ShowLevel(PowerLevel::Low, Image(63, 0));
-  view_.ShowLevel(PowerLevel::High, Image(63, 1));
+  view_.ShowLevel(PowerLevel::Low, image_.at(kLowPowerCell));
+  view_.ShowLevel(PowerLevel::High, image_.at(kHighPowerCell));
 }
 
 void PowerAdjustLink::StartCloseTimer() {
@@ -22,8 +20,8 @@ void PowerAdjustLink::StartCloseTimer() {
 
 void PowerAdjustLink::HScroll_Change(PowerLevel level, int position) {
   const bool low = level == PowerLevel::Low;
-  Image(63, low ? 0 : 1) = static_cast<std::uint8_t>(position);
-  Image(63, 2) = low ? 0 : 1;
+  image_.at(low ? kLowPowerCell : kHighPowerCell) = static_cast<std::uint8_t>(position);
+  image_.at(kAdjustedLevelCell) = low ? 0 : 1;
   if (s_.DataPhase) SendPowerBlock();
 }
 
@@ -32,7 +30,7 @@ void PowerAdjustLink::Timer4_Timer() {
 }
 
 void PowerAdjustLink::Shutdown() {
-  if (port_.IsOpen()) SendLastByteAndClose(0x62);
+  if (port_.IsOpen()) SendLastByteAndClose(frames::kEndAdjust);
   SerialLink::Shutdown();
 }
 
@@ -42,15 +40,17 @@ void PowerAdjustLink::OnComm() {
     return;
   }
   s_.RecvBuf[0] = port_.ReadByte();
-  if (s_.RecvBuf[0] != kAck || !s_.FrameSent) return;
+  if (s_.RecvBuf[0] != frames::kAck || !s_.FrameSent) return;
   StopTransferTimers();
   s_.BusyWrite = false;
   s_.BusyRead = false;
 }
 
 void PowerAdjustLink::IdentificationAccepted() {
-  Image(63, 0) = s_.RecvBuf[7];
-  Image(63, 1) = s_.RecvBuf[8];
+  // Bytes 7 and 8 of a reply that starts with the identification; later after stray bytes.
+  const auto at = static_cast<std::size_t>(IdentificationAt());
+  image_.at(kLowPowerCell) = s_.RecvBuf[at + 6];
+  image_.at(kHighPowerCell) = s_.RecvBuf[at + 7];
   ShowLevels();
   s_.DataPhase = true;
   t_.Timer2.Stop();
@@ -59,8 +59,7 @@ void PowerAdjustLink::IdentificationAccepted() {
 }
 
 void PowerAdjustLink::SendPowerBlock() {
-  Queue({kAck, 0x67, 0x03, 0xF0, 0x10});
-  QueueRow(63);
+  Queue(frames::PowerBlock(image_));
   s_.BlockNo = 64;
   port_.ClearInput();
   SendFrame();
@@ -71,6 +70,6 @@ void PowerAdjustLink::EndAdjust() {
   StopTransferTimers();
   s_.BusyWrite = false;
   s_.BusyRead = false;
-  if (port_.IsOpen()) SendLastByteAndClose(0x62);
+  if (port_.IsOpen()) SendLastByteAndClose(frames::kEndAdjust);
   view_.UnloadForm();
 }

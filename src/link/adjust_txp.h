@@ -6,7 +6,8 @@
 
 class PowerAdjustLink : public SerialLink {
  public:
-  PowerAdjustLink(SerialPortOps& port, Timers timers, LinkView& view);
+  PowerAdjustLink(SerialPortOps& port, Timers timers, LinkView& view, LinkInputs& inputs,
+                  RadioImage& image);
 
   // Window load: step 1 links, ShowLevels and StartCloseTimer come later.
   void StartAdjust();
@@ -23,6 +24,8 @@ class PowerAdjustLink : public SerialLink {
   void OnComm() override;
   void IdentificationAccepted() override;
   void ShowLinkFailure() override { view_.HideProgress(); }
+  // "RT410", one further byte, the low and the high level.
+  int IdentificationBytesUsed() const override { return 8; }
 
  private:
   void SendPowerBlock();

@@ -2,11 +2,9 @@
 
 #include <string>
 
-#include "image/radio_image.h"
-#include "shell/state.h"
-
-ReadLink::ReadLink(SerialPortOps& port, Timers timers, LinkView& view)
-    : TransferLink(LinkKind::Read, port, timers, view), store_(kStoreRows) {}
+ReadLink::ReadLink(SerialPortOps& port, Timers timers, LinkView& view, LinkInputs& inputs,
+                   RadioImage& image)
+    : TransferLink(LinkKind::Read, port, timers, view, inputs, image), store_(kStoreRows) {}
 
 void ReadLink::Form_Load() {
   t_.Timer4.Start(200);
@@ -18,7 +16,7 @@ void ReadLink::Command_read_Click() {
   StartLink();
   if (!port_.IsOpen()) return;
   view_.SetProgress(0);
-  view_.SetStatus(LangText("正在与对讲机联络 ！", "Connecting with transceiver. "));
+  view_.SetStatus(Text("正在与对讲机联络 ！", "Connecting with transceiver. "));
 }
 
 void ReadLink::OnComm() {
@@ -33,7 +31,7 @@ void ReadLink::OnComm() {
 
 void ReadLink::IdentificationAccepted() {
   pwPhase_ = true;
-  Queue({kAck, 0x03});
+  Queue(frames::PasswordRequest());
   SendFrame();
 }
 
@@ -41,16 +39,17 @@ void ReadLink::PasswordStage() {
   if (port_.BytesWaiting() <= 6) return;
   for (std::size_t k = 1; k <= 6; ++k) s_.RecvBuf[k] = port_.ReadByte();
   port_.ClearInput();
+  const std::array<std::uint8_t, 6> password = inputs_.Password();
   bool blank = true;
   bool same = true;
-  for (int k = 1; k <= 6; ++k) {
-    const std::uint8_t b = s_.RecvBuf[static_cast<std::size_t>(k)];
+  for (std::size_t k = 1; k <= 6; ++k) {
+    const std::uint8_t b = s_.RecvBuf[k];
     blank = blank && b == RadioImage::kErased;
-    same = same && b == Image(61, 5 + k);
+    same = same && b == password[k - 1];
   }
   if (blank || same) {
     s_.DataPhase = true;
-    Queue({kAck, 0x52, 0x00, 0x00, 0x10});
+    Queue(frames::BlockRequest(0, true));
     s_.BlockNo = 1;
     SendFrame();
     return;
@@ -59,8 +58,8 @@ void ReadLink::PasswordStage() {
   StopTransferTimers();
   s_.BusyWrite = false;
   s_.BusyRead = false;
-  view_.Message(LangText("读数据命令字错误，禁止读取", "PassWord Error, Reading Stop"),
-                LangText("操作提示", "Operate Prompt"));
+  view_.Message(Text("读数据命令字错误，禁止读取", "PassWord Error, Reading Stop"),
+                Text("操作提示", "Operate Prompt"));
 }
 
 void ReadLink::DataStage() {
@@ -69,7 +68,7 @@ void ReadLink::DataStage() {
   auto& row = store_[static_cast<std::size_t>(s_.BlockNo)];
   for (std::size_t c = 1; c <= 20; ++c) row[c] = port_.ReadByte();
   port_.ClearInput();
-  port_.WriteByte(kAck);
+  port_.WriteByte(frames::kAck);
   if (s_.BlockNo >= s_.BlockCount) {
     StopTransferTimers();
     s_.BusyWrite = false;
@@ -81,27 +80,26 @@ void ReadLink::DataStage() {
     const bool backedUp = view_.ImageRead();
     view_.SetProgress(100);
     if (backedUp) {
-      view_.SetStatus(LangText("数据读出正常 ！", "Read Data in gear. "));
+      view_.SetStatus(Text("数据读出正常 ！", "Read Data in gear. "));
     } else {
-      view_.SetStatus(LangText("数据读出正常 ！ 但备份未能保存。",
-                               "Read Data in gear. But the backup could not be saved."));
+      view_.SetStatus(Text("数据读出正常 ！ 但备份未能保存。",
+                           "Read Data in gear. But the backup could not be saved."));
     }
     // The read is complete either way; a failed backup stays on screen until closed.
     s_.Done = backedUp;
     return;
   }
-  const int b = s_.BlockNo;
-  Queue({0x52, static_cast<std::uint8_t>(b / 16), static_cast<std::uint8_t>((16 * b) % 256), 0x10});
+  Queue(frames::BlockRequest(s_.BlockNo, false));
   ++s_.BlockNo;
   SendFrame();
   view_.SetProgress(s_.BlockNo * 100 / 65);
-  view_.SetStatus(std::string(LangText("正在读取 ", "Reading ")) + std::to_string(s_.BlockNo) +
-                  LangText(" 数据块", " Data Block"));
+  view_.SetStatus(std::string(Text("正在读取 ", "Reading ")) + std::to_string(s_.BlockNo) +
+                  Text(" 数据块", " Data Block"));
 }
 
 void ReadLink::StoreToImage() {
   for (int k = 1; k <= 254; ++k) {
     for (int c = 0; c <= 15; ++c)
-      Image(k - 1, c) = store_[static_cast<std::size_t>(k)][static_cast<std::size_t>(c + 5)];
+      image_.at(k - 1, c) = store_[static_cast<std::size_t>(k)][static_cast<std::size_t>(c + 5)];
   }
 }

@@ -11,7 +11,8 @@ class ReadLink : public TransferLink {
   static constexpr int kStoreRows = 301;
   static constexpr int kStoreCols = 71;
 
-  ReadLink(SerialPortOps& port, Timers timers, LinkView& view);
+  ReadLink(SerialPortOps& port, Timers timers, LinkView& view, LinkInputs& inputs,
+           RadioImage& image);
 
   // The close timer runs from the window's load.
   void Form_Load();

@@ -3,30 +3,29 @@
 #include <string>
 
 #include "codec/channel_record.h"
-#include "image/radio_image.h"
-#include "shell/state.h"
 
-WriteLink::WriteLink(SerialPortOps& port, Timers timers, LinkView& view)
-    : TransferLink(LinkKind::Write, port, timers, view) {}
+WriteLink::WriteLink(SerialPortOps& port, Timers timers, LinkView& view, LinkInputs& inputs,
+                     RadioImage& image)
+    : TransferLink(LinkKind::Write, port, timers, view, inputs, image) {}
 
 void WriteLink::Command_Write_Click() {
   if (!StartAllowed()) return;
-  MarkSpotFrequencies(TheImage());
-  const char* id = "RT410";
-  for (int c = 0; c < 5; ++c) Image(61, c) = static_cast<std::uint8_t>(id[c]);
-  Image(61, 5) = static_cast<std::uint8_t>(BandIndex);
+  MarkSpotFrequencies(image_);
+  for (int c = 0; c < 5; ++c)
+    image_.at(kIdentificationCell.row, kIdentificationCell.col + c) =
+        frames::kIdentification[static_cast<std::size_t>(c)];
+  image_.at(kModelCodeCell) = static_cast<std::uint8_t>(inputs_.ModelCode());
   s_.RetriesLeft = kAttemptsAfterFirst;
   StartLink();
   if (!port_.IsOpen()) return;
   view_.SetProgress(0);
-  view_.SetStatus(LangText("正在与对讲机联络 ！", "Connecting with transceiver. "));
+  view_.SetStatus(Text("正在与对讲机联络 ！", "Connecting with transceiver. "));
 }
 
 void WriteLink::IdentificationAccepted() {
   s_.DataPhase = true;
   s_.BlockNo = 0;
-  Queue({kAck, 0x57, 0x00, 0x00, 0x10});
-  QueueRow(0);
+  Queue(frames::BlockWrite(0, image_, true));
   s_.BlockNo = 1;
   port_.ClearInput();
   SendFrame();
@@ -39,7 +38,7 @@ void WriteLink::OnComm() {
     return;
   }
   s_.RecvBuf[0] = port_.ReadByte();
-  if (s_.RecvBuf[0] != kAck || !s_.FrameSent) return;
+  if (s_.RecvBuf[0] != frames::kAck || !s_.FrameSent) return;
   t_.Timer2.Stop();
   if (s_.BlockNo >= s_.BlockCount) {
     StopTransferTimers();
@@ -47,17 +46,16 @@ void WriteLink::OnComm() {
     s_.Done = true;
     s_.BusyWrite = false;
     s_.BusyRead = false;
-    SendLastByteAndClose(0x45);
-    view_.SetStatus(LangText("数据写入完毕 ！", "Complete writing Data "));
+    SendLastByteAndClose(frames::kEndWrite);
+    view_.SetStatus(Text("数据写入完毕 ！", "Complete writing Data "));
     view_.ImageWritten();
     return;
   }
   const int b = s_.BlockNo;
   view_.SetProgress(b * 100 / 63);
-  view_.SetStatus(std::string(LangText("正在写入  ", "Writing  ")) + std::to_string(b - 1) +
-                  LangText("  数据块", "  Data Block"));
-  Queue({0x57, static_cast<std::uint8_t>(b / 16), static_cast<std::uint8_t>((16 * b) % 256), 0x10});
-  QueueRow(b);
+  view_.SetStatus(std::string(Text("正在写入  ", "Writing  ")) + std::to_string(b - 1) +
+                  Text("  数据块", "  Data Block"));
+  Queue(frames::BlockWrite(b, image_, false));
   ++s_.BlockNo;
   SendFrame();
 }

@@ -5,7 +5,8 @@
 
 class WriteLink : public TransferLink {
  public:
-  WriteLink(SerialPortOps& port, Timers timers, LinkView& view);
+  WriteLink(SerialPortOps& port, Timers timers, LinkView& view, LinkInputs& inputs,
+            RadioImage& image);
 
   void Command_Write_Click();
 

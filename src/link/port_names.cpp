@@ -2,8 +2,6 @@
 
 #include <algorithm>
 #include <cctype>
-#include <filesystem>
-#include <system_error>
 
 namespace {
 
@@ -43,31 +41,26 @@ std::vector<std::string> OrderMacPortNames(const std::vector<std::string>& names
   return ordered;
 }
 
-std::vector<std::string> ListPortDevices(const std::string& devDir) {
-  namespace fs = std::filesystem;
+std::vector<std::string> WithoutIdleSerialNodes(const std::vector<DeviceEntry>& entries,
+                                                const std::vector<std::string>& withHardware) {
   std::vector<std::string> names;
-  std::error_code ec;
-  for (fs::directory_iterator it(devDir, ec), end; !ec && it != end; it.increment(ec)) {
-    std::error_code existsError;
-    // exists() follows a symbolic link: a dangling link does not count.
-    if (fs::exists(it->path(), existsError)) names.push_back(it->path().filename().string());
+  for (const DeviceEntry& entry : entries) {
+    const bool serialNode = !entry.symlink && NumberAfter(entry.name, "ttyS") >= 0;
+    if (serialNode &&
+        std::find(withHardware.begin(), withHardware.end(), entry.name) == withHardware.end())
+      continue;
+    names.push_back(entry.name);
   }
-#if defined(__APPLE__)
-  std::vector<std::string> ordered = OrderMacPortNames(names);
-#else
-  std::vector<std::string> ordered = OrderLinuxPortNames(names);
-#endif
-  for (std::string& name : ordered) name = (fs::path(devDir) / name).string();
-  return ordered;
+  return names;
 }
 
-std::string PortDeviceName(int n) {
-  if (n < 1) return {};
-#if defined(_WIN32)
-  return "COM" + std::to_string(n);
-#else
-  const std::vector<std::string> devices = ListPortDevices("/dev");
-  return static_cast<std::size_t>(n) <= devices.size() ? devices[static_cast<std::size_t>(n - 1)]
-                                                       : std::string();
-#endif
+std::string PortToolTip(const PortDescription& port, bool chinese) {
+  if (port.device.empty()) return chinese ? "无此设备" : "No such device";
+  std::string tip = port.device;
+  for (const std::string* line : {&port.description, &port.manufacturer}) {
+    if (!line->empty()) tip += "\n" + *line;
+  }
+  if (!port.serialNumber.empty())
+    tip += std::string(chinese ? "\n序列号 " : "\nSerial number ") + port.serialNumber;
+  return tip;
 }

@@ -1,19 +1,36 @@
 #pragma once
-// Which device the port number COMn (1..8) opens on this platform.
-//   Windows: "COMn".
-//   Linux:   the n-th existing device of /dev/ttyUSB*, then /dev/ttyACM*, then
-//            /dev/ttyS*, each group in numeric order (the first USB cable is COM1).
-//   macOS:   the n-th /dev/cu.* device in name order.
-// A device given by a symbolic link counts when the link resolves.
+// The rules that give the port numbers COM1..COM8 their devices, on their own: the
+// scan of the machine's devices that feeds them is in link/io/port_scan.h.
+//   Windows: COMn is the device "COMn".
+//   Linux:   the n-th device of ttyUSB*, then ttyACM*, then ttyS*, each group in
+//            numeric order (the first USB cable is COM1). A ttyS node counts only
+//            when hardware stands behind it.
+//   macOS:   the n-th cu.* device in name order.
 #include <string>
 #include <vector>
 
-// Empty when there is no n-th device.
-std::string PortDeviceName(int n);
-
-// The ordering rule on its own, for a directory of device names (without the
-// directory): the names that count, in COM order.
+// The names of a directory of devices (without the directory) that count, in COM order.
 std::vector<std::string> OrderLinuxPortNames(const std::vector<std::string>& names);
 std::vector<std::string> OrderMacPortNames(const std::vector<std::string>& names);
-// The devices of a directory in COM order, as full paths.
-std::vector<std::string> ListPortDevices(const std::string& devDir);
+
+// One entry of the scanned directory.
+struct DeviceEntry {
+  std::string name;
+  bool symlink = false;
+};
+// Linux: the names without the ttyS nodes that no hardware stands behind (the PC's
+// serial driver makes ttyS0 and up whether or not there is a UART). withHardware
+// names the ports the system knows a device for. A symbolic link is kept: someone
+// made it to stand for a port, as the simulator's --link does.
+std::vector<std::string> WithoutIdleSerialNodes(const std::vector<DeviceEntry>& entries,
+                                                const std::vector<std::string>& withHardware);
+
+// What the system tells about a port; empty where it does not know.
+struct PortDescription {
+  std::string device;
+  std::string description;
+  std::string manufacturer;
+  std::string serialNumber;
+};
+// The tooltip of a port option: the device, then what is known of it, one a line.
+std::string PortToolTip(const PortDescription& port, bool chinese);

@@ -2,26 +2,28 @@
 
 #include <algorithm>
 
-#include "image/radio_image.h"
-#include "shell/state.h"
-
 namespace {
-constexpr std::array<std::uint8_t, 8> kWakeUp = {'P', 'R', 'O', 'G', 'R', 'A', 'M', 0x02};
-constexpr std::array<std::uint8_t, 5> kIdentification = {'R', 'T', '4', '1', '0'};
-}  // namespace
 
-bool ContainsIdentification(const std::array<std::uint8_t, 2001>& recvBuf) {
+// Where "RT410" stands consecutively in RecvBuf, start positions 1 to 4; 0: nowhere.
+int IdentificationPosition(const std::array<std::uint8_t, 2001>& recvBuf) {
+  const auto& id = frames::kIdentification;
   for (std::size_t start = 1; start <= 4; ++start) {
-    if (std::equal(kIdentification.begin(), kIdentification.end(), recvBuf.begin() + start))
-      return true;
+    if (std::equal(id.begin(), id.end(), recvBuf.begin() + static_cast<std::ptrdiff_t>(start)))
+      return static_cast<int>(start);
   }
-  return false;
+  return 0;
 }
 
-SerialLink::SerialLink(LinkKind kind, SerialPortOps& port, Timers timers, LinkView& view)
-    : kind_(kind), port_(port), t_(timers), view_(view) {}
+}  // namespace
+
+SerialLink::SerialLink(LinkKind kind, SerialPortOps& port, Timers timers, LinkView& view,
+                       LinkInputs& inputs, RadioImage& image)
+    : kind_(kind), port_(port), t_(timers), view_(view), inputs_(inputs), image_(image) {}
 
 void SerialLink::MSC_OnComm() {
+  // Bytes that arrive while the next frame waits for the sender are the rest of the
+  // last reply; the sender empties the input before the frame leaves.
+  if (FrameWaiting()) return;
   while (port_.IsOpen()) {
     const int waiting = port_.BytesWaiting();
     if (waiting <= 0) return;
@@ -41,6 +43,9 @@ void SerialLink::Timer1_Timer() {
     t_.Timer1.Stop();
     return;
   }
+  // Whatever is left of the last reply (a radio may send more than the bytes taken)
+  // must not be taken for the start of the reply to this frame.
+  if (FrameWaiting()) port_.ClearInput();
   for (;;) {
     if (s_.SendPos >= s_.SendLen) {
       t_.Timer2.Start(kReplyWatchMs);
@@ -66,7 +71,7 @@ void SerialLink::Timer2_Timer() {
 void SerialLink::Timer3_Timer() {
   StopTransferTimers();
   if (s_.RetriesLeft < 1) {
-    view_.Message(LangText("与对讲机联络失败 ！", "Fail connect with transceiver."));
+    view_.Message(Text("与对讲机联络失败 ！", "Fail connect with transceiver."));
     view_.SetProgress(0);
     ShowLinkFailure();
     return;
@@ -81,32 +86,30 @@ void SerialLink::Timer3_Timer() {
   }
 }
 
-void SerialLink::OpenPort() {
-  PortError = false;
-  if (!port_.Open(ComPort, SerialPortOps::LineSettings{})) {
-    PortError = true;
-    view_.Message(
-        LangText("通讯端口打开错误，请正确设置通讯端口 ！",
-                 "Communication port is error, please setting right communication port . ！"));
-    return;
-  }
+PortOpenResult SerialLink::OpenPort(const PortId& port) {
+  const PortOpenResult result = port_.Open(port, SerialPortOps::LineSettings{});
+  if (!result.Opened()) return result;
   port_.ClearInput();
   if (kind_ != LinkKind::Read) port_.ClearOutput();
+  return result;
 }
 
 void SerialLink::StartLink() {
   if (Busy()) return;
   if (!port_.IsOpen()) {
-    OpenPort();
-    if (PortError) return;
+    const PortId port = inputs_.Port();
+    const PortOpenResult result = OpenPort(port);
+    view_.PortOpenOutcome(port, result);
+    if (!result.Opened()) return;
   }
   port_.ClearInput();
   s_.DataPhase = false;
   ResetStages();
+  idAt_ = 0;
+  taken_ = 0;
   port_.ClearInput();
   s_.BlockNo = 0;
-  std::copy(kWakeUp.begin(), kWakeUp.end(), s_.SendBuf.begin());
-  s_.SendLen = static_cast<int>(kWakeUp.size());
+  Queue(frames::WakeUp());
   switch (kind_) {
     case LinkKind::Read:
       s_.BlockCount = 64;
@@ -136,24 +139,31 @@ void SerialLink::Shutdown() {
 }
 
 bool SerialLink::IdentificationStage() {
-  if (port_.BytesWaiting() <= 8) return false;
-  for (std::size_t i = 1; i <= 8; ++i) s_.RecvBuf[i] = port_.ReadByte();
-  const bool found = ContainsIdentification(s_.RecvBuf);
+  if (idAt_ == 0) {
+    if (port_.BytesWaiting() <= 8) return false;
+    for (std::size_t i = 1; i <= 8; ++i) s_.RecvBuf[i] = port_.ReadByte();
+    taken_ = 8;
+    idAt_ = IdentificationPosition(s_.RecvBuf);
+    if (idAt_ == 0) {
+      port_.ClearInput();
+      return false;
+    }
+  }
+  // Stray bytes before the identification push what follows it past the eighth byte.
+  const int needed = idAt_ + IdentificationBytesUsed() - 1;
+  while (taken_ < needed) {
+    if (port_.BytesWaiting() <= 0) return false;
+    s_.RecvBuf[static_cast<std::size_t>(++taken_)] = port_.ReadByte();
+  }
   port_.ClearInput();
-  if (!found) return false;
   t_.Timer2.Stop();
   t_.Timer3.Stop();
   return true;
 }
 
-void SerialLink::Queue(std::initializer_list<std::uint8_t> bytes) {
-  std::copy(bytes.begin(), bytes.end(), s_.SendBuf.begin());
-  s_.SendLen = static_cast<int>(bytes.size());
-}
-
-void SerialLink::QueueRow(int row) {
-  for (int c = 0; c < RadioImage::kBlockBytes; ++c)
-    s_.SendBuf[static_cast<std::size_t>(s_.SendLen++)] = Image(row, c);
+void SerialLink::Queue(const frames::Frame& frame) {
+  std::copy(frame.begin(), frame.end(), s_.SendBuf.begin());
+  s_.SendLen = frame.size;
 }
 
 void SerialLink::StopTransferTimers() {
@@ -174,8 +184,8 @@ void TransferLink::Timer4_Timer() {
 
 void TransferLink::Command_Cancel_Click() {
   if (Busy()) {
-    view_.Message(LangText("正在进行读写操作,请勿关窗口 ！,",
-                           "Read-write operating，don't close the window. ,"));
+    view_.Message(
+        Text("正在进行读写操作,请勿关窗口 ！,", "Read-write operating，don't close the window. ,"));
     return;
   }
   if (port_.IsOpen()) port_.Close();
@@ -184,8 +194,7 @@ void TransferLink::Command_Cancel_Click() {
 
 bool TransferLink::StartAllowed() {
   if (Busy()) {
-    view_.Message(
-        LangText("正在与对讲机进行读写操作 ！", "Read-write operating with transceiver ."));
+    view_.Message(Text("正在与对讲机进行读写操作 ！", "Read-write operating with transceiver ."));
     return false;
   }
   // Completed: the close timer is about to take the window away.
@@ -193,5 +202,41 @@ bool TransferLink::StartAllowed() {
 }
 
 void TransferLink::ShowLinkFailure() {
-  view_.SetStatus(LangText("与对讲机通讯故障 ！", "Communication fault."));
+  view_.SetStatus(Text("与对讲机通讯故障 ！", "Communication fault."));
+}
+
+PortMessage PortOpenMessage(const PortId& port, const PortOpenResult& result, bool chinese,
+                            bool dialoutHint) {
+  auto text = [chinese](const char* zh, const char* en) { return std::string(chinese ? zh : en); };
+  PortMessage message;
+  message.text = text("通讯端口打开错误，请正确设置通讯端口 ！",
+                      "Communication port is error, please setting right communication port . ！");
+  const std::string com = "COM" + std::to_string(port.number);
+  const std::string name =
+      port.device.empty() || port.device == com ? com : com + " (" + port.device + ")";
+  std::string reason;
+  switch (result.fault) {
+    case PortFault::None:
+      break;
+    case PortFault::NotFound:
+      reason = port.device.empty()
+                   ? text("没有与之对应的设备。", "No device stands for it.")
+                   : text("找不到该设备：未连接，或选定之后已被拔出。",
+                          "Not found: not connected, or unplugged since it was chosen.");
+      break;
+    case PortFault::PermissionDenied:
+      reason = text("无权打开该设备。", "Permission denied.");
+      if (dialoutHint)
+        reason += text("请将用户加入 dialout 组，然后重新登录。",
+                       " Add your user to the dialout group, then log out and in again.");
+      break;
+    case PortFault::Busy:
+      reason = text("设备忙：正被其他程序占用。", "Busy: another program holds it.");
+      break;
+    case PortFault::Other:
+      reason = text("无法打开：", "Cannot be opened: ") + result.detail;
+      break;
+  }
+  message.informative = text("设备：", "Device: ") + name + "\n" + reason;
+  return message;
 }

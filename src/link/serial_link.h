@@ -1,47 +1,16 @@
 #pragma once
 // The serial link shared by the read, write and power adjustment windows: the
 // link state, the frame sender, the reply watchdog with its restarts, the wake-up
-// handshake and the identification check. It does no I/O of its own: it acts
-// through the port and timer interfaces below, which the window (a QSerialPort and
-// four QTimers) or a test (a simulated radio on a virtual clock) provides.
+// handshake and the identification check. It does no I/O of its own and reads no
+// global: it acts through the port and timer interfaces of port_ops.h and is told
+// everything else by its caller (LinkInputs) and the image it is given.
 #include <array>
 #include <cstdint>
 #include <string>
 
-// What the link may do with a serial port.
-class SerialPortOps {
- public:
-  struct LineSettings {
-    int baud = 9600;
-    char parity = 'N';
-    int dataBits = 8;
-    int stopBits = 1;
-    int inputBufferSize = 1024;
-  };
-
-  virtual ~SerialPortOps() = default;
-  // Opens port COMn with these settings; false when any step fails.
-  virtual bool Open(int portNumber, const LineSettings& settings) = 0;
-  virtual void Close() = 0;
-  virtual bool IsOpen() const = 0;
-  virtual int BytesWaiting() const = 0;
-  virtual std::uint8_t ReadByte() = 0;
-  virtual void WriteByte(std::uint8_t byte) = 0;
-  virtual void ClearInput() = 0;
-  virtual void ClearOutput() = 0;
-  // Returns once every byte written so far has left the port.
-  virtual void DrainOutput() = 0;
-};
-
-// A user-interface timer. Start (re)starts the count; the timer then ticks every
-// interval until stopped.
-class TimerOps {
- public:
-  virtual ~TimerOps() = default;
-  virtual void Start(int milliseconds) = 0;
-  virtual void Stop() = 0;
-  virtual bool IsActive() const = 0;
-};
+#include "image/radio_image.h"
+#include "link/frames.h"
+#include "link/port_ops.h"
 
 enum class PowerLevel { Low, High };
 
@@ -54,6 +23,9 @@ class LinkView {
   virtual void SetStatus(const std::string& text) = 0;  // Label_tr_count
   // A modal message; an empty title is the usual "操作提示" / "Operate prompt".
   virtual void Message(const std::string& text, const std::string& title = {}) = 0;
+  // The outcome of every attempt to open the port. The window keeps PortError by it
+  // and, when the port did not open, shows the port message (PortOpenMessage).
+  virtual void PortOpenOutcome(const PortId& port, const PortOpenResult& result) = 0;
   virtual void UnloadForm() = 0;
   // Power adjustment only: puts the level's scroll bar at value (which runs the
   // scroll bar's change handler when the position moves) and its label.
@@ -64,6 +36,43 @@ class LinkView {
   // Write only: the radio now holds the image.
   virtual void ImageWritten() {}
 };
+
+// What the link is told by the program around it, asked at the moment it is needed.
+// The windows hand down the shell's process-wide values; a tool or a test its own.
+class LinkInputs {
+ public:
+  virtual ~LinkInputs() = default;
+  // The port to open; asked at every open, the automatic restarts included.
+  virtual PortId Port() = 0;
+  // The language of every text the link shows: true Chinese, false English.
+  virtual bool Chinese() const = 0;
+  // The model and band code a write stamps into the image.
+  virtual int ModelCode() const = 0;
+  // The six password digits (255: no digit) a read compares with the radio's.
+  virtual std::array<std::uint8_t, 6> Password() const = 0;
+};
+
+// Inputs set once, for a caller that has no process-wide state to hand down.
+struct FixedLinkInputs : LinkInputs {
+  PortId port;
+  bool chinese = false;
+  int modelCode = 0;
+  std::array<std::uint8_t, 6> password{0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF};
+
+  PortId Port() override { return port; }
+  bool Chinese() const override { return chinese; }
+  int ModelCode() const override { return modelCode; }
+  std::array<std::uint8_t, 6> Password() const override { return password; }
+};
+
+// The port message: the fixed main text, and the device and reason as its second part.
+struct PortMessage {
+  std::string text;
+  std::string informative;
+};
+// dialoutHint: name the Linux dialout group when permission was denied.
+PortMessage PortOpenMessage(const PortId& port, const PortOpenResult& result, bool chinese,
+                            bool dialoutHint);
 
 enum class LinkKind { Read, Write, PowerAdjust };
 
@@ -90,7 +99,6 @@ class SerialLink {
   static constexpr int kReplyWatchMs = 1000;     // Timer2 from the end of a frame
   static constexpr int kRestartPauseMs = 5000;   // Timer3
   static constexpr int kAttemptsAfterFirst = 3;  // RetriesLeft at a start
-  static constexpr std::uint8_t kAck = 0x06;
 
   struct Timers {
     TimerOps& Timer1;
@@ -99,12 +107,12 @@ class SerialLink {
     TimerOps& Timer4;
   };
 
-  SerialLink(LinkKind kind, SerialPortOps& port, Timers timers, LinkView& view);
+  SerialLink(LinkKind kind, SerialPortOps& port, Timers timers, LinkView& view, LinkInputs& inputs,
+             RadioImage& image);
   virtual ~SerialLink() = default;
   SerialLink(const SerialLink&) = delete;
   SerialLink& operator=(const SerialLink&) = delete;
 
-  LinkKind Kind() const { return kind_; }
   const LinkState& State() const { return s_; }
   bool Busy() const { return s_.BusyRead || s_.BusyWrite; }
 
@@ -118,9 +126,8 @@ class SerialLink {
   void Timer3_Timer();
   virtual void Timer4_Timer() = 0;
 
-  // Clears PortError, applies the line settings and opens the port; on failure
-  // shows the port message and sets PortError.
-  void OpenPort();
+  // Applies the line settings and opens the port; says whether it opened and why not.
+  PortOpenResult OpenPort(const PortId& port);
   // Starts a transfer from the wake-up frame.
   void StartLink();
   // Hands the queued frame to Timer1.
@@ -137,21 +144,37 @@ class SerialLink {
   virtual void ShowLinkFailure() = 0;
   // StartLink's step 3 resets this window's own stage flags too.
   virtual void ResetStages() {}
+  // How many bytes of the identification reply, from "RT410" on, the window uses.
+  virtual int IdentificationBytesUsed() const { return 5; }
 
-  // The common identification stage; true once the reply carried "RT410".
+  // The common identification stage; true once the reply carried "RT410" and the
+  // bytes the window uses after it.
   bool IdentificationStage();
-  void Queue(std::initializer_list<std::uint8_t> bytes);
-  void QueueRow(int row);  // image row, columns 0 to 15
+  // The identification's start position in RecvBuf (1..4) once found.
+  int IdentificationAt() const { return idAt_; }
+  void Queue(const frames::Frame& frame);
+  // A frame is queued and its first byte has not left yet.
+  bool FrameWaiting() const { return t_.Timer1.IsActive() && s_.SendPos == 0 && !s_.FrameSent; }
   void StopTransferTimers();
   // Sends one byte at once, outside the sender, and makes sure it has left the
   // port before the port is closed.
   void SendLastByteAndClose(std::uint8_t byte);
+  // The text of a Chinese/English pair in the inputs' language.
+  const char* Text(const char* chinese, const char* english) const {
+    return inputs_.Chinese() ? chinese : english;
+  }
 
   LinkKind kind_;
   SerialPortOps& port_;
   Timers t_;
   LinkView& view_;
+  LinkInputs& inputs_;
+  RadioImage& image_;
   LinkState s_;
+
+ private:
+  int idAt_ = 0;   // where "RT410" starts in RecvBuf; 0 until found
+  int taken_ = 0;  // bytes of the identification reply in RecvBuf
 };
 
 // What the read and write windows share: a start button, Cancel and the close timer.
@@ -167,6 +190,3 @@ class TransferLink : public SerialLink {
   bool StartAllowed();
   void ShowLinkFailure() override;
 };
-
-// "RT410" standing consecutively in RecvBuf at a start position 1 to 4.
-bool ContainsIdentification(const std::array<std::uint8_t, 2001>& recvBuf);

@@ -56,6 +56,77 @@ TEST_F(LinkTest, AnEightByteReplyIsNeverProcessed) {
   EXPECT_FALSE(rig.link.PwPhase());
 }
 
+struct NoisyRadioCase {
+  const char* name;
+  int extraBytes;     // every reply this much longer
+  int strayBeforeId;  // stray bytes before the identification
+  bool eachByte;      // one notification a byte, or one a reply
+};
+
+// Bytes beyond a reply's length, or before the identification, are never taken for
+// the next reply: a read gets the exact memory, the power window the right levels,
+// and a write every block.
+TEST_F(LinkTest, LongerRepliesAndStrayBytesBeforeTheIdentificationChangeNothing) {
+  const NoisyRadioCase cases[] = {
+      {"one byte longer", 1, 0, true},
+      {"six bytes longer", 6, 0, true},
+      {"ten bytes longer", 10, 0, true},
+      {"ten bytes longer, one notification a reply", 10, 0, false},
+      {"one stray byte before the identification", 0, 1, true},
+      {"two stray bytes before the identification", 0, 2, true},
+      {"three stray bytes before the identification", 0, 3, true},
+      {"three stray bytes, one notification a reply", 0, 3, false},
+  };
+  for (const NoisyRadioCase& nc : cases) {
+    SCOPED_TRACE(nc.name);
+    auto misbehave = [&nc](auto& rig) {
+      rig.radio.faults.extraBytes = nc.extraBytes;
+      rig.radio.faults.strayBeforeId = nc.strayBeforeId;
+      rig.port.notifyEachByte = nc.eachByte;
+    };
+    ResetApplicationState();
+    {
+      ReadRig rig;
+      misbehave(rig);
+      FillPattern(rig.radio.memory(), 21);
+      rig.link.Command_read_Click();
+      ASSERT_TRUE(rig.RunUntil([&] { return rig.link.State().Done || !rig.messages.empty(); }));
+      EXPECT_TRUE(rig.messages.empty());
+      EXPECT_EQ(rig.radio.WakeUps(), 1);
+      for (int r = 0; r < 64; ++r) {
+        for (int c = 0; c < 16; ++c)
+          ASSERT_EQ(Image(r, c), rig.radio.memory()[static_cast<std::size_t>(r * 16 + c)])
+              << r << "," << c;
+      }
+    }
+    {
+      WriteRig rig;
+      misbehave(rig);
+      Image(30, 4) = 0x42;
+      rig.link.Command_Write_Click();
+      ASSERT_TRUE(rig.RunUntil([&] { return rig.link.State().Done; }));
+      rig.clock.RunFor(Ms(10));
+      EXPECT_EQ(rig.radio.WakeUps(), 1);
+      EXPECT_EQ(rig.radio.BlocksWritten(), 63);
+      EXPECT_EQ(rig.radio.memory()[30 * 16 + 4], 0x42);
+      EXPECT_EQ(rig.radio.EndBytes('E'), 1);
+    }
+    {
+      LinkRig<PowerAdjustLink> rig;
+      misbehave(rig);
+      rig.radio.memory()[0x3F0] = 80;
+      rig.radio.memory()[0x3F1] = 200;
+      rig.link.StartAdjust();
+      ASSERT_TRUE(rig.RunUntil([&] { return rig.link.State().DataPhase && !rig.link.Busy(); }));
+      EXPECT_EQ(Image(63, 0), 80);
+      EXPECT_EQ(Image(63, 1), 200);
+      EXPECT_EQ(rig.radio.PowerBlocks(), 1);
+      EXPECT_EQ(rig.radio.memory()[0x3F1], 200);
+      rig.link.Command_Close_Click();
+    }
+  }
+}
+
 // The silent radio, for a read and for a write.
 template <class Rig, class Start>
 void ExpectFourAttemptsThenOneFailure(Start start) {
@@ -99,8 +170,8 @@ TEST_F(LinkTest, SilenceGivesFourAttemptsAndOneFailureMessage) {
 }
 
 TEST_F(LinkTest, FailureMessageInChinese) {
-  LangChinese = true;
   ReadRig rig;
+  rig.chinese = true;
   rig.radio.faults.silent = true;
   rig.link.Command_read_Click();
   rig.clock.RunFor(Ms(30'000));
@@ -145,8 +216,8 @@ TEST_F(LinkTest, StartAndCancelDuringATransferOnlyShowTheBusyMessages) {
 }
 
 TEST_F(LinkTest, BusyMessagesInChinese) {
-  LangChinese = true;
   ReadRig rig;
+  rig.chinese = true;
   rig.link.Command_read_Click();
   rig.link.Command_read_Click();
   rig.link.Command_Cancel_Click();
@@ -244,18 +315,18 @@ TEST_F(LinkTest, PullingTheCableDuringAWriteEndsItCleanly) {
   }
 }
 
-TEST_F(LinkTest, ThePortErrorFlagFollowsTheLastOpen) {
-  ComPort = 5;
+TEST_F(LinkTest, EveryOpenReportsItsOutcome) {
   ReadRig rig;
-  rig.port.failOpen = true;
+  rig.portId = {5, "/dev/ttyUSB3"};
+  rig.port.openFailure = {PortFault::Busy, {}};
   rig.link.Command_read_Click();
-  EXPECT_TRUE(PortError);
-  EXPECT_EQ(rig.port.LastPortNumber(), 5);
+  EXPECT_TRUE(rig.portError);
+  EXPECT_EQ(rig.port.LastPort().device, "/dev/ttyUSB3");
   EXPECT_FALSE(rig.link.Busy());
   EXPECT_TRUE(rig.statuses.empty());
-  rig.port.failOpen = false;
+  rig.port.openFailure = {};
   rig.link.Command_read_Click();
-  EXPECT_FALSE(PortError);
+  EXPECT_FALSE(rig.portError);
   EXPECT_TRUE(rig.link.Busy());
   EXPECT_EQ(rig.messages.size(), 1u);
 }

@@ -107,7 +107,9 @@ TEST_F(LinkTest, PowerWindowClosesItselfWhenTheLinkIsMissingOrLost) {
        1,
        255},
       {"port cannot be opened",
-       [](PowerRig& rig) { rig.port.failOpen = true; },
+       [](PowerRig& rig) {
+         rig.port.openFailure = {PortFault::NotFound, {}};
+       },
        nullptr,
        Ms(500),
        {},
@@ -127,7 +129,6 @@ TEST_F(LinkTest, PowerWindowClosesItselfWhenTheLinkIsMissingOrLost) {
   for (const Case& tc : cases) {
     SCOPED_TRACE(tc.name);
     ResetApplicationState();
-    LangChinese = false;
     PowerRig rig;
     RadioLevels(rig, 30, 40);
     if (tc.arrange) tc.arrange(rig);
@@ -158,12 +159,12 @@ TEST_F(LinkTest, PowerWindowClosesItselfWhenTheLinkIsMissingOrLost) {
 
 TEST_F(LinkTest, PowerWindowCannotOpenThePortMessage) {
   PowerRig rig;
-  rig.port.failOpen = true;
+  rig.port.openFailure = {PortFault::NotFound, {}};
   OpenPowerWindow(rig);
   ASSERT_EQ(rig.messages.size(), 1u);
   EXPECT_EQ(rig.messages[0].text,
             "Communication port is error, please setting right communication port . ！");
-  EXPECT_TRUE(PortError);
+  EXPECT_TRUE(rig.portError);
   EXPECT_TRUE(rig.port.Sent().empty());
 }
 

@@ -46,7 +46,7 @@ TEST_F(LinkTest, ReadSendsEveryFrameAndReplacesTheImageOnlyAfterTheLastBlock) {
   EXPECT_EQ(rig.Frames(), expected);
   EXPECT_EQ(rig.port.Sent().front().time, Ms(15));
   EXPECT_EQ(rig.port.Opens(), 1);
-  EXPECT_EQ(rig.port.LastPortNumber(), ComPort);
+  EXPECT_EQ(rig.port.LastPort().device, rig.portId.device);
   EXPECT_EQ(rig.port.LastSettings().baud, 9600);
   EXPECT_EQ(rig.port.LastSettings().parity, 'N');
   EXPECT_EQ(rig.port.LastSettings().dataBits, 8);
@@ -87,8 +87,8 @@ TEST_F(LinkTest, AReadWhoseBackupFailsStillSucceedsAndSaysSo) {
 
 TEST_F(LinkTest, ReadShowsTheRequestedBlockNumberAndProgress) {
   for (bool chinese : {false, true}) {
-    LangChinese = chinese;
     ReadRig rig;
+    rig.chinese = chinese;
     StartRead(rig);
     ASSERT_TRUE(rig.RunUntil([&] { return rig.link.State().Done; }));
     // Connecting, then one text per request of blocks 1 to 63, then the completion.
@@ -126,7 +126,6 @@ TEST_F(LinkTest, ReadComparesTheRadioPasswordWithTheImage) {
   for (const PasswordCase& pc : cases) {
     SCOPED_TRACE(pc.name);
     ResetApplicationState();
-    LangChinese = false;
     for (int k = 0; k < 6; ++k) Image(61, 6 + k) = pc.imageCells[static_cast<std::size_t>(k)];
     const RadioImage before = TheImage();
     ReadRig rig;
@@ -153,8 +152,8 @@ TEST_F(LinkTest, ReadComparesTheRadioPasswordWithTheImage) {
 }
 
 TEST_F(LinkTest, PasswordMessageInChinese) {
-  LangChinese = true;
   ReadRig rig;
+  rig.chinese = true;
   rig.radio.SetPassword({9, 9, 9, 9, 9, 9});
   StartRead(rig);
   rig.RunUntil([&] { return !rig.messages.empty(); });

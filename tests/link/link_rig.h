@@ -41,12 +41,14 @@ struct ShownMessage {
   std::string text;
   std::string title;
   Nanos time;
+  std::string informative;
 };
 
 template <class L>
-class LinkRig : public LinkView {
+class LinkRig : public LinkView, public LinkInputs {
  public:
-  LinkRig() : port(clock, radio), link(port, {timer1, timer2, timer3, timer4}, *this) {
+  LinkRig()
+      : port(clock, radio), link(port, {timer1, timer2, timer3, timer4}, *this, *this, TheImage()) {
     port.onReceive = [this] {
       if (!unloaded) link.MSC_OnComm();
     };
@@ -70,7 +72,22 @@ class LinkRig : public LinkView {
     if (onStatus) onStatus(text);
   }
   void Message(const std::string& text, const std::string& title) override {
-    messages.push_back({text, title, clock.Now()});
+    messages.push_back({text, title, clock.Now(), {}});
+  }
+  void PortOpenOutcome(const PortId& id, const PortOpenResult& result) override {
+    portError = !result.Opened();
+    if (!portError) return;
+    const PortMessage m = PortOpenMessage(id, result, chinese, true);
+    messages.push_back({m.text, "", clock.Now(), m.informative});
+  }
+  PortId Port() override { return portId; }
+  bool Chinese() const override { return chinese; }
+  int ModelCode() const override { return modelCode; }
+  // The password cells of the image, as the windows hand them down.
+  std::array<std::uint8_t, 6> Password() const override {
+    std::array<std::uint8_t, 6> digits{};
+    for (std::size_t k = 0; k < 6; ++k) digits[k] = Image(61, 6 + static_cast<int>(k));
+    return digits;
   }
   bool ImageRead() override {
     ++imageReads;
@@ -109,6 +126,12 @@ class LinkRig : public LinkView {
     return frames;
   }
 
+  // The inputs: English, the start-up model code, COM1 on a simulated cable.
+  PortId portId{1, "/dev/ttyUSB0"};
+  bool chinese = false;
+  int modelCode = 3;
+  bool portError = false;
+
   VirtualClock clock;
   RadioModel radio;
   SimulatedRadioPort port;
@@ -129,13 +152,10 @@ class LinkRig : public LinkView {
   std::array<std::string, 2> levelLabel;
 };
 
-// Every test starts from the state after start-up, with English texts.
+// Every test starts from the image after start-up.
 class LinkTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    ResetApplicationState();
-    LangChinese = false;
-  }
+  void SetUp() override { ResetApplicationState(); }
 };
 
 // A radio memory that differs in every byte from its neighbours and from 0xFF,

@@ -1,23 +1,26 @@
 // The three link windows as the user meets them, and a read, a write and a power
 // adjustment through a real QSerialPort against rt410-radio-sim on a pseudo-terminal.
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QLabel>
 #include <QMdiSubWindow>
 #include <QProcess>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "chann_text.h"
 #include "files/channel_file.h"
 #include "files/io/read_backup.h"
 #include "link/forms/form_adjust_txp.h"
 #include "link/forms/form_comm_read.h"
 #include "link/forms/form_comm_write.h"
+#include "link/io/port_scan.h"
+#include "shell/forms/form_setup.h"
 #include "support/gui_test.h"
 
 namespace {
@@ -28,18 +31,39 @@ QString U(const char* s) {
 
 const QString kPortMessage = U("通讯端口打开错误，请正确设置通讯端口 ！");
 
+// The ports are the devices of a directory of the test's own, empty to begin with.
 class LinkWindowTest : public GuiTest {
  protected:
   void SetUp() override {
     GuiTest::SetUp();
-    LinkPort::SetDeviceOverride(dir.filePath("no-such-port"));
+    QDir(dir.path()).mkdir("dev");
+    SetPortDeviceDirectory(DevDir().toStdString());
   }
   void TearDown() override {
-    LinkPort::SetDeviceOverride(QString());
+    SetPortDeviceDirectory({});
     GuiTest::TearDown();
+  }
+  QString DevDir() const { return dir.filePath("dev"); }
+  // Plugs a cable in: name (ttyUSB0, ...) in the device directory stands for device.
+  void Plug(const QString& device, const QString& name = "ttyUSB0") {
+    ASSERT_TRUE(QFile::link(device, QDir(DevDir()).filePath(name)));
   }
   QTemporaryDir dir;
 };
+
+void WriteChannFile(const QString& path, const RadioImage& image) {
+  QFile file(path);
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.write(QByteArray::fromStdString(ChannelFileText(image)));
+}
+
+RadioImage ReadChannFile(const QString& path) {
+  QFile file(path);
+  RadioImage image;
+  EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
+  EXPECT_TRUE(LoadChannelFileText(file.readAll().toStdString(), image).Loaded());
+  return image;
+}
 
 TEST_F(LinkWindowTest, ShortcutsOpenTheWindowsWithTheStartButtonReady) {
   main->show();
@@ -124,6 +148,7 @@ TEST_F(LinkWindowTest, EnterStartsAndAMissingPortIsReported) {
   QTest::keyClick(read->Command_read, Qt::Key_Return);
   EXPECT_EQ(MessageTexts(), std::vector<QString>{kPortMessage});
   EXPECT_EQ(messages[0].title, U("操作提示"));
+  EXPECT_EQ(messages[0].informative, U("设备：COM1\n没有与之对应的设备。"));
   EXPECT_TRUE(PortError);
   EXPECT_FALSE(read->Link().Busy());
   EXPECT_TRUE(read->Label_tr_count->text().isEmpty());
@@ -137,9 +162,10 @@ TEST_F(LinkWindowTest, EnterStartsAndAMissingPortIsReported) {
 // rt410-radio-sim on a pseudo-terminal, for as long as the test runs.
 class RadioSimulator {
  public:
-  RadioSimulator(const QStringList& arguments) {
+  // Not quiet: the frames it receives are logged, for Log().
+  explicit RadioSimulator(const QStringList& arguments, bool quiet = true) {
     process_.setProgram(QStringLiteral(RT410_RADIO_SIM));
-    process_.setArguments(QStringList{"--quiet"} + arguments);
+    process_.setArguments(quiet ? QStringList{"--quiet"} + arguments : arguments);
     process_.setProcessChannelMode(QProcess::SeparateChannels);
     process_.start();
     if (process_.waitForStarted(10'000) && process_.waitForReadyRead(10'000))
@@ -155,32 +181,41 @@ class RadioSimulator {
     process_.kill();
     process_.waitForFinished(5000);
   }
+  // Ends as on a cable pulled: the terminal and the simulator's --link go.
+  void Stop() {
+    process_.terminate();
+    process_.waitForFinished(5000);
+  }
+  // What the radio logged so far.
+  QString Log() {
+    log_ += QString::fromUtf8(process_.readAllStandardError());
+    return log_;
+  }
 
  private:
   QProcess process_;
   QString device_;
+  QString log_;
 };
 
-ChannRows PatternRows(int seed) {
-  ChannRows rows{};
+RadioImage PatternRows(int seed) {
+  RadioImage rows;
   for (int r = 0; r < 256; ++r) {
     for (int c = 0; c < 16; ++c)
-      rows[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)] =
-          static_cast<std::uint8_t>((r * 16 + c) * 13 + seed);
+      rows.at(r, c) = static_cast<std::uint8_t>((r * 16 + c) * 13 + seed);
   }
   // No password in the radio.
-  for (int c = 6; c < 12; ++c) rows[61][static_cast<std::size_t>(c)] = 0xFF;
+  for (int c = 6; c < 12; ++c) rows.at(61, c) = 0xFF;
   return rows;
 }
 
 TEST_F(LinkWindowTest, ReadFromTheSimulatorThroughARealPort) {
-  const ChannRows radio = PatternRows(5);
+  const RadioImage radio = PatternRows(5);
   const QString image = dir.filePath("radio.chann");
-  std::string error;
-  ASSERT_TRUE(WriteChannText(image.toStdString(), radio, error)) << error;
+  WriteChannFile(image, radio);
   RadioSimulator sim({"--image", image});
   ASSERT_FALSE(sim.Device().isEmpty());
-  LinkPort::SetDeviceOverride(sim.Device());
+  Plug(sim.Device());
 
   main->show();
   QTest::keyClick(main.get(), Qt::Key_R, Qt::ControlModifier);
@@ -213,8 +248,7 @@ TEST_F(LinkWindowTest, ReadFromTheSimulatorThroughARealPort) {
   EXPECT_TRUE(window.isNull());
   for (int r = 0; r <= 253; ++r) {
     for (int c = 0; c < 16; ++c) {
-      const std::uint8_t expected =
-          r < 64 ? radio[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)] : 0;
+      const std::uint8_t expected = r < 64 ? radio.at(r, c) : 0;
       ASSERT_EQ(Image(r, c), expected) << r << "," << c;
     }
   }
@@ -230,7 +264,7 @@ TEST_F(LinkWindowTest, ReadFromTheSimulatorThroughARealPort) {
 TEST_F(LinkWindowTest, ARadioThatGoesAwayMidReadEndsInAMessage) {
   RadioSimulator sim({});
   ASSERT_FALSE(sim.Device().isEmpty());
-  LinkPort::SetDeviceOverride(sim.Device());
+  Plug(sim.Device());
   LangChinese = false;
   const RadioImage before = TheImage();
   auto* read = Open<Form_Comm_Read>("Form_Comm_Read");
@@ -253,11 +287,10 @@ TEST_F(LinkWindowTest, WriteToTheSimulatorThroughARealPort) {
   const QString saved = dir.filePath("written.chann");
   RadioSimulator sim({"--save", saved});
   ASSERT_FALSE(sim.Device().isEmpty());
-  LinkPort::SetDeviceOverride(sim.Device());
-  const ChannRows rows = PatternRows(9);
+  Plug(sim.Device());
+  const RadioImage rows = PatternRows(9);
   for (int r = 0; r < 64; ++r) {
-    for (int c = 0; c < 16; ++c)
-      Image(r, c) = rows[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)];
+    for (int c = 0; c < 16; ++c) Image(r, c) = rows.at(r, c);
   }
   LangChinese = false;
 
@@ -274,32 +307,28 @@ TEST_F(LinkWindowTest, WriteToTheSimulatorThroughARealPort) {
   EXPECT_TRUE(messages.empty());
 
   QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(saved), 10'000);
-  ChannRows radio{};
-  std::string error;
-  ASSERT_TRUE(ReadChannText(saved.toStdString(), radio, error)) << error;
+  const RadioImage radio = ReadChannFile(saved);
   for (int r = 0; r < 64; ++r) {
     for (int c = 0; c < 16; ++c) {
       const std::uint8_t expected = r < 63 ? Image(r, c) : 0xFF;
-      ASSERT_EQ(radio[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)], expected)
-          << r << "," << c;
+      ASSERT_EQ(radio.at(r, c), expected) << r << "," << c;
     }
   }
-  EXPECT_EQ(radio[61][0], 'R');
-  EXPECT_EQ(radio[61][5], BandIndex);
+  EXPECT_EQ(radio.at(61, 0), 'R');
+  EXPECT_EQ(radio.at(61, 5), BandIndex);
 }
 
 TEST_F(LinkWindowTest, AdjustPowerOnTheSimulatorThroughARealPort) {
-  ChannRows rows{};
-  for (auto& row : rows) row.fill(0xFF);
-  rows[63][0] = 80;
-  rows[63][1] = 200;
+  RadioImage rows;
+  rows.Fill(0xFF);
+  rows.at(63, 0) = 80;
+  rows.at(63, 1) = 200;
   const QString image = dir.filePath("radio.chann");
   const QString saved = dir.filePath("adjusted.chann");
-  std::string error;
-  ASSERT_TRUE(WriteChannText(image.toStdString(), rows, error)) << error;
+  WriteChannFile(image, rows);
   RadioSimulator sim({"--image", image, "--save", saved});
   ASSERT_FALSE(sim.Device().isEmpty());
-  LinkPort::SetDeviceOverride(sim.Device());
+  Plug(sim.Device());
 
   main->show();
   QTest::keyClick(main.get(), Qt::Key_T, Qt::ControlModifier);
@@ -324,13 +353,191 @@ TEST_F(LinkWindowTest, AdjustPowerOnTheSimulatorThroughARealPort) {
   EXPECT_EQ(main->FindChildForm("Form_Adjust_Txp"), nullptr);
 
   QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(saved), 10'000);
-  ChannRows radio{};
-  ASSERT_TRUE(ReadChannText(saved.toStdString(), radio, error)) << error;
-  EXPECT_EQ(radio[63][0], 80);
-  EXPECT_EQ(radio[63][1], 201);
-  EXPECT_EQ(radio[63][2], 1);
+  const RadioImage radio = ReadChannFile(saved);
+  EXPECT_EQ(radio.at(63, 0), 80);
+  EXPECT_EQ(radio.at(63, 1), 201);
+  EXPECT_EQ(radio.at(63, 2), 1);
   EXPECT_TRUE(messages.empty());
 }
+
+// Two cables: COM1 stays on the device it was confirmed for, and when that device
+// goes, the message names it and the other radio receives nothing.
+TEST_F(LinkWindowTest, AComNumberStaysOnItsDevice) {
+  const QString first = QDir(DevDir()).filePath("ttyUSB0");
+  const QString second = QDir(DevDir()).filePath("ttyUSB1");
+  const QString imageA = dir.filePath("a.chann");
+  const QString imageB = dir.filePath("b.chann");
+  WriteChannFile(imageA, PatternRows(1));
+  WriteChannFile(imageB, PatternRows(2));
+  RadioSimulator radioA({"--image", imageA, "--link", first});
+  RadioSimulator radioB({"--image", imageB, "--link", second}, false);
+  ASSERT_FALSE(radioA.Device().isEmpty());
+  ASSERT_FALSE(radioB.Device().isEmpty());
+  LangChinese = false;
+
+  auto* setup = Open<Form_setup>("Form_setup");
+  EXPECT_EQ(setup->Option[0]->toolTip(), first);
+  EXPECT_EQ(setup->Option[1]->toolTip(), second);
+  EXPECT_EQ(setup->Option[2]->toolTip(), "No such device");
+  QTest::mouseClick(setup->Command_ok, Qt::LeftButton);
+  EXPECT_EQ(ComDevice, first.toStdString());
+
+  auto read = [&] {
+    QPointer<Form_Comm_Read> window(Open<Form_Comm_Read>("Form_Comm_Read"));
+    QTest::mouseClick(window->Command_read, Qt::LeftButton);
+    QTRY_VERIFY_WITH_TIMEOUT(!window || window->Link().State().Done || !messages.empty(), 30'000);
+    if (window) window->Unload();
+    ProcessEvents();
+  };
+  read();
+  EXPECT_TRUE(messages.empty());
+  EXPECT_EQ(Image(10, 3), PatternRows(1).at(10, 3));
+
+  radioA.Stop();
+  ASSERT_FALSE(QFileInfo::exists(first));
+  read();
+  ASSERT_EQ(messages.size(), 1u);
+  EXPECT_EQ(messages[0].text,
+            "Communication port is error, please setting right communication "
+            "port . ！");
+  EXPECT_EQ(messages[0].informative, "Device: COM1 (" + first +
+                                         ")\nNot found: not connected, or unplugged since it was "
+                                         "chosen.");
+  EXPECT_TRUE(PortError);
+  QTest::qWait(100);
+  EXPECT_FALSE(radioB.Log().contains("wake-up")) << radioB.Log().toStdString();
+
+  // Confirmed again, COM1 is the cable that is left.
+  setup = Open<Form_setup>("Form_setup");
+  EXPECT_EQ(setup->Option[0]->toolTip(), second);
+  QTest::mouseClick(setup->Command_ok, Qt::LeftButton);
+  EXPECT_EQ(ComDevice, second.toStdString());
+  setup->Unload();
+  messages.clear();
+  read();
+  EXPECT_TRUE(messages.empty());
+  EXPECT_EQ(Image(10, 3), PatternRows(2).at(10, 3));
+  EXPECT_TRUE(radioB.Log().contains("wake-up"));
+}
+
+enum class Transfer { Read, Write, Power };
+
+struct MisbehaviourCase {
+  const char* name;
+  QStringList options;
+  Transfer transfer;
+  const char* failure;  // nullptr: the transfer succeeds exactly
+};
+
+void PrintTo(const MisbehaviourCase& mc, std::ostream* os) {
+  *os << mc.name;
+}
+
+// Every way the simulator can misbehave, end to end through the real port: the
+// exact memory and no message, or the exact message and the image untouched.
+class MisbehavingRadioTest : public LinkWindowTest,
+                             public ::testing::WithParamInterface<MisbehaviourCase> {};
+
+TEST_P(MisbehavingRadioTest, EndsExactlyOrWithItsMessage) {
+  const MisbehaviourCase& mc = GetParam();
+  RadioImage radio = PatternRows(7);
+  radio.at(63, 0) = 80;
+  radio.at(63, 1) = 200;
+  const QString image = dir.filePath("radio.chann");
+  const QString saved = dir.filePath("saved.chann");
+  WriteChannFile(image, radio);
+  RadioSimulator sim(QStringList{"--image", image, "--save", saved} + mc.options);
+  ASSERT_FALSE(sim.Device().isEmpty());
+  Plug(sim.Device());
+  LangChinese = false;
+  const RadioImage before = TheImage();
+
+  if (mc.transfer == Transfer::Power) {
+    QPointer<Form_Adjust_Txp> power(Open<Form_Adjust_Txp>("Form_Adjust_Txp"));
+    QTRY_VERIFY_WITH_TIMEOUT(power && power->Link().State().DataPhase && !power->Link().Busy(),
+                             10'000);
+    EXPECT_EQ(power->Label_L->text(), "80");
+    EXPECT_EQ(power->Label_H->text(), "200");
+    EXPECT_EQ(Image(63, 0), 80);
+    EXPECT_EQ(Image(63, 1), 200);
+    power->Unload();
+    EXPECT_TRUE(messages.empty());
+    return;
+  }
+
+  QPointer<TransferForm> window;
+  if (mc.transfer == Transfer::Read) {
+    auto* read = Open<Form_Comm_Read>("Form_Comm_Read");
+    window = read;
+    QTest::mouseClick(read->Command_read, Qt::LeftButton);
+  } else {
+    const RadioImage rows = PatternRows(3);
+    for (int r = 0; r < 64; ++r) {
+      for (int c = 0; c < 16; ++c) Image(r, c) = rows.at(r, c);
+    }
+    auto* write = Open<Form_Comm_Write>("Form_Comm_Write");
+    window = write;
+    QTest::mouseClick(write->Command_Write, Qt::LeftButton);
+  }
+  QTRY_VERIFY_WITH_TIMEOUT(!window || !messages.empty() ||
+                               (mc.transfer == Transfer::Read
+                                    ? qobject_cast<Form_Comm_Read*>(window)->Link().State().Done
+                                    : qobject_cast<Form_Comm_Write*>(window)->Link().State().Done),
+                           60'000);
+  if (mc.failure) {
+    EXPECT_EQ(MessageTexts(), std::vector<QString>{QString::fromUtf8(mc.failure)});
+    if (mc.transfer == Transfer::Read) {
+      EXPECT_TRUE(TheImage() == before);
+    }
+    return;
+  }
+  EXPECT_TRUE(messages.empty());
+  if (mc.transfer == Transfer::Read) {
+    for (int r = 0; r <= 253; ++r) {
+      for (int c = 0; c < 16; ++c)
+        ASSERT_EQ(Image(r, c), r < 64 ? radio.at(r, c) : 0) << r << "," << c;
+    }
+    return;
+  }
+  QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(saved), 10'000);
+  const RadioImage written = ReadChannFile(saved);
+  for (int r = 0; r < 63; ++r) {
+    for (int c = 0; c < 16; ++c) ASSERT_EQ(written.at(r, c), Image(r, c)) << r << "," << c;
+  }
+}
+
+const char* const kPasswordError = "PassWord Error, Reading Stop";
+
+INSTANTIATE_TEST_SUITE_P(
+    EveryOption, MisbehavingRadioTest,
+    ::testing::Values(
+        MisbehaviourCase{"ExtraBytes1", {"--extra-bytes", "1"}, Transfer::Read, nullptr},
+        MisbehaviourCase{"ExtraBytes6", {"--extra-bytes", "6"}, Transfer::Read, nullptr},
+        MisbehaviourCase{"ExtraBytes10", {"--extra-bytes", "10"}, Transfer::Read, nullptr},
+        MisbehaviourCase{"ExtraBytes10Write", {"--extra-bytes", "10"}, Transfer::Write, nullptr},
+        MisbehaviourCase{"ExtraBytes10Power", {"--extra-bytes", "10"}, Transfer::Power, nullptr},
+        MisbehaviourCase{"StrayId3", {"--stray-id", "3"}, Transfer::Read, nullptr},
+        MisbehaviourCase{"StrayId3Power", {"--stray-id", "3"}, Transfer::Power, nullptr},
+        MisbehaviourCase{"GarbageWrite", {"--garbage", "2"}, Transfer::Write, nullptr},
+        // Stray bytes before the password reply cannot be told from the password.
+        MisbehaviourCase{"GarbageRead", {"--garbage", "2"}, Transfer::Read, kPasswordError},
+        MisbehaviourCase{"Password", {"--password", "123456"}, Transfer::Read, kPasswordError},
+        MisbehaviourCase{
+            "WrongIdOnce", {"--wrong-id", "--faulty-sessions", "1"}, Transfer::Read, nullptr},
+        MisbehaviourCase{"ShortBlockOnce",
+                         {"--short-reply", "block", "--faulty-sessions", "1"},
+                         Transfer::Read,
+                         nullptr},
+        MisbehaviourCase{"StopAfterOnce",
+                         {"--stop-after", "5", "--faulty-sessions", "1"},
+                         Transfer::Write,
+                         nullptr},
+        MisbehaviourCase{"EarlyAckOnce",
+                         {"--early-ack", "5", "--faulty-sessions", "1"},
+                         Transfer::Write,
+                         nullptr},
+        MisbehaviourCase{"Silent", {"--silent"}, Transfer::Read, "Fail connect with transceiver."}),
+    [](const ::testing::TestParamInfo<MisbehaviourCase>& row) { return row.param.name; });
 
 #endif  // RT410_RADIO_SIM
 

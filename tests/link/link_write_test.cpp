@@ -23,8 +23,8 @@ void FillImageRows(int seed) {
 
 TEST_F(LinkTest, WriteSendsRowsZeroToSixtyTwoAndTheEndByte) {
   FillImageRows(2);
-  BandIndex = 1;
   WriteRig rig;
+  rig.modelCode = 1;
   const RadioModel::Memory radioBefore = rig.radio.memory();
   rig.link.Command_Write_Click();
   EXPECT_EQ(rig.Status(), "Connecting with transceiver. ");
@@ -65,8 +65,8 @@ TEST_F(LinkTest, WriteSendsRowsZeroToSixtyTwoAndTheEndByte) {
 
 TEST_F(LinkTest, WriteNamesTheBlockJustAcknowledged) {
   for (bool chinese : {false, true}) {
-    LangChinese = chinese;
     WriteRig rig;
+    rig.chinese = chinese;
     rig.link.Command_Write_Click();
     ASSERT_TRUE(rig.RunUntil([&] { return rig.link.State().Done; }));
     ASSERT_EQ(rig.statuses.size(), 64u);
@@ -96,16 +96,16 @@ TEST_F(LinkTest, WritePreparesTheImageEvenWhenThePortFails) {
   Image(1, kSpotCol) = 0;
   for (int c = 0; c < 6; ++c) Image(61, c) = 0;
   Image(61, 6) = 4;
-  BandIndex = 2;
   WriteRig rig;
-  rig.port.failOpen = true;
+  rig.modelCode = 2;
+  rig.port.openFailure = {PortFault::NotFound, {}};
   rig.link.Command_Write_Click();
   EXPECT_EQ(Image(1, kSpotCol), 1);
   EXPECT_EQ(Image(61, 0), 'R');
   EXPECT_EQ(Image(61, 4), '0');
   EXPECT_EQ(Image(61, 5), 2);
   EXPECT_EQ(Image(61, 6), 4) << "the password cells are left alone";
-  EXPECT_TRUE(PortError);
+  EXPECT_TRUE(rig.portError);
   ASSERT_EQ(rig.messages.size(), 1u);
   EXPECT_EQ(rig.messages[0].text,
             "Communication port is error, please setting right communication port . ！");
@@ -115,9 +115,9 @@ TEST_F(LinkTest, WritePreparesTheImageEvenWhenThePortFails) {
   rig.clock.RunFor(Ms(20'000));
   EXPECT_TRUE(rig.port.Sent().empty());
 
-  rig.port.failOpen = false;
+  rig.port.openFailure = {};
   rig.link.Command_Write_Click();
-  EXPECT_FALSE(PortError);
+  EXPECT_FALSE(rig.portError);
   EXPECT_TRUE(rig.RunUntil([&] { return rig.link.State().Done; }));
 }
 

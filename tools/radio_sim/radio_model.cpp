@@ -42,8 +42,7 @@ bool RadioModel::FaultsActive() const {
 
 void RadioModel::Note(std::int64_t t, Direction d, std::vector<std::uint8_t> bytes,
                       std::string what) {
-  log_.push_back({t, d, std::move(bytes), std::move(what)});
-  if (onLog) onLog(log_.back());
+  if (onLog) onLog({t, d, std::move(bytes), std::move(what)});
 }
 
 void RadioModel::FlushIgnored(std::int64_t t) {
@@ -104,9 +103,15 @@ std::vector<std::uint8_t> RadioModel::Reply(std::int64_t t, std::vector<std::uin
       bytes.pop_back();
       note += " (one byte short)";
     }
-    if (faults.garbageBytes > 0) {
-      bytes.insert(bytes.begin(), static_cast<std::size_t>(faults.garbageBytes), kGarbage);
-      note += " (after " + std::to_string(faults.garbageBytes) + " stray bytes)";
+    if (faults.extraBytes > 0) {
+      bytes.insert(bytes.end(), static_cast<std::size_t>(faults.extraBytes), kExtra);
+      note += " (" + std::to_string(faults.extraBytes) + " bytes longer)";
+    }
+    const int stray = faults.garbageBytes +
+                      (kind == RadioFaults::Short::Identification ? faults.strayBeforeId : 0);
+    if (stray > 0) {
+      bytes.insert(bytes.begin(), static_cast<std::size_t>(stray), kGarbage);
+      note += " (after " + std::to_string(stray) + " stray bytes)";
     }
   }
   Note(t, Direction::FromRadio, bytes, note);

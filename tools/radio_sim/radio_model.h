@@ -19,6 +19,8 @@ struct RadioFaults {
   int stopAfterBlock = -1;           // goes quiet once block k has been read or written
   Short shortReply = Short::None;    // that reply one byte short
   int garbageBytes = 0;              // stray bytes sent before every reply
+  int strayBeforeId = 0;             // stray bytes sent before the identification only
+  int extraBytes = 0;                // every reply this many bytes longer
   int earlyAckBlock = -1;            // acknowledges block k before it was sent, then never
   // The faults hold for the first n wake-ups only; -1: for every one.
   int faultySessions = -1;
@@ -28,7 +30,8 @@ class RadioModel {
  public:
   static constexpr int kMemoryBytes = 1024;
   static constexpr std::int64_t kFrameGapNs = 100'000'000;  // a partial frame is dropped
-  static constexpr std::uint8_t kGarbage = 0xAA;
+  static constexpr std::uint8_t kGarbage = 0xAA;            // a stray byte
+  static constexpr std::uint8_t kExtra = 0x55;              // a byte beyond the reply's length
   using Memory = std::array<std::uint8_t, kMemoryBytes>;
 
   enum class Direction { ToRadio, FromRadio, Note };
@@ -58,7 +61,6 @@ class RadioModel {
   int PowerBlocks() const { return powerBlocks_; }
   int EndBytes(std::uint8_t which) const { return which == 'E' ? endE_ : endB_; }
 
-  const std::vector<LogEntry>& Log() const { return log_; }
   // Called for each log entry as it is made.
   std::function<void(const LogEntry&)> onLog;
   // Called when a session ends with "E" or "b" after something was written.
@@ -89,7 +91,6 @@ class RadioModel {
   int powerBlocks_ = 0;
   int endE_ = 0;
   int endB_ = 0;
-  std::vector<LogEntry> log_;
 };
 
 // "0x3F0 .." style text of a byte run: "06 57 00 00 10".

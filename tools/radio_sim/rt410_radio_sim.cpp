@@ -15,6 +15,8 @@
 #include <cstring>
 #include <ctime>
 #include <deque>
+#include <fstream>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -23,7 +25,7 @@
 #endif
 #include <sys/stat.h>
 
-#include "chann_text.h"
+#include "files/channel_file.h"
 #include "radio_model.h"
 
 namespace {
@@ -62,6 +64,8 @@ void Usage(FILE* out) {
       "  --stop-after K         stop answering once block K has been read or written\n"
       "  --short-reply WHAT     send the reply one byte short: id, password or block\n"
       "  --garbage N            send N stray bytes (0xAA) before every reply\n"
+      "  --stray-id N           send N stray bytes (0xAA) before the identification only\n"
+      "  --extra-bytes N        make every reply N bytes (0x55) longer\n"
       "  --early-ack K          acknowledge block K before it was sent, then not at all\n"
       "  --faulty-sessions N    misbehave for the first N wake-ups only (default: always)\n",
       out);
@@ -136,6 +140,12 @@ bool ParseOptions(int argc, char** argv, Options& o) {
     } else if (arg == "--garbage") {
       if (!number(0, 64, n)) return false;
       o.faults.garbageBytes = static_cast<int>(n);
+    } else if (arg == "--stray-id") {
+      if (!number(0, 64, n)) return false;
+      o.faults.strayBeforeId = static_cast<int>(n);
+    } else if (arg == "--extra-bytes") {
+      if (!number(0, 64, n)) return false;
+      o.faults.extraBytes = static_cast<int>(n);
     } else if (arg == "--early-ack") {
       if (!number(1, 62, n)) return false;
       o.faults.earlyAckBlock = static_cast<int>(n);
@@ -162,6 +172,56 @@ struct Timed {
   std::uint8_t byte;
 };
 
+// Rows 0 to 63 of a channel parameter file become the radio's memory.
+bool LoadMemory(const std::string& path, RadioModel::Memory& memory, std::string& error) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) {
+    error = path + ": cannot be read";
+    return false;
+  }
+  std::string text(kChannelFileMaxBytes + 1, '\0');
+  in.read(text.data(), static_cast<std::streamsize>(text.size()));
+  text.resize(static_cast<std::size_t>(in.gcount()));
+  RadioImage image;
+  const ChannelFileCheck check = LoadChannelFileText(text, image);
+  if (!check.Loaded()) {
+    std::ostringstream why;
+    why << path << ": not a channel file";
+    if (check.fault == ChannelFileFault::TooLarge) why << " (too large)";
+    if (check.fault == ChannelFileFault::TooFewNumbers)
+      why << " (" << check.numbers << " of 4096 numbers)";
+    if (check.line > 0)
+      why << " (line " << check.line << ", position " << check.position << ": " << check.item
+          << ")";
+    error = why.str();
+    return false;
+  }
+  for (int r = 0; r < RadioImage::kRadioBlocks; ++r) {
+    for (int c = 0; c < RadioImage::kBlockBytes; ++c)
+      memory[static_cast<std::size_t>(r * 16 + c)] = image.at(r, c);
+  }
+  return true;
+}
+
+// The radio's memory as rows 0 to 63 of a channel parameter file; the rest is 0.
+bool SaveMemory(const std::string& path, const RadioModel::Memory& memory, std::string& error) {
+  RadioImage image;
+  for (int r = 0; r < RadioImage::kRadioBlocks; ++r) {
+    for (int c = 0; c < RadioImage::kBlockBytes; ++c)
+      image.at(r, c) = memory[static_cast<std::size_t>(r * 16 + c)];
+  }
+  // Written beside it and renamed, so a reader never sees half a file.
+  const std::string part = path + ".part";
+  std::ofstream out(part, std::ios::binary | std::ios::trunc);
+  out << ChannelFileText(image);
+  out.close();
+  if (!out || std::rename(part.c_str(), path.c_str()) != 0) {
+    error = path + ": cannot be written";
+    return false;
+  }
+  return true;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -171,15 +231,10 @@ int main(int argc, char** argv) {
   RadioModel radio;
   radio.faults = o.faults;
   if (!o.image.empty()) {
-    ChannRows rows{};
     std::string error;
-    if (!ReadChannText(o.image, rows, error)) {
+    if (!LoadMemory(o.image, radio.memory(), error)) {
       std::fprintf(stderr, "rt410-radio-sim: %s\n", error.c_str());
       return 1;
-    }
-    for (int r = 0; r < 64; ++r) {
-      for (int c = 0; c < 16; ++c)
-        radio.memory()[static_cast<std::size_t>(r * 16 + c)] = rows[r][c];
     }
   }
   if (!o.password.empty()) {
@@ -252,13 +307,8 @@ int main(int argc, char** argv) {
   }
   radio.onWritten = [&radio, &o] {
     if (o.save.empty()) return;
-    ChannRows rows{};
-    for (int r = 0; r < 64; ++r) {
-      for (int c = 0; c < 16; ++c)
-        rows[r][c] = radio.memory()[static_cast<std::size_t>(r * 16 + c)];
-    }
     std::string error;
-    if (WriteChannText(o.save, rows, error)) {
+    if (SaveMemory(o.save, radio.memory(), error)) {
       std::fprintf(stderr, "saved %s\n", o.save.c_str());
     } else {
       std::fprintf(stderr, "rt410-radio-sim: %s\n", error.c_str());

@@ -59,14 +59,16 @@ SimulatedRadioPort::~SimulatedRadioPort() {
   *alive_ = false;
 }
 
-bool SimulatedRadioPort::Open(int portNumber, const LineSettings& settings) {
-  lastPortNumber_ = portNumber;
+PortOpenResult SimulatedRadioPort::Open(const PortId& port, const LineSettings& settings) {
+  lastPort_ = port;
   lastSettings_ = settings;
-  if (open_ || unplugged_ || failOpen) return false;
+  if (!openFailure.Opened()) return openFailure;
+  if (open_) return {PortFault::Busy, {}};
+  if (unplugged_) return {PortFault::NotFound, {}};
   open_ = true;
   ++opens_;
   burstOpen_ = false;
-  return true;
+  return {};
 }
 
 void SimulatedRadioPort::Close() {
@@ -121,12 +123,6 @@ void SimulatedRadioPort::DrainOutput() {
   for (auto& out : inFlight_) out->drained = true;
 }
 
-std::vector<std::uint8_t> SimulatedRadioPort::SentBytes() const {
-  std::vector<std::uint8_t> all;
-  for (const Burst& b : sent_) all.insert(all.end(), b.bytes.begin(), b.bytes.end());
-  return all;
-}
-
 void SimulatedRadioPort::Deliver(const std::vector<std::uint8_t>& reply, Nanos from) {
   std::weak_ptr<bool> alive = alive_;
   for (std::size_t i = 0; i < reply.size(); ++i) {
@@ -135,10 +131,7 @@ void SimulatedRadioPort::Deliver(const std::vector<std::uint8_t>& reply, Nanos f
     const std::uint8_t byte = reply[i];
     clock_.At(rxFree_, [this, alive, byte, last] {
       if (alive.expired() || !*alive.lock()) return;
-      if (!open_ || unplugged_) {
-        ++dropped_;
-        return;
-      }
+      if (!open_ || unplugged_) return;
       input_.push_back(byte);
       if ((notifyEachByte || last) && onReceive) onReceive();
     });

@@ -9,7 +9,7 @@
 #include <utility>
 #include <vector>
 
-#include "link/serial_link.h"
+#include "link/port_ops.h"
 #include "radio_model.h"
 
 using Nanos = std::int64_t;
@@ -41,7 +41,6 @@ class VirtualTimer : public TimerOps {
   void Start(int milliseconds) override;
   void Stop() override;
   bool IsActive() const override { return active_; }
-  int Interval() const { return interval_; }
 
   std::function<void()> onTick;
 
@@ -65,7 +64,7 @@ class SimulatedRadioPort : public SerialPortOps {
   SimulatedRadioPort(VirtualClock& clock, RadioModel& radio, int baud = 9600);
   ~SimulatedRadioPort() override;
 
-  bool Open(int portNumber, const LineSettings& settings) override;
+  PortOpenResult Open(const PortId& port, const LineSettings& settings) override;
   void Close() override;
   bool IsOpen() const override { return open_; }
   int BytesWaiting() const override { return static_cast<int>(input_.size()); }
@@ -84,18 +83,15 @@ class SimulatedRadioPort : public SerialPortOps {
   // The cable: pulled, the port reports a fault, nothing passes and it cannot be opened.
   void Unplug();
   void Replug() { unplugged_ = false; }
-  bool failOpen = false;
+  // Set: every open fails so.
+  PortOpenResult openFailure;
 
-  Nanos ByteTime() const { return byteTime_; }
   const std::vector<Burst>& Sent() const { return sent_; }
-  std::vector<std::uint8_t> SentBytes() const;
   // Bytes still on their way out when the port was closed, and so lost.
   const std::vector<std::uint8_t>& LostOnClose() const { return lostOnClose_; }
   int Opens() const { return opens_; }
-  int LastPortNumber() const { return lastPortNumber_; }
+  const PortId& LastPort() const { return lastPort_; }
   const LineSettings& LastSettings() const { return lastSettings_; }
-  // Bytes that were delivered while the port was closed or unplugged.
-  int Dropped() const { return dropped_; }
 
  private:
   struct Outgoing {
@@ -119,8 +115,7 @@ class SimulatedRadioPort : public SerialPortOps {
   bool burstOpen_ = false;
   std::vector<std::uint8_t> lostOnClose_;
   int opens_ = 0;
-  int lastPortNumber_ = 0;
+  PortId lastPort_;
   LineSettings lastSettings_{};
-  int dropped_ = 0;
   std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
 };

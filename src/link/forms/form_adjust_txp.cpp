@@ -10,9 +10,11 @@
 
 #include "shell/forms/controls.h"
 #include "shell/forms/ui.h"
+#include "shell/state.h"
 
 Form_Adjust_Txp::Form_Adjust_Txp(MDImain* main)
-    : LinkForm(main), link_(std::make_unique<PowerAdjustLink>(*MSC, LinkTimers(), *this)) {
+    : LinkForm(main),
+      link_(std::make_unique<PowerAdjustLink>(*MSC, LinkTimers(), *this, *this, TheImage())) {
   auto makeScroll = [this](const char* name) {
     auto* scroll = Named<QScrollBar>(this, name, Qt::Horizontal);
     scroll->setSingleStep(1);

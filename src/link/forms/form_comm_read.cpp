@@ -10,7 +10,7 @@
 Form_Comm_Read::Form_Comm_Read(MDImain* main)
     : TransferForm(main, "Command_read"),
       Command_read(start_),
-      link_(std::make_unique<ReadLink>(*MSC, LinkTimers(), *this)) {
+      link_(std::make_unique<ReadLink>(*MSC, LinkTimers(), *this, *this, TheImage())) {
   ConnectLink();
   connect(Command_read, &QPushButton::clicked, this, &Form_Comm_Read::Command_read_Click);
   connect(Command_Cancel, &QPushButton::clicked, this, &Form_Comm_Read::Command_Cancel_Click);

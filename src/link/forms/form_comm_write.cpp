@@ -4,11 +4,12 @@
 
 #include "shell/forms/main_window.h"
 #include "shell/forms/ui.h"
+#include "shell/state.h"
 
 Form_Comm_Write::Form_Comm_Write(MDImain* main)
     : TransferForm(main, "Command_Write"),
       Command_Write(start_),
-      link_(std::make_unique<WriteLink>(*MSC, LinkTimers(), *this)) {
+      link_(std::make_unique<WriteLink>(*MSC, LinkTimers(), *this, *this, TheImage())) {
   ConnectLink();
   connect(Command_Write, &QPushButton::clicked, this, &Form_Comm_Write::Command_Write_Click);
   connect(Command_Cancel, &QPushButton::clicked, this, &Form_Comm_Write::Command_Cancel_Click);

@@ -7,99 +7,10 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "link/port_names.h"
+#include "features/option_codec.h"
+#include "link/io/port_scan.h"
 #include "shell/forms/ui.h"
-
-#if defined(Q_OS_UNIX)
-#include <termios.h>
-#elif defined(Q_OS_WIN)
-#include <windows.h>
-#endif
-
-namespace {
-QString& DeviceOverride() {
-  static QString device;
-  return device;
-}
-// The end byte is one byte at 9600 baud; this only bounds a driver that hangs.
-constexpr int kDrainWaitMs = 500;
-}  // namespace
-
-LinkPort::LinkPort(QObject* parent) : QSerialPort(parent) {
-  setObjectName("MSC");
-  // Queued: a fault raised inside a write must not end the transfer under the sender.
-  connect(
-      this, &QSerialPort::errorOccurred, this,
-      [this](QSerialPort::SerialPortError error) {
-        if (error == QSerialPort::ResourceError || error == QSerialPort::ReadError ||
-            error == QSerialPort::WriteError)
-          emit PortLost();
-      },
-      Qt::QueuedConnection);
-}
-
-void LinkPort::SetDeviceOverride(const QString& device) {
-  DeviceOverride() = device;
-}
-
-bool LinkPort::Open(int portNumber, const LineSettings& settings) {
-  const QString device = DeviceOverride().isEmpty()
-                             ? QString::fromStdString(PortDeviceName(portNumber))
-                             : DeviceOverride();
-  if (device.isEmpty()) return false;
-  setPortName(device);
-  const bool lineSet =
-      setBaudRate(settings.baud) && settings.parity == 'N' && setParity(QSerialPort::NoParity) &&
-      settings.dataBits == 8 && setDataBits(QSerialPort::Data8) && settings.stopBits == 1 &&
-      setStopBits(QSerialPort::OneStop) && setFlowControl(QSerialPort::NoFlowControl);
-  if (!lineSet) return false;
-  setReadBufferSize(settings.inputBufferSize);
-  if (!open(QIODevice::ReadWrite)) return false;
-  // DTR and RTS raised: cables that take their supply from them work, the others
-  // ignore them. A device without modem lines is no reason to fail.
-  setDataTerminalReady(true);
-  setRequestToSend(true);
-  clearError();
-  return true;
-}
-
-std::uint8_t LinkPort::ReadByte() {
-  char byte = 0;
-  getChar(&byte);
-  return static_cast<std::uint8_t>(byte);
-}
-
-void LinkPort::WriteByte(std::uint8_t byte) {
-  const char data = static_cast<char>(byte);
-  write(&data, 1);
-}
-
-void LinkPort::ClearInput() {
-  if (isOpen()) clear(QSerialPort::Input);
-}
-
-void LinkPort::ClearOutput() {
-  if (isOpen()) clear(QSerialPort::Output);
-}
-
-void LinkPort::DrainOutput() {
-  if (!isOpen()) return;
-  flush();
-  if (bytesToWrite() > 0) waitForBytesWritten(kDrainWaitMs);
-#if defined(Q_OS_UNIX)
-  if (handle() >= 0) ::tcdrain(handle());
-#elif defined(Q_OS_WIN)
-  if (handle() != INVALID_HANDLE_VALUE) ::FlushFileBuffers(handle());
-#endif
-}
-
-LinkTimer::LinkTimer(QObject* parent) : QTimer(parent) {
-  setTimerType(Qt::PreciseTimer);
-}
-
-void LinkTimer::Start(int milliseconds) {
-  start(milliseconds);
-}
+#include "shell/state.h"
 
 LinkForm::LinkForm(MDImain* main) : ChildForm(main) {
   MSC = new LinkPort(this);
@@ -141,16 +52,56 @@ void LinkForm::HideProgress() {
 }
 
 void LinkForm::Message(const std::string& text, const std::string& title) {
+  ShowLinkMessage(QString::fromStdString(text),
+                  title.empty() ? QString() : QString::fromStdString(title), QString());
+}
+
+void LinkForm::ShowLinkMessage(const QString& text, const QString& title,
+                               const QString& informative) {
   // While the box is up, timer ticks still arrive; a window that closes itself
   // meanwhile goes once the box is gone, not from under the code that showed it.
   ++messageDepth_;
-  ShowMessage(QString::fromStdString(text),
-              title.empty() ? QString() : QString::fromStdString(title));
+  ShowMessage(text, title, MsgIcon::Warning, informative);
   --messageDepth_;
   if (messageDepth_ == 0 && unloadPending_) {
     unloadPending_ = false;
     Unload();
   }
+}
+
+void LinkForm::PortOpenOutcome(const PortId& port, const PortOpenResult& result) {
+  PortError = !result.Opened();
+  if (!PortError) return;
+#if defined(Q_OS_LINUX)
+  const bool dialoutHint = true;
+#else
+  const bool dialoutHint = false;
+#endif
+  const PortMessage message = PortOpenMessage(port, result, LangChinese, dialoutHint);
+  ShowLinkMessage(QString::fromStdString(message.text), QString(),
+                  QString::fromStdString(message.informative));
+}
+
+PortId LinkForm::Port() {
+  // Unless the port dialog did it, COMn is pinned to its device at the first transfer;
+  // from then on a device that has gone is reported, never replaced by the next one.
+  if (ComDevice.empty()) ComDevice = PortDeviceName(ComPort);
+  return {ComPort, ComDevice};
+}
+
+bool LinkForm::Chinese() const {
+  return LangChinese;
+}
+
+int LinkForm::ModelCode() const {
+  return BandIndex;
+}
+
+std::array<std::uint8_t, 6> LinkForm::Password() const {
+  std::array<std::uint8_t, 6> digits{};
+  for (std::size_t k = 0; k < digits.size(); ++k)
+    digits[k] = Image(kPasswordCell.row, kPasswordCell.col + static_cast<int>(k));
+  return digits;
 }
 
 void LinkForm::UnloadForm() {

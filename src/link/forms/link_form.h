@@ -1,11 +1,11 @@
 #pragma once
 // What the read, write and power adjustment windows share: the port control MSC (a
 // QSerialPort behind the link's port interface), Timer1 to Timer4 (precise QTimers
-// behind its timer interface), ProgressBar1, and the window side of LinkView.
-#include <QSerialPort>
+// behind its timer interface), ProgressBar1, the window side of LinkView, and the
+// shell's process-wide values handed down to the link as its inputs.
 #include <QString>
-#include <QTimer>
 
+#include "link/io/link_port.h"
 #include "link/serial_link.h"
 #include "shell/forms/child_form.h"
 
@@ -13,41 +13,7 @@ class QLabel;
 class QProgressBar;
 class QPushButton;
 
-class LinkPort : public QSerialPort, public SerialPortOps {
-  Q_OBJECT
-
- public:
-  explicit LinkPort(QObject* parent);
-
-  bool Open(int portNumber, const LineSettings& settings) override;
-  void Close() override { close(); }
-  bool IsOpen() const override { return isOpen(); }
-  int BytesWaiting() const override { return static_cast<int>(bytesAvailable()); }
-  std::uint8_t ReadByte() override;
-  void WriteByte(std::uint8_t byte) override;
-  void ClearInput() override;
-  void ClearOutput() override;
-  void DrainOutput() override;
-
-  // Tests and the benchmark name the device instead of COMn; empty restores COMn.
-  static void SetDeviceOverride(const QString& device);
-
- signals:
-  // The device went away or failed under a transfer (cable pulled).
-  void PortLost();
-};
-
-class LinkTimer : public QTimer, public TimerOps {
-  Q_OBJECT
-
- public:
-  explicit LinkTimer(QObject* parent);
-  void Start(int milliseconds) override;
-  void Stop() override { stop(); }
-  bool IsActive() const override { return isActive(); }
-};
-
-class LinkForm : public ChildForm, public LinkView {
+class LinkForm : public ChildForm, public LinkView, public LinkInputs {
   Q_OBJECT
 
  public:
@@ -67,7 +33,15 @@ class LinkForm : public ChildForm, public LinkView {
   void HideProgress() override;
   void SetStatus(const std::string&) override {}
   void Message(const std::string& text, const std::string& title) override;
+  // Keeps PortError and shows the port message when the port did not open.
+  void PortOpenOutcome(const PortId& port, const PortOpenResult& result) override;
   void UnloadForm() override;
+
+  // ComPort and its device, LangChinese, BandIndex and the image's password cells.
+  PortId Port() override;
+  bool Chinese() const override;
+  int ModelCode() const override;
+  std::array<std::uint8_t, 6> Password() const override;
 
   LinkPort* MSC;
   LinkTimer* Timer1;
@@ -82,6 +56,8 @@ class LinkForm : public ChildForm, public LinkView {
   void ConnectLink();
 
  private:
+  void ShowLinkMessage(const QString& text, const QString& title, const QString& informative);
+
   int messageDepth_ = 0;
   bool unloadPending_ = false;
 };

@@ -9,6 +9,10 @@ MessageHook& Hook() {
   static MessageHook hook;
   return hook;
 }
+DetailedMessageHook& DetailedHook() {
+  static DetailedMessageHook hook;
+  return hook;
+}
 AnswerHook& Answer() {
   static AnswerHook hook;
   return hook;
@@ -19,26 +23,40 @@ void SetMessageHook(MessageHook hook) {
   Hook() = std::move(hook);
 }
 
+void SetDetailedMessageHook(DetailedMessageHook hook) {
+  DetailedHook() = std::move(hook);
+}
+
 void SetAnswerHook(AnswerHook hook) {
   Answer() = std::move(hook);
 }
 
-void ShowMessage(const QString& text, const QString& title, MsgIcon icon) {
+void ShowMessage(const QString& text, const QString& title, MsgIcon icon,
+                 const QString& informative) {
   const QString shownTitle = title.isNull() ? Lang("操作提示", "Operate prompt") : title;
+  if (DetailedHook()) {
+    DetailedHook()(shownTitle, text, icon, informative);
+    return;
+  }
   if (Hook()) {
     Hook()(shownTitle, text, icon);
     return;
   }
   QMessageBox box(icon == MsgIcon::Warning ? QMessageBox::Warning : QMessageBox::NoIcon, shownTitle,
                   text, QMessageBox::Ok, QApplication::activeWindow());
+  if (!informative.isEmpty()) box.setInformativeText(informative);
   box.exec();
 }
 
 int ShowQuestion(const QString& text, const QStringList& buttons, const QString& title) {
   const QString shownTitle = title.isNull() ? Lang("操作提示", "Operate prompt") : title;
   const int cancel = static_cast<int>(buttons.size()) - 1;
-  if (Hook()) {
-    Hook()(shownTitle, text, MsgIcon::Warning);
+  if (DetailedHook() || Hook()) {
+    if (DetailedHook()) {
+      DetailedHook()(shownTitle, text, MsgIcon::Warning, QString());
+    } else {
+      Hook()(shownTitle, text, MsgIcon::Warning);
+    }
     return Answer() ? Answer()(text, buttons) : cancel;
   }
   QMessageBox box(QMessageBox::Warning, shownTitle, text, QMessageBox::NoButton,

@@ -1,0 +1,74 @@
+#pragma once
+// rt410, the command-line programmer: what its commands share. Qt Core only.
+#include <map>
+#include <optional>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "image/radio_image.h"
+
+namespace cli {
+
+enum Exit : int {
+  kSuccess = 0,
+  kFailed = 1,  // the radio failed, or verify/diff found differences
+  kUsage = 2,   // bad usage, an unreadable or invalid file, a refusal to overwrite
+};
+
+// A command line taken apart by the command's option list.
+struct Args {
+  std::string command;
+  std::vector<std::string> positional;
+  std::map<std::string, std::string> values;  // by long name, without "--"
+  std::set<std::string> flags;
+  std::optional<std::string> Value(const std::string& name) const {
+    const auto it = values.find(name);
+    return it == values.end() ? std::nullopt : std::optional(it->second);
+  }
+  bool Flag(const std::string& name) const { return flags.count(name) != 0; }
+};
+
+// The text of a Chinese/English pair in the chosen language.
+const char* T(const char* chinese, const char* english);
+bool Chinese();
+
+// One line on stderr, and on stdout.
+void Err(const std::string& text);
+void Out(const std::string& text);
+// "rt410 CMD: text" on stderr and the usage hint; returns kUsage.
+int UsageError(const Args& args, const std::string& text);
+
+// The start-up image: the program's defaults with the start-up band.
+RadioImage StartupImage();
+// Loads a channel file over the start-up image with the open dialog's whole-file
+// check; on failure prints the reason and returns nullopt.
+std::optional<RadioImage> LoadChannFile(const std::string& path);
+// Writes the channel file atomically; without force an existing file is refused.
+// Prints the reason and returns false on failure.
+bool SaveChannFile(const std::string& path, const RadioImage& image, bool force);
+// Text file or stdout ("-").
+std::optional<std::string> ReadTextFile(const std::string& path, std::size_t maxBytes);
+// False, with the message printed, when path exists and force is not given.
+bool MayWrite(const std::string& path, bool force);
+bool WriteTextFile(const std::string& path, const std::string& text, bool force);
+
+// --band N: 0..4, or a usage error printed.
+std::optional<int> BandOption(const Args& args, bool& bad);
+// The band whose edges row 59 holds, if any.
+std::optional<int> BandOfRow59(const RadioImage& image);
+
+int Show(const Args& args);
+int Diff(const Args& args);
+int ExportCsv(const Args& args);
+int ImportCsv(const Args& args);
+int Ports(const Args& args);
+int Read(const Args& args);
+int Write(const Args& args);
+int Verify(const Args& args);
+int Clone(const Args& args);
+
+// The help of the tool (empty command) or of one command.
+std::string HelpText(const std::string& command);
+
+}  // namespace cli

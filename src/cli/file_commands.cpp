@@ -1,0 +1,76 @@
+// The commands that work on files alone: show, diff, export-csv, import-csv.
+#include <cstdio>
+
+#include "cli/cli.h"
+#include "features/option_codec.h"
+#include "files/chirp_csv.h"
+#include "files/image_report.h"
+#include "shell/model_band.h"
+
+namespace cli {
+
+namespace {
+// Far beyond any channel plan; a bigger file is no CSV of channels.
+constexpr std::size_t kCsvMaxBytes = 4 * 1024 * 1024;
+}  // namespace
+
+int Show(const Args& args) {
+  const auto image = LoadChannFile(args.positional[0]);
+  if (!image) return kUsage;
+  std::fputs(ShowText(*image, Chinese()).c_str(), stdout);
+  return kSuccess;
+}
+
+int Diff(const Args& args) {
+  const auto a = LoadChannFile(args.positional[0]);
+  if (!a) return kUsage;
+  const auto b = LoadChannFile(args.positional[1]);
+  if (!b) return kUsage;
+  for (const std::string& line : DiffLines(*a, *b, Chinese())) Out(line);
+  return SameChannelFileCells(*a, *b) ? kSuccess : kFailed;
+}
+
+int ExportCsv(const Args& args) {
+  const auto image = LoadChannFile(args.positional[0]);
+  if (!image) return kUsage;
+  return WriteTextFile(args.Value("output").value_or("-"), ChirpCsvText(*image), true) ? kSuccess
+                                                                                       : kUsage;
+}
+
+int ImportCsv(const Args& args) {
+  const auto output = args.Value("output");
+  if (!output) return UsageError(args, T("缺少 -o FILE。", "-o FILE is missing."));
+  bool badBand = false;
+  const auto band = BandOption(args, badBand);
+  if (badBand) return kUsage;
+  if (!MayWrite(*output, args.Flag("force"))) return kUsage;
+
+  const auto csv = ReadTextFile(args.positional[0], kCsvMaxBytes);
+  if (!csv) return kUsage;
+  std::optional<RadioImage> image =
+      args.Value("base") ? LoadChannFile(*args.Value("base")) : StartupImage();
+  if (!image) return kUsage;
+  if (band) {
+    // Row 59 as the model dialog writes it.
+    const auto& edges = BandTable[static_cast<std::size_t>(*band)];
+    StoreRangeEdge(edges[0], kRangeLowCell, *image);
+    StoreRangeEdge(edges[1], kRangeHighCell, *image);
+  }
+  // The upper limit as after a band is applied: up to one MHz above the edge. A base
+  // whose row 59 holds no decimal edges (an erased radio) keeps the start-up range.
+  const BandLimits edges = DecodeBandLimits(*image).value_or(*DecodeBandLimits(StartupImage()));
+  const FreqRange limits{edges.low, Freq10Hz{edges.high.units + Freq10Hz::kPerMHz}};
+  const CsvImport result = ImportChirpCsv(*csv, limits, *image);
+  for (const CsvNote& note : result.notes) Err(CsvNoteText(note, Chinese()));
+  for (const CsvProblem& problem : result.problems) Err(CsvProblemText(problem, Chinese()));
+  if (!result.Imported()) {
+    Err(T("CSV 有误，未写入任何文件。", "The CSV has errors; nothing was written."));
+    return kUsage;
+  }
+  if (!SaveChannFile(*output, *image, true)) return kUsage;
+  Err(Chinese() ? "已导入 " + std::to_string(result.channels) + " 个信道到 " + *output
+                : std::to_string(result.channels) + " channels imported into " + *output);
+  return kSuccess;
+}
+
+}  // namespace cli

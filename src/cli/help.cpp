@@ -1,0 +1,289 @@
+// The help texts, laid out as help2man reads them: a usage line, a description,
+// then sections whose title ends in a colon, options indented by two spaces.
+#include <string>
+
+#include "cli/cli.h"
+
+namespace cli {
+
+namespace {
+
+struct Help {
+  const char* command;
+  const char* chinese;
+  const char* english;
+};
+
+constexpr const char* kCommonEn =
+    "Common options:\n"
+    "  -p PORT, --port PORT  the serial port: a device path (/dev/ttyUSB0, /dev/pts/3,\n"
+    "                        COM3 on Windows) or COMn, which names the n-th port by the\n"
+    "                        program's port rule (see rt410 ports)\n"
+    "  --lang en|zh          the language of every text; by default Chinese when\n"
+    "                        LC_ALL, LC_MESSAGES or LANG (the first one set) begins\n"
+    "                        with \"zh\", English otherwise\n"
+    "  -h, --help            this help\n"
+    "  --version             the version\n"
+    "\n"
+    "Exit status:\n"
+    "  0  success\n"
+    "  1  the radio failed, verify or diff found differences, or a radio of a clone\n"
+    "     failed\n"
+    "  2  bad usage, a file that is unreadable or invalid, or a refusal to overwrite\n";
+
+constexpr const char* kCommonZh =
+    "通用选项：\n"
+    "  -p PORT, --port PORT  串口：设备路径（/dev/ttyUSB0、/dev/pts/3，Windows 上为\n"
+    "                        COM3），或 COMn，按本程序的端口规则指第 n 个端口\n"
+    "                        （见 rt410 ports）\n"
+    "  --lang en|zh          所有文字的语言；缺省时若 LC_ALL、LC_MESSAGES 或 LANG\n"
+    "                        （取第一个已设置的）以 \"zh\" 开头则为中文，否则为英文\n"
+    "  -h, --help            本帮助\n"
+    "  --version             版本\n"
+    "\n"
+    "退出状态：\n"
+    "  0  成功\n"
+    "  1  对讲机操作失败，verify 或 diff 发现差异，或 clone 中有对讲机失败\n"
+    "  2  用法错误，文件无法读取或无效，或拒绝覆盖已有文件\n";
+
+const Help kHelps[] = {
+    {"",
+     "用法：rt410 命令 [选项]\n"
+     "\n"
+     "RT410 对讲机的命令行编程工具：读、写、校验和批量克隆对讲机，\n"
+     "显示、比较和转换信道参数文件（.chann）与 CHIRP 格式的 CSV。\n"
+     "\n"
+     "命令：\n"
+     "  ports       列出 COM1 到 COM8 及其对应的设备\n"
+     "  read        读取对讲机并保存为 .chann 文件\n"
+     "  write       把 .chann 文件写入对讲机\n"
+     "  verify      读取对讲机并与文件比较\n"
+     "  clone       把同一文件逐台写入多台对讲机\n"
+     "  show        显示文件中的信道和主要可选参数\n"
+     "  diff        比较两个文件\n"
+     "  export-csv  把信道导出为 CHIRP 格式的 CSV\n"
+     "  import-csv  由 CHIRP 格式的 CSV 生成 .chann 文件\n"
+     "\n"
+     "“rt410 命令 --help” 显示各命令的帮助。\n"
+     "\n",
+     "Usage: rt410 COMMAND [OPTIONS]\n"
+     "\n"
+     "Command-line programmer for RT410 radios: reads, writes, verifies and clones\n"
+     "radios, and shows, compares and converts channel files (.chann) and CSV files\n"
+     "in CHIRP's layout.\n"
+     "\n"
+     "Commands:\n"
+     "  ports       list COM1 to COM8 with the device each means\n"
+     "  read        read a radio and save its memory as a .chann file\n"
+     "  write       write a .chann file into a radio\n"
+     "  verify      read a radio and compare it with a file\n"
+     "  clone       write one file into one radio after another\n"
+     "  show        print the channels and main optional features of a file\n"
+     "  diff        print the differences between two files\n"
+     "  export-csv  write the channels as CSV in CHIRP's layout\n"
+     "  import-csv  build a .chann file from a CSV in CHIRP's layout\n"
+     "\n"
+     "\"rt410 COMMAND --help\" shows the help of each command.\n"
+     "\n"},
+    {"ports",
+     "用法：rt410 ports\n"
+     "\n"
+     "列出 COM1 到 COM8，以及按本程序的端口规则每个编号所指的设备和设备说明。\n"
+     "Linux 上依次为 /dev/ttyUSB*、/dev/ttyACM*、/dev/ttyS*。\n"
+     "\n",
+     "Usage: rt410 ports\n"
+     "\n"
+     "Lists COM1 to COM8 with the device each number means by the program's port\n"
+     "rule, and the device's description. On Linux the rule counts /dev/ttyUSB*,\n"
+     "then /dev/ttyACM*, then /dev/ttyS*.\n"
+     "\n"},
+    {"read",
+     "用法：rt410 read -p PORT -o FILE [--password DIGITS] [--force]\n"
+     "\n"
+     "读取对讲机的全部存储并保存为信道参数文件 FILE，与程序刚启动后读取再保存\n"
+     "的文件逐字节相同：第 0-63 行为对讲机的存储，第 64-253 行为 0。\n"
+     "文件先写到旁边，完成后才替换 FILE。\n"
+     "\n"
+     "选项：\n"
+     "  -o FILE, --output FILE  要保存的 .chann 文件\n"
+     "  --password DIGITS       对讲机的数据命令字（最多六位数字）\n"
+     "  --force                 覆盖已存在的 FILE（否则拒绝，退出状态 2）\n"
+     "\n",
+     "Usage: rt410 read -p PORT -o FILE [--password DIGITS] [--force]\n"
+     "\n"
+     "Reads the radio's whole memory and saves it as the channel file FILE, byte for\n"
+     "byte what the program saves after a read on a fresh start: rows 0-63 the\n"
+     "radio's memory, rows 64-253 zero, rows 254-255 as at start-up. The file is\n"
+     "written beside FILE and renamed over it only when complete.\n"
+     "\n"
+     "Options:\n"
+     "  -o FILE, --output FILE  the .chann file to save\n"
+     "  --password DIGITS       the radio's data password (up to six digits), as if\n"
+     "                          it stood in the options window\n"
+     "  --force                 overwrite an existing FILE (else exit status 2, the\n"
+     "                          file untouched)\n"
+     "\n"},
+    {"write",
+     "用法：rt410 write -p PORT FILE [--band N]\n"
+     "\n"
+     "调入 FILE（与打开对话框同样检查整个文件），像写入窗口一样准备数据（特殊\n"
+     "频点标志、第 61 行的 \"RT410\" 和机型代码），再写入第 0-62 块和 \"E\"。\n"
+     "文件有误时不会唤醒对讲机。\n"
+     "\n"
+     "选项：\n"
+     "  --band N  机型代码 N（0-4）；缺省时取第 59 行的频段上下限所对应的频段；\n"
+     "            若无对应频段则必须给出\n"
+     "\n",
+     "Usage: rt410 write -p PORT FILE [--band N]\n"
+     "\n"
+     "Loads FILE with the open dialog's whole-file check, prepares the image exactly\n"
+     "as the write window does (spot-frequency flags, \"RT410\" and the model code in\n"
+     "row 61) and writes blocks 0-62 and \"E\". A damaged file ends the command\n"
+     "before the radio is woken.\n"
+     "\n"
+     "Options:\n"
+     "  --band N  the model code N (0-4); by default the band whose edges row 59\n"
+     "            holds; a file whose row 59 matches no band needs it\n"
+     "            (0 136-174, 1 245-250, 2 350-390, 3 400-470, 4 465-520 MHz)\n"
+     "\n"},
+    {"verify",
+     "用法：rt410 verify -p PORT FILE [--band N] [--password DIGITS]\n"
+     "\n"
+     "读取对讲机，把第 0-62 块与写入 FILE 时将发送的数据比较，列出每个不同的块\n"
+     "（块号、单元、对讲机的值与文件的值）。相同时退出状态为 0，不同时为 1。\n"
+     "\n"
+     "选项：\n"
+     "  --band N           机型代码，同 write\n"
+     "  --password DIGITS  对讲机的数据命令字；缺省时取 FILE 中的命令字\n"
+     "\n",
+     "Usage: rt410 verify -p PORT FILE [--band N] [--password DIGITS]\n"
+     "\n"
+     "Reads the radio and compares blocks 0-62 with what a write of FILE would send.\n"
+     "Lists each block that differs: block number, cells, the radio's value against\n"
+     "the file's. Exit status 0 when identical, 1 when not.\n"
+     "\n"
+     "Options:\n"
+     "  --band N           the model code, as for write\n"
+     "  --password DIGITS  the radio's data password; by default the one FILE holds\n"
+     "\n"},
+    {"clone",
+     "用法：rt410 clone -p PORT FILE [--band N] [--verify] [--count N] [--log LOG]\n"
+     "\n"
+     "把 FILE 逐台写入多台对讲机。每台之前在标准错误上提示，并从标准输入等待一行\n"
+     "（回车继续；\"q\" 或输入结束则停止）。每台打印一行结果（序号、成功或失败原\n"
+     "因、秒数），最后打印汇总。全部成功时退出状态为 0。\n"
+     "\n"
+     "选项：\n"
+     "  --band N           机型代码，同 write\n"
+     "  --verify           写入后读回校验每台对讲机\n"
+     "  --password DIGITS  校验读取时的数据命令字；缺省时取 FILE 中的命令字\n"
+     "  --count N          最多 N 台\n"
+     "  --log LOG          每台追加一行到 LOG：日期时间、端口、文件、结果\n"
+     "\n",
+     "Usage: rt410 clone -p PORT FILE [--band N] [--verify] [--count N] [--log LOG]\n"
+     "\n"
+     "Writes FILE into one radio after another. Before each radio it prompts on\n"
+     "stderr and waits for one line on stdin (Enter goes on; \"q\" or the end of the\n"
+     "input stops). It prints a result line per radio (number, success or the\n"
+     "failure, seconds) and a summary at the end. Exit status 0 only if every radio\n"
+     "succeeded.\n"
+     "\n"
+     "Options:\n"
+     "  --band N           the model code, as for write\n"
+     "  --verify           read each radio back after the write and compare\n"
+     "  --password DIGITS  the data password for the read back; by default the one\n"
+     "                     FILE holds\n"
+     "  --count N          at most N radios\n"
+     "  --log LOG          append one line per radio to LOG: date and time, port,\n"
+     "                     file, result\n"
+     "\n"},
+    {"show",
+     "用法：rt410 show FILE\n"
+     "\n"
+     "按信道表格的列和单元文字打印 16 个信道，然后打印工作频率范围和主要可选参数。\n"
+     "\n",
+     "Usage: rt410 show FILE\n"
+     "\n"
+     "Prints the 16 channels with the channel grid's columns and cell texts, then the\n"
+     "working frequency range and the main optional features with the options\n"
+     "window's captions.\n"
+     "\n"},
+    {"diff",
+     "用法：rt410 diff A B\n"
+     "\n"
+     "打印两个文件的差异：信道参数按表格文字，可选参数按窗口标题，其余单元按\n"
+     "“第 r 行 第 c 列：a → b”。相同时退出状态为 0，不同时为 1。\n"
+     "\n",
+     "Usage: rt410 diff A B\n"
+     "\n"
+     "Prints the differences between two files: channel fields by their grid texts\n"
+     "(\"channel 2 receive: 136.12500 → 136.13750\"), optional features by their\n"
+     "captions, and other cells raw (\"row r column c: a → b\"). Exit status 0 when\n"
+     "the files are identical, 1 when they differ.\n"
+     "\n"},
+    {"export-csv",
+     "用法：rt410 export-csv FILE [-o OUT]\n"
+     "\n"
+     "把 FILE 中的非空信道按 CHIRP 的 CSV 格式写到 OUT 或标准输出。\n"
+     "\n"
+     "选项：\n"
+     "  -o OUT, --output OUT  要写的 CSV 文件（\"-\" 为标准输出）\n"
+     "\n",
+     "Usage: rt410 export-csv FILE [-o OUT]\n"
+     "\n"
+     "Writes the non-empty channels of FILE as CSV in CHIRP's layout, to OUT or to\n"
+     "stdout.\n"
+     "\n"
+     "Options:\n"
+     "  -o OUT, --output OUT  the CSV file to write (\"-\" for stdout)\n"
+     "\n"},
+    {"import-csv",
+     "用法：rt410 import-csv CSV -o FILE [--base BASE] [--band N] [--force]\n"
+     "\n"
+     "由 CHIRP 格式的 CSV 生成 .chann 文件。信道 1-16 取自 CSV，CSV 未列出的信道为\n"
+     "空；其余各行取自 BASE，未给出时取程序启动时的数据。每个信道与在信道表格中\n"
+     "键入同样数值所存的完全相同；频率按步进取整，并按频段检查。\n"
+     "全部成功才写文件：任何一行无法表示时，每行问题（行号、列、值、原因）打印\n"
+     "在标准错误上，退出状态为 2，不写任何文件。\n"
+     "\n"
+     "选项：\n"
+     "  -o FILE, --output FILE  要写的 .chann 文件\n"
+     "  --base BASE             提供其余各行的 .chann 文件\n"
+     "  --band N                像机型选择一样设置第 59 行，并按此频段检查频率\n"
+     "  --force                 覆盖已存在的 FILE\n"
+     "\n",
+     "Usage: rt410 import-csv CSV -o FILE [--base BASE] [--band N] [--force]\n"
+     "\n"
+     "Builds a .chann file from a CSV in CHIRP's layout (\"-\" reads stdin). Channels\n"
+     "1-16 come from the CSV; channels it does not name are empty. Every other row\n"
+     "comes from BASE, or from the start-up image. Each channel is exactly what\n"
+     "typing the same values into the channel grid would store; frequencies are\n"
+     "snapped to the raster and checked against the band (--band, else BASE's row\n"
+     "59, else the start-up band).\n"
+     "\n"
+     "All or nothing: when a row cannot be represented, every problem is printed on\n"
+     "stderr with its line, column, value and reason, the exit status is 2 and\n"
+     "nothing is written. Skipped locations and snapped frequencies are noted on\n"
+     "stderr and do not fail the import.\n"
+     "\n"
+     "Options:\n"
+     "  -o FILE, --output FILE  the .chann file to write\n"
+     "  --base BASE             the .chann file the other rows come from\n"
+     "  --band N                set row 59 as the model dialog does, and check the\n"
+     "                          frequencies against that band\n"
+     "  --force                 overwrite an existing FILE\n"
+     "\n"},
+};
+
+}  // namespace
+
+std::string HelpText(const std::string& command) {
+  for (const Help& help : kHelps) {
+    if (command == help.command)
+      return std::string(Chinese() ? help.chinese : help.english) +
+             (Chinese() ? kCommonZh : kCommonEn);
+  }
+  return {};
+}
+
+}  // namespace cli
