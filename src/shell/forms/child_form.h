@@ -27,10 +27,17 @@ class ChildForm : public QWidget {
   virtual void Form_Load() {}
   virtual void Form_Activate() {}
   virtual void Form_Unload() {}
+  // Commits an edit still open in one of the window's editors, as leaving it would.
+  virtual void CommitOpenEdit() {}
 
   // Closes the window: Form_Unload runs now, the window is deleted later.
   void Unload();
   bool Unloaded() const { return unloaded_; }
+
+  // Shows a message (ShowMessage) and says whether this window is still open after
+  // it: a language switch or a menu command can close it while the box is up, and a
+  // handler that goes on must stop then.
+  bool Warn(const QString& text, const QString& title = QString());
 
  protected:
   void SetCaption(const QString& caption);
@@ -52,6 +59,7 @@ class ChildForm : public QWidget {
 
  private:
   MDImain* main_;
+  int messageDepth_ = 0;  // Warn boxes up
   QString formName_;
   bool unloaded_ = false;
 };
