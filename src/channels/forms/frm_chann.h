@@ -48,7 +48,7 @@ class frm_chann : public ChildForm {
   void Command_Close_Click();
 
   // Commits an edit still open in an editor, as leaving its cell would.
-  void CommitOpenEdit();
+  void CommitOpenEdit() override;
   // The caption while the edit dialog is on channel n.
   void ShowChannelCaption(int n);
 
@@ -93,8 +93,11 @@ class frm_chann : public ChildForm {
 
   // Commits the text typed into the frequency cell (r, c), by Enter or by leaving it.
   void CommitFreq(int r, int c);
-  // Moves on from (r, c) after Enter and lays the editor of the next cell over it.
-  void MoveOnEnter(int r, int c);
+  // Enter, Tab and Shift+Tab in an editor: the edit is committed as Enter commits
+  // it, then the editor moves on to the next cell (back to the previous one).
+  void CommitAndMove(bool forward);
+  // The length guard: with more than nine characters Enter is discarded.
+  bool EnterDiscarded() const;
 
   // The cell an editor was laid over and whose edit is not yet committed.
   std::optional<Cell> editCell_;

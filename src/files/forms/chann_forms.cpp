@@ -16,6 +16,7 @@
 #include "files/forms/file_lists.h"
 #include "image/radio_image.h"
 #include "shell/forms/controls.h"
+#include "shell/forms/main_window.h"
 #include "shell/forms/ui.h"
 #include "shell/state.h"
 
@@ -262,6 +263,12 @@ void Form_open_chann::Command_enter_Click() {
                        "4096; no channel parameter was loaded.")
                       .arg(file, QString::number(check.numbers)));
       return;
+    case ChannelFileFault::TooManyNumbers:
+      ShowMessage(Lang("文件 %1 有 %2 个数，信道参数文件应有 4096 个数，信道参数未调入。",
+                       "The file %1 holds %2 numbers where a channel parameter file holds 4096; "
+                       "no channel parameter was loaded.")
+                      .arg(file, QString::number(check.numbers)));
+      return;
     case ChannelFileFault::NotANumber:
       ShowMessage(Lang("文件 %1 第 %2 行第 %3 个字符处的“%4”不是整数，信道参数未调入。",
                        "The file %1 has \"%4\" at line %2, position %3, which is not a whole "
@@ -275,6 +282,7 @@ void Form_open_chann::Command_enter_Click() {
                       .arg(file, line, position, item));
       return;
   }
+  if (Main()) Main()->ImageKept();
   ShowMessage(Lang("信道参数从文件调入成功 ！", "Succeed fold the channel parameter from file."));
   Unload();
 }
@@ -308,6 +316,7 @@ void Form_save_chann::Command_enter_Click() {
                     .arg(Shown(path)));
     return;
   }
+  if (Main()) Main()->ImageKept();
   ShowMessage(Lang("信道参数保存完毕 ！", "Complete storing channel parameter."));
   Unload();
 }

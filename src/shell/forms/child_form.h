@@ -27,6 +27,8 @@ class ChildForm : public QWidget {
   virtual void Form_Load() {}
   virtual void Form_Activate() {}
   virtual void Form_Unload() {}
+  // Commits an edit still open in one of the window's editors, as leaving it would.
+  virtual void CommitOpenEdit() {}
 
   // Opens the Help window at this window's section of the guide. The main window
   // connects a window's Command_Help button to it.
@@ -35,6 +37,11 @@ class ChildForm : public QWidget {
   // Closes the window: Form_Unload runs now, the window is deleted later.
   void Unload();
   bool Unloaded() const { return unloaded_; }
+
+  // Shows a message (ShowMessage) and says whether this window is still open after
+  // it: a language switch or a menu command can close it while the box is up, and a
+  // handler that goes on must stop then.
+  bool Warn(const QString& text, const QString& title = QString());
 
  protected:
   void SetCaption(const QString& caption);
@@ -56,6 +63,7 @@ class ChildForm : public QWidget {
 
  private:
   MDImain* main_;
+  int messageDepth_ = 0;  // Warn boxes up
   QString formName_;
   bool unloaded_ = false;
 };

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace {
 MessageHook& Hook() {
@@ -12,6 +13,10 @@ DetailedMessageHook& DetailedHook() {
   static DetailedMessageHook hook;
   return hook;
 }
+AnswerHook& Answer() {
+  static AnswerHook hook;
+  return hook;
+}
 }  // namespace
 
 void SetMessageHook(MessageHook hook) {
@@ -20,6 +25,10 @@ void SetMessageHook(MessageHook hook) {
 
 void SetDetailedMessageHook(DetailedMessageHook hook) {
   DetailedHook() = std::move(hook);
+}
+
+void SetAnswerHook(AnswerHook hook) {
+  Answer() = std::move(hook);
 }
 
 void ShowMessage(const QString& text, const QString& title, MsgIcon icon,
@@ -37,4 +46,31 @@ void ShowMessage(const QString& text, const QString& title, MsgIcon icon,
                   text, QMessageBox::Ok, QApplication::activeWindow());
   if (!informative.isEmpty()) box.setInformativeText(informative);
   box.exec();
+}
+
+int ShowQuestion(const QString& text, const QStringList& buttons, const QString& title) {
+  const QString shownTitle = title.isNull() ? Lang("操作提示", "Operate prompt") : title;
+  const int cancel = static_cast<int>(buttons.size()) - 1;
+  if (DetailedHook() || Hook()) {
+    if (DetailedHook()) {
+      DetailedHook()(shownTitle, text, MsgIcon::Warning, QString());
+    } else {
+      Hook()(shownTitle, text, MsgIcon::Warning);
+    }
+    return Answer() ? Answer()(text, buttons) : cancel;
+  }
+  QMessageBox box(QMessageBox::Warning, shownTitle, text, QMessageBox::NoButton,
+                  QApplication::activeWindow());
+  QList<QPushButton*> added;
+  for (const QString& caption : buttons) {
+    added << box.addButton(
+        caption, added.size() == cancel ? QMessageBox::RejectRole : QMessageBox::AcceptRole);
+  }
+  if (!added.isEmpty()) {
+    box.setDefaultButton(added.front());
+    box.setEscapeButton(added.back());
+  }
+  box.exec();
+  const auto chosen = added.indexOf(qobject_cast<QPushButton*>(box.clickedButton()));
+  return chosen < 0 ? cancel : static_cast<int>(chosen);
 }
