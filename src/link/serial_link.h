@@ -94,6 +94,15 @@ class SerialLink {
   static constexpr int kReplyWatchMs = 1000;     // Timer2 from the end of a frame
   static constexpr int kRestartPauseMs = 5000;   // Timer3
   static constexpr int kAttemptsAfterFirst = 3;  // RetriesLeft at a start
+  // A frame leaves at the first tick of Timer1 that ends a quiet stretch of the line
+  // this many ticks long. A USB adapter may hand on the end of a reply a latency
+  // timer (16 ms) after the rest, so the line is heard longer after the identification,
+  // and for the rest of the window's life once the radio has talked past a reply.
+  static constexpr int kQuietTicks = 1;
+  static constexpr int kQuietTicksAfterIdentification = 2;
+  static constexpr int kQuietTicksTalkative = 3;
+  // A line that never goes quiet: the frame leaves anyway, and the watchdog judges.
+  static constexpr int kMostTicksWaited = 12;
 
   struct Timers {
     TimerOps& Timer1;
@@ -148,6 +157,9 @@ class SerialLink {
   // The identification's start position in RecvBuf (1..4) once found.
   int IdentificationAt() const { return idAt_; }
   void Queue(const frames::Frame& frame);
+  // Empties the input once a reply has been taken. A reply of the least length
+  // leaves one byte; more say the radio talks past its replies.
+  void EmptyAfterReply();
   // A frame is queued and its first byte has not left yet.
   bool FrameWaiting() const { return t_.Timer1.IsActive() && s_.SendPos == 0 && !s_.FrameSent; }
   void StopTransferTimers();
@@ -170,6 +182,15 @@ class SerialLink {
  private:
   int idAt_ = 0;   // where "RT410" starts in RecvBuf; 0 until found
   int taken_ = 0;  // bytes of the identification reply in RecvBuf
+  // The line before the queued frame leaves.
+  bool LineQuietForFrame();
+  bool inReply_ = false;       // a receive notification is being handled
+  bool followsReply_ = false;  // the queued frame answers a reply just taken
+  bool afterIdentification_ = false;
+  bool talkative_ = false;  // the radio sent more than a reply's length
+  int quietNeeded_ = kQuietTicks;
+  int quietTicks_ = 0;
+  int ticksWaited_ = 0;
 };
 
 // What the read and write windows share: a start button, Cancel and the close timer.
