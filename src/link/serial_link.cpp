@@ -124,15 +124,15 @@ void SerialLink::StartLink() {
   s_.BusyRead = kind_ == LinkKind::Read;
   s_.BusyWrite = kind_ != LinkKind::Read;
   SendFrame();
+  // The input has just been emptied: no reply of this attempt can be on its way.
+  quietNeeded_ = kQuietTicks;
 }
 
 void SerialLink::SendFrame() {
   s_.SendPos = 0;
   s_.FrameSent = false;
-  // Only the end of a reply is waited for; the input is empty before a wake-up.
   followsReply_ = inReply_;
-  quietNeeded_ = !followsReply_         ? kQuietTicks
-                 : talkative_           ? kQuietTicksTalkative
+  quietNeeded_ = talkative_             ? kQuietTicksTalkative
                  : afterIdentification_ ? kQuietTicksAfterIdentification
                                         : kQuietTicks;
   afterIdentification_ = false;
