@@ -32,6 +32,10 @@ void ReadLink::OnComm() {
 void ReadLink::IdentificationAccepted() {
   pwPhase_ = true;
   Queue(frames::PasswordRequest());
+  // The end of the identification handed on late could not be told from the password
+  // reply, and would refuse the read. (A write need not wait: a late acknowledge can
+  // only run it one block ahead, and the end byte still follows every block.)
+  ListenLonger();
   SendFrame();
 }
 

@@ -132,10 +132,10 @@ void SerialLink::SendFrame() {
   s_.SendPos = 0;
   s_.FrameSent = false;
   followsReply_ = inReply_;
-  quietNeeded_ = talkative_             ? kQuietTicksTalkative
-                 : afterIdentification_ ? kQuietTicksAfterIdentification
-                                        : kQuietTicks;
-  afterIdentification_ = false;
+  quietNeeded_ = talkative_      ? kQuietTicksTalkative
+                 : listenLonger_ ? kQuietTicksListening
+                                 : kQuietTicks;
+  listenLonger_ = false;
   quietTicks_ = 0;
   ticksWaited_ = 0;
   t_.Timer1.Start(kSendDelayMs);
@@ -185,7 +185,6 @@ bool SerialLink::IdentificationStage() {
     s_.RecvBuf[static_cast<std::size_t>(++taken_)] = port_.ReadByte();
   }
   EmptyAfterReply();
-  afterIdentification_ = true;
   t_.Timer2.Stop();
   t_.Timer3.Stop();
   return true;

@@ -92,6 +92,7 @@ TEST_F(LinkTest, LongerRepliesAndStrayBytesBeforeTheIdentificationChangeNothing)
       {"ten bytes longer, handed on 20 ms after the rest", 10, 0, true, {0, 10, Ms(20)}},
       {"one byte longer, handed on 18 ms after the rest", 1, 0, true, {0, 1, Ms(18)}},
       {"ten acknowledges after every reply, 16 ms later", 10, 0, true, {0, 10, Ms(16)}, 0x06},
+      {"an acknowledge after every reply, 16 ms later", 1, 0, true, {0, 1, Ms(16)}, 0x06},
       {"ten bytes longer, an adapter handing on every 16 ms", 10, 0, true, {Ms(16), 0, 0}},
       {"one byte longer, an adapter handing on every 16 ms", 1, 0, true, {Ms(16), 0, 0}},
       {"three stray bytes, an adapter handing on every 16 ms", 0, 3, true, {Ms(16), 0, 0}},
@@ -146,9 +147,9 @@ TEST_F(LinkTest, LongerRepliesAndStrayBytesBeforeTheIdentificationChangeNothing)
   }
 }
 
-// When the frame after a reply leaves: a radio that stops at the end of its replies
-// waits one extra tick after the identification only; a line that never goes quiet
-// holds a frame back for at most twelve ticks.
+// When the frame after a reply leaves, for a radio that stops at the end of its
+// replies: 15 ms later, but 30 ms after the identification of a read. A line that
+// never goes quiet holds a frame back for at most twelve ticks.
 TEST_F(LinkTest, TheFrameAfterAReplyLeavesOnceTheLineIsQuiet) {
   ReadRig rig;
   std::vector<Nanos> takenAt;  // each block reply, as its status is shown
