@@ -77,9 +77,16 @@ void ReadLink::DataStage() {
     port_.DrainOutput();
     port_.Close();
     StoreToImage();
+    const bool backedUp = view_.ImageRead();
     view_.SetProgress(100);
-    view_.SetStatus(Text("数据读出正常 ！", "Read Data in gear. "));
-    s_.Done = true;
+    if (backedUp) {
+      view_.SetStatus(Text("数据读出正常 ！", "Read Data in gear. "));
+    } else {
+      view_.SetStatus(Text("数据读出正常 ！ 但备份未能保存。",
+                           "Read Data in gear. But the backup could not be saved."));
+    }
+    // The read is complete either way; a failed backup stays on screen until closed.
+    s_.Done = backedUp;
     return;
   }
   Queue(frames::BlockRequest(s_.BlockNo, false));

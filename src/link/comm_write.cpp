@@ -48,6 +48,7 @@ void WriteLink::OnComm() {
     s_.BusyRead = false;
     SendLastByteAndClose(frames::kEndWrite);
     view_.SetStatus(Text("数据写入完毕 ！", "Complete writing Data "));
+    view_.ImageWritten();
     return;
   }
   const int b = s_.BlockNo;

@@ -30,6 +30,11 @@ class LinkView {
   // Power adjustment only: puts the level's scroll bar at value (which runs the
   // scroll bar's change handler when the position moves) and its label.
   virtual void ShowLevel(PowerLevel /*level*/, int /*value*/) {}
+  // Read only: the image now holds the radio's memory. False when the backup of
+  // it could not be saved.
+  virtual bool ImageRead() { return true; }
+  // Write only: the radio now holds the image.
+  virtual void ImageWritten() {}
 };
 
 // What the link is told by the program around it, asked at the moment it is needed.

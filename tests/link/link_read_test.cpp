@@ -63,8 +63,26 @@ TEST_F(LinkTest, ReadSendsEveryFrameAndReplacesTheImageOnlyAfterTheLastBlock) {
   EXPECT_EQ(rig.progress, 100);
   EXPECT_EQ(rig.Status(), "Read Data in gear. ");
   EXPECT_TRUE(rig.messages.empty());
+  EXPECT_EQ(rig.imageReads, 1);
   ASSERT_TRUE(rig.RunUntil([&] { return rig.unloaded; }, Ms(1000)));
   EXPECT_LE(rig.unloadedAt - completed, Ms(200));
+}
+
+TEST_F(LinkTest, AReadWhoseBackupFailsStillSucceedsAndSaysSo) {
+  ReadRig rig;
+  rig.backupSaved = false;
+  FillPattern(rig.radio.memory(), 4);
+  const RadioImage before = TheImage();
+  StartRead(rig);
+  ASSERT_TRUE(rig.RunUntil([&] { return rig.imageReads > 0; }));
+  EXPECT_TRUE(TheImage() == ImageAfterRead(before, rig.radio.memory()));
+  EXPECT_EQ(rig.Status(), "Read Data in gear. But the backup could not be saved.");
+  EXPECT_EQ(rig.progress, 100);
+  EXPECT_FALSE(rig.link.Busy());
+  EXPECT_FALSE(rig.port.IsOpen());
+  // The window stays so that the text can be read.
+  EXPECT_FALSE(rig.RunUntil([&] { return rig.unloaded; }, Ms(2000)));
+  EXPECT_EQ(rig.imageReads, 1);
 }
 
 TEST_F(LinkTest, ReadShowsTheRequestedBlockNumberAndProgress) {

@@ -89,6 +89,10 @@ class LinkRig : public LinkView, public LinkInputs {
     for (std::size_t k = 0; k < 6; ++k) digits[k] = Image(61, 6 + static_cast<int>(k));
     return digits;
   }
+  bool ImageRead() override {
+    ++imageReads;
+    return backupSaved;
+  }
   void UnloadForm() override {
     if (unloaded) return;
     unloaded = true;
@@ -142,6 +146,8 @@ class LinkRig : public LinkView, public LinkInputs {
   std::vector<ShownMessage> messages;
   bool unloaded = false;
   Nanos unloadedAt = -1;
+  int imageReads = 0;  // completed reads told to the window, which backs each up
+  bool backupSaved = true;
   std::array<int, 2> scroll{0, 0};
   std::array<std::string, 2> levelLabel;
 };

@@ -14,6 +14,7 @@
 #include <QTest>
 
 #include "files/channel_file.h"
+#include "files/io/read_backup.h"
 #include "link/forms/form_adjust_txp.h"
 #include "link/forms/form_comm_read.h"
 #include "link/forms/form_comm_write.h"
@@ -223,6 +224,7 @@ TEST_F(LinkWindowTest, ReadFromTheSimulatorThroughARealPort) {
     EXPECT_TRUE(QTest::qWaitFor([&] { return closeTicks.count() >= ticks + 2; }, 5000));
     stayedWhileShown = window && !window->Unloaded();
   };
+  const QStringList backupsBefore = QDir(BackupFolder()).entryList(QDir::Files);
   QTest::mouseClick(read->Command_read, Qt::LeftButton);
   EXPECT_TRUE(stayedWhileShown);
   EXPECT_EQ(MessageTexts(), std::vector<QString>{U("正在与对讲机进行读写操作 ！")});
@@ -235,6 +237,13 @@ TEST_F(LinkWindowTest, ReadFromTheSimulatorThroughARealPort) {
       ASSERT_EQ(Image(r, c), expected) << r << "," << c;
     }
   }
+  // Exactly one backup, holding what was read.
+  QStringList added = QDir(BackupFolder()).entryList(QDir::Files);
+  for (const QString& old : backupsBefore) added.removeAll(old);
+  ASSERT_EQ(added.size(), 1);
+  QFile backup(QDir(BackupFolder()).filePath(added.front()));
+  ASSERT_TRUE(backup.open(QIODevice::ReadOnly));
+  EXPECT_EQ(backup.readAll().toStdString(), ChannelFileText(TheImage()));
 }
 
 TEST_F(LinkWindowTest, ARadioThatGoesAwayMidReadEndsInAMessage) {

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QTemporaryDir>
 #include <cstdio>
 
 namespace {
@@ -21,6 +22,9 @@ int main(int argc, char** argv) {
   g_previousHandler = qInstallMessageHandler(FilterMessages);
   ::testing::InitGoogleTest(&argc, argv);
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  // Backups of reads go here, never into the data folder of whoever runs the tests.
+  const QTemporaryDir data;
+  qputenv("XDG_DATA_HOME", data.path().toLocal8Bit());
   QApplication app(argc, argv);
   return RUN_ALL_TESTS();
 }

@@ -49,7 +49,7 @@ class frm_chann : public ChildForm {
   void Command_Help_Click() {}
 
   // Commits an edit still open in an editor, as leaving its cell would.
-  void CommitOpenEdit();
+  void CommitOpenEdit() override;
   // The caption while the edit dialog is on channel n.
   void ShowChannelCaption(int n);
 

@@ -16,8 +16,9 @@
 #include "files/forms/file_lists.h"
 #include "image/radio_image.h"
 #include "shell/forms/controls.h"
-#include "shell/state.h"
+#include "shell/forms/main_window.h"
 #include "shell/forms/ui.h"
+#include "shell/state.h"
 
 namespace {
 // Taken as the program starts, before anything could move the working folder.
@@ -282,6 +283,7 @@ void Form_open_chann::Command_enter_Click() {
                       .arg(file, line, position, item));
       return;
   }
+  if (Main()) Main()->ImageKept();
   ShowMessage(Lang("信道参数从文件调入成功 ！", "Succeed fold the channel parameter from file."));
   Unload();
 }
@@ -329,6 +331,7 @@ void Form_save_chann::Command_enter_Click() {
                     .arg(Shown(path)));
     return;
   }
+  if (Main()) Main()->ImageKept();
   ShowMessage(Lang("信道参数保存完毕 ！", "Complete storing channel parameter."));
   Unload();
 }

@@ -2,6 +2,8 @@
 
 #include <QPushButton>
 
+#include "files/io/read_backup.h"
+#include "shell/forms/main_window.h"
 #include "shell/forms/ui.h"
 #include "shell/state.h"
 
@@ -19,4 +21,10 @@ Form_Comm_Read::~Form_Comm_Read() = default;
 void Form_Comm_Read::Form_Load() {
   LoadTransferForm(Lang("从对讲机读取数据", "Read Data From Radio"), Lang("读取", "Read"));
   link_->Form_Load();
+}
+
+bool Form_Comm_Read::ImageRead() {
+  const bool backedUp = !SaveReadBackup(TheImage(), BackupFolder()).isEmpty();
+  if (Main()) Main()->ImageKept();
+  return backedUp;
 }

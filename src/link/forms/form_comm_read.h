@@ -16,6 +16,8 @@ class Form_Comm_Read : public TransferForm {
   void Form_Load() override;
   void Command_read_Click() { link_->Command_read_Click(); }
   void Command_Cancel_Click() { link_->Command_Cancel_Click(); }
+  // Backs the image up and tells the main window it was read.
+  bool ImageRead() override;
 
   QPushButton* Command_read;
 

@@ -2,6 +2,7 @@
 
 #include <QPushButton>
 
+#include "shell/forms/main_window.h"
 #include "shell/forms/ui.h"
 #include "shell/state.h"
 
@@ -18,4 +19,8 @@ Form_Comm_Write::~Form_Comm_Write() = default;
 
 void Form_Comm_Write::Form_Load() {
   LoadTransferForm(Lang("写数据到对讲机", "Write Data to Radio"), Lang("写入", "Write"));
+}
+
+void Form_Comm_Write::ImageWritten() {
+  if (Main()) Main()->ImageKept();
 }

@@ -16,6 +16,7 @@ class Form_Comm_Write : public TransferForm {
   void Form_Load() override;
   void Command_Write_Click() { link_->Command_Write_Click(); }
   void Command_Cancel_Click() { link_->Command_Cancel_Click(); }
+  void ImageWritten() override;
 
   QPushButton* Command_Write;
 

@@ -24,6 +24,8 @@ class ChildForm : public QWidget {
   virtual void Form_Load() {}
   virtual void Form_Activate() {}
   virtual void Form_Unload() {}
+  // Commits an edit still open in one of the window's editors, as leaving it would.
+  virtual void CommitOpenEdit() {}
 
   // Closes the window: Form_Unload runs now, the window is deleted later.
   void Unload();

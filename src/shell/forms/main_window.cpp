@@ -2,9 +2,14 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
 #include <QEvent>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -17,9 +22,9 @@
 #include "shell/forms/about.h"
 #include "shell/forms/child_form.h"
 #include "shell/forms/forms.h"
+#include "shell/forms/ui.h"
 #include "shell/model_band.h"
 #include "shell/state.h"
-#include "shell/forms/ui.h"
 
 namespace {
 MDImain* g_mainWindow = nullptr;
@@ -35,6 +40,36 @@ QAction* MakeAction(QObject* parent, const char* name, const QKeySequence& short
 void Hide(QAction* action) {
   action->setVisible(false);
   action->setEnabled(false);
+}
+
+bool IsUserInput(QEvent::Type type) {
+  switch (type) {
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+    case QEvent::ShortcutOverride:
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::Wheel:
+      return true;
+    default:
+      return false;
+  }
+}
+
+// A key that types into a text box (a character, or deleting one).
+bool IsTyping(const QKeyEvent* key) {
+  if (key->key() == Qt::Key_Backspace || key->key() == Qt::Key_Delete) return true;
+  const QString text = key->text();
+  return !text.isEmpty() && text.front().isPrint();
+}
+
+// The text box with the focus, inside an editable drop-down too.
+QLineEdit* FocusedTextBox() {
+  QWidget* focus = QApplication::focusWidget();
+  if (auto* box = qobject_cast<QLineEdit*>(focus)) return box;
+  if (auto* combo = qobject_cast<QComboBox*>(focus)) return combo->lineEdit();
+  return nullptr;
 }
 }  // namespace
 
@@ -56,9 +91,12 @@ MDImain::MDImain() {
   BuildMenus();
   BuildToolbar();
   BuildStatusBar();
+  // Every user input passes here first: the one place that cuts changes into undo steps.
+  qApp->installEventFilter(this);
 }
 
 MDImain::~MDImain() {
+  qApp->removeEventFilter(this);
   disconnect(MDIArea, nullptr, this, nullptr);
   // Children unload with the main window, each running its Form_Unload.
   const auto open = children_.values();  // unloading removes them from the map
@@ -69,6 +107,22 @@ MDImain::~MDImain() {
 }
 
 bool MDImain::eventFilter(QObject* watched, QEvent* event) {
+  if (IsUserInput(event->type()) && !QApplication::activeModalWidget()) {
+    UserInput(event);
+    // Ctrl+Z and Ctrl+Y undo the typing in a text box first, then the image.
+    if (event->type() == QEvent::ShortcutOverride) {
+      const auto* key = static_cast<QKeyEvent*>(event);
+      const QKeySequence pressed(key->keyCombination());
+      if (QLineEdit* box = FocusedTextBox()) {
+        const bool imageUndo = pressed == Edit_undo->shortcut() && !box->isUndoAvailable();
+        const bool imageRedo = pressed == Edit_redo->shortcut() && !box->isRedoAvailable();
+        if (imageUndo || imageRedo) {
+          event->ignore();
+          return true;
+        }
+      }
+    }
+  }
   // The background picture fills the client area at every size, without tiling.
   if (watched == MDIArea->viewport() && event->type() == QEvent::Resize) {
     static const QPixmap picture(":/artwork/background.png");
@@ -103,6 +157,10 @@ void MDImain::BuildMenus() {
 
   Edit = bar->addMenu(QString());
   Edit->setObjectName("Edit");
+  Edit_undo = MakeAction(this, "Edit_undo", QKeySequence(Qt::CTRL | Qt::Key_Z));
+  Edit_redo = MakeAction(this, "Edit_redo", QKeySequence(Qt::CTRL | Qt::Key_Y));
+  Edit->addActions({Edit_undo, Edit_redo});
+  Edit->addSeparator();
   Channel_edit = MakeAction(this, "Channel_edit");
   Optional_edit = MakeAction(this, "Optional_edit");
   key_edit = MakeAction(this, "key_edit");
@@ -149,8 +207,8 @@ void MDImain::BuildMenus() {
 
   // Shortcuts work wherever the focus is inside the main window, child windows included.
   for (QAction* a : findChildren<QAction*>()) a->setShortcutContext(Qt::ApplicationShortcut);
-  for (QAction* a :
-       {File_New, File_Open, File_save, File_saveas, File_exit, Prog_read, Prog_write, Prog_test})
+  for (QAction* a : {File_New, File_Open, File_save, File_saveas, File_exit, Edit_undo, Edit_redo,
+                     Prog_read, Prog_write, Prog_test})
     addAction(a);
 
   connect(File_New, &QAction::triggered, this, &MDImain::File_New_Click);
@@ -158,6 +216,8 @@ void MDImain::BuildMenus() {
   connect(File_save, &QAction::triggered, this, &MDImain::File_save_Click);
   connect(File_saveas, &QAction::triggered, this, &MDImain::File_saveas_Click);
   connect(File_exit, &QAction::triggered, this, &MDImain::File_exit_Click);
+  connect(Edit_undo, &QAction::triggered, this, &MDImain::Edit_undo_Click);
+  connect(Edit_redo, &QAction::triggered, this, &MDImain::Edit_redo_Click);
   connect(proc_type, &QAction::triggered, this, &MDImain::proc_type_Click);
   connect(Channel_edit, &QAction::triggered, this, &MDImain::Channel_edit_Click);
   connect(Optional_edit, &QAction::triggered, this, &MDImain::Optional_edit_Click);
@@ -246,6 +306,8 @@ void MDImain::MDIForm_Load() {
   SetPanelText(5, QString::fromStdString(VersionText));
   SetPanelText(7, QString::fromStdString(BandPanelText(FreqLowInt, FreqHighInt)));
   InitImageDefaults();
+  history_.Reset(TheImage());
+  baseline_.Mark(TheImage());
 }
 
 void MDImain::ApplyCaptions(bool startup) {
@@ -258,6 +320,8 @@ void MDImain::ApplyCaptions(bool startup) {
   proc_setup->setText(Lang("端口设置", "Communication"));
   proc_type->setText(startup ? Lang("机 型", "Model") : Lang("机型", "Model"));
   Edit->setTitle(Lang("编辑", "Edit"));
+  Edit_undo->setText(Lang("撤销", "Undo"));
+  Edit_redo->setText(Lang("重做", "Redo"));
   Channel_edit->setText(Lang("信道信息", "Channel Information "));
   Optional_edit->setText(Lang("可选功能", "Optional Features"));
   key_edit->setText(Lang("键设定", "Key Assignment"));
@@ -346,12 +410,14 @@ ChildForm* MDImain::OpenChild(const QString& formName) {
       if (keys.removeAll(QKeySequence(Qt::CTRL | Qt::Key_W)) > 0) action->setShortcuts(keys);
     }
   }
-  form->Form_Load();
-  if (form->Unloaded()) return form;
-  sub->show();
-  lastActivated_ = sub;
-  MDIArea->setActiveSubWindow(sub);
-  form->Form_Activate();
+  Decode(form, [&] {
+    form->Form_Load();
+    if (form->Unloaded()) return;
+    sub->show();
+    lastActivated_ = sub;
+    MDIArea->setActiveSubWindow(sub);
+    form->Form_Activate();
+  });
   return form;
 }
 
@@ -369,8 +435,86 @@ void MDImain::OnSubWindowActivated(QMdiSubWindow* window) {
   if (!window || window == lastActivated_) return;
   lastActivated_ = window;
   if (auto* form = qobject_cast<ChildForm*>(window->widget())) {
-    if (!form->Unloaded()) form->Form_Activate();
+    if (!form->Unloaded()) Decode(form, [form] { form->Form_Activate(); });
   }
+}
+
+void MDImain::Decode(ChildForm* form, const std::function<void()>& decode) {
+  for (const auto& other : children_.values()) {
+    if (other && other != form && !other->Unloaded()) other->CommitOpenEdit();
+  }
+  history_.Checkpoint(TheImage(), typing_);
+  const RadioImage before = TheImage();
+  decode();
+  baseline_.Normalise(before, TheImage());
+  history_.Settle(TheImage());
+}
+
+void MDImain::UserInput(QEvent* event) {
+  history_.Checkpoint(TheImage(), typing_);
+  typing_ = 0;
+  if (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease ||
+      event->type() == QEvent::ShortcutOverride) {
+    if (IsTyping(static_cast<QKeyEvent*>(event)) && FocusedTextBox()) {
+      typing_ = reinterpret_cast<UndoHistory::Source>(FocusedTextBox());
+    }
+  }
+}
+
+void MDImain::ShowImageAgain() {
+  const QPointer<QWidget> focus = QApplication::focusWidget();
+  const RadioImage before = TheImage();
+  for (const auto& child : children_.values()) {
+    if (child && !child->Unloaded()) child->Form_Activate();
+  }
+  baseline_.Normalise(before, TheImage());
+  history_.Settle(TheImage());
+  if (focus && focus->isVisible()) focus->setFocus();
+}
+
+void MDImain::CommitOpenEdits() {
+  for (const auto& child : children_.values()) {
+    if (child && !child->Unloaded()) child->CommitOpenEdit();
+  }
+}
+
+void MDImain::Edit_undo_Click() {
+  // An edit still open is the latest change: it is committed, then undone first.
+  CommitOpenEdits();
+  if (history_.Undo(TheImage())) ShowImageAgain();
+}
+
+void MDImain::Edit_redo_Click() {
+  CommitOpenEdits();
+  if (history_.Redo(TheImage())) ShowImageAgain();
+}
+
+void MDImain::ImageKept() {
+  history_.Checkpoint(TheImage());
+  baseline_.Mark(TheImage());
+}
+
+bool MDImain::ImageChanged() const {
+  return baseline_.ChangedSince(TheImage());
+}
+
+void MDImain::closeEvent(QCloseEvent* event) {
+  CommitOpenEdits();
+  if (!ImageChanged()) {
+    event->accept();
+    return;
+  }
+  const int answer = ShowQuestion(
+      Lang("信道数据已修改，尚未保存到文件或写入对讲机。退出前保存吗？",
+           "The channel data has changed and has not been saved to a file or written to a "
+           "radio. Save before exiting?"),
+      {Lang("保存", "Save"), Lang("不保存", "Discard"), Lang("取消", "Cancel")});
+  if (answer == 1) {
+    event->accept();
+    return;
+  }
+  event->ignore();
+  if (answer == 0) File_save_Click();
 }
 
 void MDImain::File_Open_Click() {

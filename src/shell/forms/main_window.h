@@ -5,6 +5,9 @@
 #include <QMap>
 #include <QPointer>
 #include <array>
+#include <functional>
+
+#include "image/image_history.h"
 
 class ChildForm;
 class QAction;
@@ -43,7 +46,15 @@ class MDImain : public QMainWindow {
   // Called by a child window as it unloads.
   void ChildUnloaded(ChildForm* form);
 
+  // The image was just read, loaded from a file, saved or written: it is one undo
+  // step (when it changed), and exiting asks nothing until it changes again.
+  void ImageKept();
+  // Whether exiting now would lose a change.
+  bool ImageChanged() const;
+
   // Menu and toolbar handlers.
+  void Edit_undo_Click();
+  void Edit_redo_Click();
   void File_New_Click() {}
   void File_Open_Click();
   void File_save_Click();
@@ -78,6 +89,8 @@ class MDImain : public QMainWindow {
   QAction* File_exit;
   QAction* proc_type;
   QMenu* Edit;
+  QAction* Edit_undo;
+  QAction* Edit_redo;
   QAction* Channel_edit;
   QAction* Optional_edit;
   QAction* key_edit;
@@ -103,6 +116,8 @@ class MDImain : public QMainWindow {
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
+  // The close button and the exit commands: asks first when a change would be lost.
+  void closeEvent(QCloseEvent* event) override;
 
  private:
   void BuildMenus();
@@ -111,10 +126,22 @@ class MDImain : public QMainWindow {
   void ApplyCaptions(bool startup);
   void SwitchLanguage(bool chinese);
   void OnSubWindowActivated(QMdiSubWindow* window);
+  // Runs a window's decoding: edits still open elsewhere are committed first as
+  // the user's; what the decoding itself writes back is no one's change.
+  void Decode(ChildForm* form, const std::function<void()>& decode);
+  // Every open window shows the image anew, as on activation.
+  void ShowImageAgain();
+  void CommitOpenEdits();
+  // Where a user's input begins: the image as the last input left it is checkpointed.
+  void UserInput(QEvent* event);
 
   std::array<QLabel*, 8> panels_{};
   QMap<QString, QPointer<ChildForm>> children_;
   QPointer<QMdiSubWindow> lastActivated_;
+  UndoHistory history_;
+  SavedBaseline baseline_;
+  // The text box the input under way types into, if any.
+  UndoHistory::Source typing_ = 0;
 };
 
 // The one main window of the process (null before it exists).

@@ -2,16 +2,25 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace {
 MessageHook& Hook() {
   static MessageHook hook;
   return hook;
 }
+AnswerHook& Answer() {
+  static AnswerHook hook;
+  return hook;
+}
 }  // namespace
 
 void SetMessageHook(MessageHook hook) {
   Hook() = std::move(hook);
+}
+
+void SetAnswerHook(AnswerHook hook) {
+  Answer() = std::move(hook);
 }
 
 void ShowMessage(const QString& text, const QString& title, MsgIcon icon) {
@@ -23,4 +32,27 @@ void ShowMessage(const QString& text, const QString& title, MsgIcon icon) {
   QMessageBox box(icon == MsgIcon::Warning ? QMessageBox::Warning : QMessageBox::NoIcon, shownTitle,
                   text, QMessageBox::Ok, QApplication::activeWindow());
   box.exec();
+}
+
+int ShowQuestion(const QString& text, const QStringList& buttons, const QString& title) {
+  const QString shownTitle = title.isNull() ? Lang("操作提示", "Operate prompt") : title;
+  const int cancel = static_cast<int>(buttons.size()) - 1;
+  if (Hook()) {
+    Hook()(shownTitle, text, MsgIcon::Warning);
+    return Answer() ? Answer()(text, buttons) : cancel;
+  }
+  QMessageBox box(QMessageBox::Warning, shownTitle, text, QMessageBox::NoButton,
+                  QApplication::activeWindow());
+  QList<QPushButton*> added;
+  for (const QString& caption : buttons) {
+    added << box.addButton(
+        caption, added.size() == cancel ? QMessageBox::RejectRole : QMessageBox::AcceptRole);
+  }
+  if (!added.isEmpty()) {
+    box.setDefaultButton(added.front());
+    box.setEscapeButton(added.back());
+  }
+  box.exec();
+  const auto chosen = added.indexOf(qobject_cast<QPushButton*>(box.clickedButton()));
+  return chosen < 0 ? cancel : static_cast<int>(chosen);
 }

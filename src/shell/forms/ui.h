@@ -1,6 +1,7 @@
 #pragma once
 // What every window needs: the caption language and the one message box.
 #include <QString>
+#include <QStringList>
 #include <functional>
 
 #include "shell/state.h"
@@ -21,6 +22,14 @@ void ShowMessage(const QString& text, const QString& title = QString(),
 // restores the real box.
 using MessageHook = std::function<void(const QString& title, const QString& text, MsgIcon icon)>;
 void SetMessageHook(MessageHook hook);
+
+// The same box as a question: the buttons given, in order, and the index of the
+// one chosen (the last, as a cancel, when the box is closed another way). With a
+// message hook set, the hook records the question and the answer hook answers it
+// (the last button when there is none).
+int ShowQuestion(const QString& text, const QStringList& buttons, const QString& title = QString());
+using AnswerHook = std::function<int(const QString& text, const QStringList& buttons)>;
+void SetAnswerHook(AnswerHook hook);
 
 // Lengths of the window layouts are given in twips: 1440 to the inch, 15 to a pixel.
 constexpr int Twips(double twips) {
