@@ -13,8 +13,8 @@
 
 #include "shell/forms/forms.h"
 #include "shell/forms/main_window.h"
-#include "shell/state.h"
 #include "shell/forms/ui.h"
+#include "shell/state.h"
 
 ChildForm* Create_frmAbout(MDImain* main) {
   return new frmAbout(main);

@@ -8,9 +8,9 @@
 #include "shell/forms/controls.h"
 #include "shell/forms/forms.h"
 #include "shell/forms/main_window.h"
+#include "shell/forms/ui.h"
 #include "shell/model_band.h"
 #include "shell/state.h"
-#include "shell/forms/ui.h"
 
 ChildForm* Create_Form_type(MDImain* main) {
   return new Form_type(main);
