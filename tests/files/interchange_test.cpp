@@ -12,6 +12,7 @@
 
 #include "channels/forms/frm_chann.h"
 #include "codec/channel_record.h"
+#include "features/option_codec.h"
 #include "files/channel_file.h"
 #include "files/channel_sheet.h"
 #include "files/chirp_csv.h"
@@ -129,8 +130,10 @@ TEST_F(InterchangeTest, ImportReplacesTheChannelsInOneUndoStepAndOpenEditorsShow
   EXPECT_TRUE(requests[0].filter.contains("*.csv"));
   ASSERT_EQ(messages.size(), 1u);
   EXPECT_EQ(messages[0].icon, MsgIcon::Information);
-  EXPECT_TRUE(messages[0].text.startsWith("2 channels imported from the file")) << messages[0].text.toStdString();
-  EXPECT_TRUE(messages[0].text.contains("\"438.003000\": stored on the channel raster as 438.00000"))
+  EXPECT_TRUE(messages[0].text.startsWith("2 channels imported from the file"))
+      << messages[0].text.toStdString();
+  EXPECT_TRUE(
+      messages[0].text.contains("\"438.003000\": stored on the channel raster as 438.00000"))
       << messages[0].text.toStdString();
   EXPECT_TRUE(messages[0].text.contains("skipped, the radio has channels 1 to 16"))
       << messages[0].text.toStdString();
@@ -232,7 +235,7 @@ TEST_F(InterchangeTest, SheetPdfHoldsTheGridTextsAndFeaturesAsText) {
         "5 446.00625 446.00625 OFF OFF Off High Wide Yes", "16", "Optional Features",
         "Squelch Level 5 Beep On", "Time Out Timer(S) Off Low Power 255"}},
       {true,
-       {"RT410 信道表", "机型：RT410 频段：400-470 MHz 日期：2025-01-31",
+       {"RT410 信道表", "机型：RT410 频段：136-174 MHz 日期：2025-01-31",
         "信道号 接收频率(MHZ) 发射频率(MHZ) QT/DQT 解码 QT/DQT 编码 繁忙锁定 发射功率 信道带宽 "
         "扫描添加",
         "2 136.12500 438.00625 D023I 88.5 QT/DQT 低 窄带 否",
@@ -240,6 +243,11 @@ TEST_F(InterchangeTest, SheetPdfHoldsTheGridTextsAndFeaturesAsText) {
         "发射超时定时器(秒) 关 低功率 255"}},
   };
   for (const Case& c : cases) {
+    // The band is the one row 59 holds.
+    if (c.chinese) {
+      StoreRangeEdge(136, 0, TheImage());
+      StoreRangeEdge(174, 2, TheImage());
+    }
     const QString path = PathOf(c.chinese ? "zh.pdf" : "en.pdf");
     QString error;
     ASSERT_TRUE(WriteChannelSheetPdf(
