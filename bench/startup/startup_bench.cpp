@@ -7,6 +7,7 @@
 #include <cstdio>
 
 #include "shell/forms/main_window.h"
+#include "window_registry.h"
 
 namespace {
 QElapsedTimer g_clock;
@@ -36,7 +37,7 @@ class ExposeWatcher : public QObject {
 int main(int argc, char* argv[]) {
   g_clock.start();
   QApplication app(argc, argv);
-  MDImain window;
+  MDImain window(ProgramForms());
   window.winId();  // create the native window so its expose can be watched
   ExposeWatcher watcher;
   window.windowHandle()->installEventFilter(&watcher);

@@ -145,6 +145,22 @@ bool TransmitOnReceive(RadioImage& image, int channel) {
   return StoreFreq(image, channel, kTxFreqCol, ChannelRx(image, channel)).has_value();
 }
 
+GridPos NextCellOnEnter(const RadioImage& image, int row, int column) {
+  const GridPos nextRow{row < kChannelCount ? row + 1 : row, kRxColumn};
+  switch (column) {
+    case kRxColumn:
+      return {row, kTxColumn};
+    case kTxColumn:
+      return ChannelEmpty(image, row) ? nextRow : GridPos{row, kDecodeColumn};
+    case kDecodeColumn:
+      return {row, ChannelHasTx(image, row) ? kEncodeColumn : kBusyLockColumn};
+    case kScanAddColumn:
+      return nextRow;
+    default:
+      return {row, column > kDecodeColumn && column < kScanAddColumn ? column + 1 : column};
+  }
+}
+
 bool EraseIfEmpty(RadioImage& image, int channel) {
   if (!ChannelEmpty(image, channel)) return false;
   ClearChannel(image, channel);

@@ -67,6 +67,19 @@ CommitResult CommitFrequency(RadioImage& image, int channel, FreqField field,
 // but none to transmit on transmits on its receive frequency. True when it did.
 bool TransmitOnReceive(RadioImage& image, int channel);
 
+// A cell of the grid: row n shows channel n.
+struct GridPos {
+  int row;
+  int column;
+  friend bool operator==(GridPos, GridPos) = default;
+};
+// Where Enter moves the grid's current cell from (row, column), once the edit there
+// is committed: receive to transmit; transmit to decode, or to the next row's receive
+// cell when the channel is empty; decode to encode, or past it to busy lock when the
+// channel has no transmit frequency; on to the right up to scan add, and from there
+// to the next row's receive cell. Row 16 has no next row and stays. Column 0 stays.
+GridPos NextCellOnEnter(const RadioImage& image, int row, int column);
+
 // An editor that shows an empty channel (column 0 erased) erases all of its record.
 // True when the channel is empty.
 bool EraseIfEmpty(RadioImage& image, int channel);

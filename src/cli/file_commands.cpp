@@ -53,12 +53,12 @@ int ImportCsv(const Args& args) {
   if (band) {
     // Row 59 as the model dialog writes it.
     const auto& edges = BandTable[static_cast<std::size_t>(*band)];
-    StoreRangeEdge(edges[0], 0, *image);
-    StoreRangeEdge(edges[1], 2, *image);
+    StoreRangeEdge(edges[0], kRangeLowCell, *image);
+    StoreRangeEdge(edges[1], kRangeHighCell, *image);
   }
   // The upper limit as after a band is applied: up to one MHz above the edge.
-  const FreqRange limits{Freq10Hz::MHz(RangeEdge(*image, 0)),
-                         Freq10Hz::MHz(RangeEdge(*image, 2) + 1)};
+  const FreqRange limits{Freq10Hz::MHz(RangeEdge(*image, kRangeLowCell)),
+                         Freq10Hz::MHz(RangeEdge(*image, kRangeHighCell) + 1)};
   const CsvImport result = ImportChirpCsv(*csv, limits, *image);
   for (const CsvNote& note : result.notes) Err(CsvNoteText(note, Chinese()));
   for (const CsvProblem& problem : result.problems) Err(CsvProblemText(problem, Chinese()));

@@ -165,8 +165,8 @@ std::optional<int> BandOption(const Args& args, bool& bad) {
 }
 
 std::optional<int> BandOfRow59(const RadioImage& image) {
-  const int low = RangeEdge(image, 0);
-  const int high = RangeEdge(image, 2);
+  const int low = RangeEdge(image, kRangeLowCell);
+  const int high = RangeEdge(image, kRangeHighCell);
   for (int b = 0; b < kBandsOffered; ++b) {
     const auto& band = BandTable[static_cast<std::size_t>(b)];
     if (band[0] == low && band[1] == high) return b;

@@ -12,6 +12,10 @@ inline constexpr int kFmRow = 253;
 inline constexpr int kFmChannels = 16;
 inline constexpr int kFmLastCode = 210;
 inline constexpr std::uint8_t kFmEmpty = 0xFF;
+// The cell of FM channel n (0..15).
+constexpr Cell FmCell(int n) {
+  return {kFmRow, n};
+}
 // The receiver's band, in tenths of a MHz.
 inline constexpr int kFmLowTenths = 870;
 inline constexpr int kFmHighTenths = 1080;

@@ -7,7 +7,6 @@
 #include <string_view>
 
 #include "image/radio_image.h"
-#include "shell/state.h"  // TODO(layering): pass the image explicitly
 
 inline constexpr int kMessageCount = 2;
 inline constexpr int kMessageLength = 32;
@@ -21,9 +20,9 @@ inline constexpr bool MessageCharAllowed(char32_t c) {
 }
 
 // The shown text: the codes 0x21..0x7F of the 32 cells in order, all else skipped.
-std::string DecodeMessage(int message, const RadioImage& image = TheImage());
+std::string DecodeMessage(int message, const RadioImage& image);
 // Stores the text trimmed of leading and trailing blanks, at most 32 characters.
-void EncodeMessage(int message, std::string_view text, RadioImage& image = TheImage());
+void EncodeMessage(int message, std::string_view text, RadioImage& image);
 
 // Number of characters after trimming leading and trailing blanks.
 std::size_t TrimmedLength(std::string_view text);

@@ -31,37 +31,36 @@ char HexDigit(int v) {
 }
 
 // Each cell of a digit field in order, its digit appended when below limit.
-std::string DecodeDigits(const RadioImage& image, int row, int firstCol, std::size_t length,
-                         int limit) {
+std::string DecodeDigits(const RadioImage& image, Cell first, std::size_t length, int limit) {
   std::string text;
   for (std::size_t k = 0; k < length; ++k) {
-    const int v = image.at(row, firstCol + static_cast<int>(k));
+    const int v = image.at(first.row, first.col + static_cast<int>(k));
     if (v < limit) text += HexDigit(v);
   }
   return text;
 }
 
 // Cells erased first; position k of the text goes to cell k, when it is a digit below limit.
-void StoreDigits(std::string_view text, RadioImage& image, int row, int firstCol,
-                 std::size_t length, int limit) {
+void StoreDigits(std::string_view text, RadioImage& image, Cell first, std::size_t length,
+                 int limit) {
   for (std::size_t k = 0; k < length; ++k) {
-    image.at(row, firstCol + static_cast<int>(k)) = RadioImage::kErased;
+    image.at(first.row, first.col + static_cast<int>(k)) = RadioImage::kErased;
   }
   for (std::size_t k = 0; k < text.size() && k < length; ++k) {
     const int v = HexValue(static_cast<unsigned char>(text[k]));
     if (v >= 0 && v < limit)
-      image.at(row, firstCol + static_cast<int>(k)) = static_cast<std::uint8_t>(v);
+      image.at(first.row, first.col + static_cast<int>(k)) = static_cast<std::uint8_t>(v);
   }
 }
 
 }  // namespace
 
 std::string PasswordText(const RadioImage& image) {
-  return DecodeDigits(image, kPasswordRow, kPasswordFirstCol, kPasswordLength, 10);
+  return DecodeDigits(image, kPasswordCell, kPasswordLength, 10);
 }
 
 void StorePassword(std::string_view text, RadioImage& image) {
-  StoreDigits(text, image, kPasswordRow, kPasswordFirstCol, kPasswordLength, 10);
+  StoreDigits(text, image, kPasswordCell, kPasswordLength, 10);
 }
 
 std::optional<char> PasswordKey(char32_t key, std::size_t length) {
@@ -78,11 +77,11 @@ std::string PasswordEntry(std::u32string_view text) {
 }
 
 std::string AniText(const RadioImage& image) {
-  return DecodeDigits(image, kAniRow, kAniFirstCol, kAniLength, 16);
+  return DecodeDigits(image, kAniCell, kAniLength, 16);
 }
 
 void StoreAni(std::string_view text, RadioImage& image) {
-  StoreDigits(text, image, kAniRow, kAniFirstCol, kAniLength, 16);
+  StoreDigits(text, image, kAniCell, kAniLength, 16);
 }
 
 std::optional<char> AniKey(char32_t key, std::size_t length) {
@@ -99,17 +98,17 @@ std::string AniEntry(std::u32string_view text) {
   return entry;
 }
 
-int RangeEdge(const RadioImage& image, int col) {
-  const std::uint8_t units = image.at(59, col);
-  const std::uint8_t hundredsTens = image.at(59, col + 1);
+int RangeEdge(const RadioImage& image, Cell edge) {
+  const std::uint8_t units = image.at(edge);
+  const std::uint8_t hundredsTens = image.at(edge.row, edge.col + 1);
   return 100 * (hundredsTens >> 4) + 10 * (hundredsTens & 0x0F) + (units >> 4);
 }
 
-bool StoreRangeEdge(std::int64_t wholeMHz, int col, RadioImage& image) {
+bool StoreRangeEdge(std::int64_t wholeMHz, Cell edge, RadioImage& image) {
   if (wholeMHz < 0 || wholeMHz > 999) return false;
   const int mhz = static_cast<int>(wholeMHz);
-  image.at(59, col) = static_cast<std::uint8_t>(16 * (mhz % 10));
-  image.at(59, col + 1) = static_cast<std::uint8_t>(16 * (mhz / 100) + mhz / 10 % 10);
+  image.at(edge) = static_cast<std::uint8_t>(16 * (mhz % 10));
+  image.at(edge.row, edge.col + 1) = static_cast<std::uint8_t>(16 * (mhz / 100) + mhz / 10 % 10);
   return true;
 }
 

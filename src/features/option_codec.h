@@ -7,12 +7,25 @@
 #include <string>
 #include <string_view>
 
-class RadioImage;
+#include "image/radio_image.h"
+
+// Working frequency range: each edge a BCD pair starting at its cell (see RangeEdge).
+inline constexpr Cell kRangeLowCell{59, 0};
+inline constexpr Cell kRangeHighCell{59, 2};
+// Row 60: list indexes of the optional features and DTMF windows.
+inline constexpr Cell kSquelchCell{60, 0};
+inline constexpr Cell kVoxCell{60, 1};
+inline constexpr Cell kTotCell{60, 2};
+inline constexpr Cell kFirstDelayCell{60, 5};
+inline constexpr Cell kDigitIntervalCell{60, 6};
+inline constexpr Cell kDigitDurationCell{60, 7};
+inline constexpr Cell kVoiceCell{60, 13};
+// Side key functions: key 2 short and long press, key 3 short and long press.
+inline constexpr Cell kSideKeyCells[4] = {{60, 8}, {60, 9}, {60, 10}, {60, 11}};
 
 // Cell (60, 3): the feature flags. The optional features window owns every bit but
 // the DTMF side tone, which belongs to the DTMF window; bit 4 belongs to nobody.
-inline constexpr int kFlagsRow = 60;
-inline constexpr int kFlagsCol = 3;
+inline constexpr Cell kFlagsCell{60, 3};
 inline constexpr std::uint8_t kPttIdMask = 0x03;
 inline constexpr std::uint8_t kBeepBit = 0x04;
 inline constexpr std::uint8_t kRogerBit = 0x08;
@@ -31,12 +44,10 @@ int ListIndexFor(int stored, int count);
 int KeyIndexFor(int stored, int count);
 
 // Data password: one decimal digit per cell, (61, 6) to (61, 11), 255 past its end.
-inline constexpr int kPasswordRow = 61;
-inline constexpr int kPasswordFirstCol = 6;
+inline constexpr Cell kPasswordCell{61, 6};
 inline constexpr std::size_t kPasswordLength = 6;
 // ANI code: one hexadecimal digit per cell, (62, 0) to (62, 7), 255 past its end.
-inline constexpr int kAniRow = 62;
-inline constexpr int kAniFirstCol = 0;
+inline constexpr Cell kAniCell{62, 0};
 inline constexpr std::size_t kAniLength = 8;
 
 // The password the cells hold: their digits in order, anything else skipped.
@@ -54,12 +65,12 @@ void StoreAni(std::string_view text, RadioImage& image);
 std::optional<char> AniKey(char32_t key, std::size_t length);
 std::string AniEntry(std::u32string_view text);
 
-// Working frequency range in row 59: an edge in whole MHz as the BCD pair at
-// (59, col), (59, col + 1), tenths ignored.
-int RangeEdge(const RadioImage& image, int col);
+// An edge of row 59 (working range or band) in whole MHz: the BCD pair at cell and the
+// cell after it, units and tenths nibbles first, tenths ignored.
+int RangeEdge(const RadioImage& image, Cell edge);
 // Writes whole MHz 0..999 into the pair (tenths nibble 0); anything else does not
 // fit three BCD digits and writes nothing (returns false).
-bool StoreRangeEdge(std::int64_t wholeMHz, int col, RadioImage& image);
+bool StoreRangeEdge(std::int64_t wholeMHz, Cell edge, RadioImage& image);
 
 // DTMF list entries: first digit delay (index + 1) x 50 ms, digit interval and
 // duration 50 + 25 x index ms.

@@ -7,10 +7,6 @@
 
 namespace {
 
-constexpr Cell kSquelchCell{60, 0};
-constexpr Cell kVoxCell{60, 1};
-constexpr Cell kTotCell{60, 2};
-constexpr Cell kVoiceCell{60, 13};
 constexpr Cell kLowPowerCell{63, 0};
 constexpr Cell kHighPowerCell{63, 1};
 
@@ -37,7 +33,7 @@ std::vector<OptionLine> OptionSummary(const RadioImage& image, bool chinese) {
   const std::vector<std::string> voice = {Pick(chinese, "关", "Off"),
                                           Pick(chinese, "中文", "Chinese"),
                                           Pick(chinese, "英语", "English")};
-  const std::uint8_t flags = image.at(kFlagsRow, kFlagsCol);
+  const std::uint8_t flags = image.at(kFlagsCell);
   auto onOff = [chinese](bool on) {
     return std::string(on ? Pick(chinese, "开", "On") : Pick(chinese, "关", "Off"));
   };

@@ -49,7 +49,11 @@ int ScanDelayIndex(std::uint8_t low, std::uint8_t high) {
   return std::min(high * 256 + low, kScanDelayEntries - 1);
 }
 
-void StoreScanDelay(int lowCol, int seconds, RadioImage& image) {
-  image.at(kScanRow, lowCol) = static_cast<std::uint8_t>(seconds % 256);
-  image.at(kScanRow, lowCol + 1) = static_cast<std::uint8_t>(seconds / 256);
+int ScanDelayIndex(const RadioImage& image, Cell low) {
+  return ScanDelayIndex(image.at(low), image.at(low.row, low.col + 1));
+}
+
+void StoreScanDelay(Cell low, int seconds, RadioImage& image) {
+  image.at(low) = static_cast<std::uint8_t>(seconds % 256);
+  image.at(low.row, low.col + 1) = static_cast<std::uint8_t>(seconds / 256);
 }

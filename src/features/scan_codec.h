@@ -9,16 +9,16 @@
 #include <string>
 
 #include "image/radio_image.h"
-#include "shell/state.h"  // TODO(layering): pass the image explicitly
 
 inline constexpr int kScanRow = 22;
-inline constexpr int kScanPriorityModeCol = 0;
-inline constexpr int kScanPriorityChannelCol = 1;
-inline constexpr int kScanLookBackACol = 2;
-inline constexpr int kScanLookBackBCol = 3;
-inline constexpr int kScanRevertCol = 4;
-inline constexpr int kScanDropoutDelayCol = 5;
-inline constexpr int kScanTxDwellCol = 7;
+inline constexpr Cell kScanPriorityModeCell{kScanRow, 0};
+inline constexpr Cell kScanPriorityChannelCell{kScanRow, 1};
+inline constexpr Cell kScanLookBackACell{kScanRow, 2};
+inline constexpr Cell kScanLookBackBCell{kScanRow, 3};
+inline constexpr Cell kScanRevertCell{kScanRow, 4};
+// The two delays: low byte here, high byte in the next cell.
+inline constexpr Cell kScanDropoutDelayCell{kScanRow, 5};
+inline constexpr Cell kScanTxDwellCell{kScanRow, 7};
 
 inline constexpr int kScanPriorityModes = 3;
 inline constexpr int kLookBackEntries = 91;    // 0.50 .. 5.00 s
@@ -44,4 +44,5 @@ int RevertIndex(int mode, std::uint8_t stored);
 
 // The list entry of a stored delay (two bytes, low first); above 300 gives 300.
 int ScanDelayIndex(std::uint8_t low, std::uint8_t high);
-void StoreScanDelay(int lowCol, int seconds, RadioImage& image = TheImage());
+int ScanDelayIndex(const RadioImage& image, Cell low);
+void StoreScanDelay(Cell low, int seconds, RadioImage& image);

@@ -33,8 +33,8 @@ std::string Padded(const std::string& s, int width) {
 }
 
 std::string RangeText(const RadioImage& image) {
-  return std::to_string(RangeEdge(image, 0)) + " --- " + std::to_string(RangeEdge(image, 2)) +
-         " MHZ";
+  return std::to_string(RangeEdge(image, kRangeLowCell)) + " --- " +
+         std::to_string(RangeEdge(image, kRangeHighCell)) + " MHZ";
 }
 
 std::string RawLine(int row, int col, int a, int b, bool chinese) {
@@ -166,14 +166,10 @@ std::vector<std::string> DiffLines(const RadioImage& a, const RadioImage& b, boo
   const struct {
     Cell cell;
     std::uint8_t bit;  // 0: the whole cell
-  } kSummaryCells[] = {{{60, 0}, 0},
-                       {{60, 1}, 0},
-                       {{60, 2}, 0},
-                       {{60, 13}, 0},
-                       {{kFlagsRow, kFlagsCol}, kBeepBit},
-                       {{kFlagsRow, kFlagsCol}, kSaverBit},
-                       {{63, 0}, 0},
-                       {{63, 1}, 0}};
+  } kSummaryCells[] = {{{60, 0}, 0},           {{60, 1}, 0},
+                       {{60, 2}, 0},           {{60, 13}, 0},
+                       {kFlagsCell, kBeepBit}, {kFlagsCell, kSaverBit},
+                       {{63, 0}, 0},           {{63, 1}, 0}};
   std::uint8_t flagsShown = 0;
   for (std::size_t i = 0; i < oa.size() && i < std::size(kSummaryCells); ++i) {
     const auto& [cell, bit] = kSummaryCells[i];
@@ -186,8 +182,8 @@ std::vector<std::string> DiffLines(const RadioImage& a, const RadioImage& b, boo
       raw(cell.row, cell.col);
     }
   }
-  const std::uint8_t fa = a.at(kFlagsRow, kFlagsCol), fb = b.at(kFlagsRow, kFlagsCol);
-  if (((fa ^ fb) & ~flagsShown) == 0) explained[kFlagsRow][kFlagsCol] = true;
+  const std::uint8_t fa = a.at(kFlagsCell), fb = b.at(kFlagsCell);
+  if (((fa ^ fb) & ~flagsShown) == 0) explained[kFlagsCell.row][kFlagsCell.col] = true;
 
   for (int r = 0; r <= 255; ++r) {
     for (int c = 0; c <= 15; ++c) {

@@ -2,60 +2,62 @@
 
 #include <stdexcept>
 
-#include "codec/frequency.h"
-#include "image/radio_image.h"
+#include "features/option_codec.h"
 #include "shell/state.h"
 
 std::array<std::string, 1> ModelName;
-std::array<std::array<int, 2>, kBandRows> BandTable{};
+BandEdges BandTable{};
 
-void InitModelAndBands() {
-  ModelName[0] = "RT410";
-  BandTable = {{{136, 174}, {245, 250}, {350, 390}, {400, 470}, {465, 520}, {0, 0}, {0, 0}}};
-  const auto& band = BandTable.at(static_cast<std::size_t>(BandIndex));
-  FreqLow = Freq10Hz::MHz(band[0]);
-  FreqHigh = Freq10Hz::MHz(band[1]);
-  FreqLowInt = band[0];
-  FreqHighInt = band[1];
+namespace {
+const std::array<int, 2>& Edges(int b) {
+  return kBandEdges.at(static_cast<std::size_t>(b));
+}
+}  // namespace
+
+BandLimits BandTableLimits(int b) {
+  return {Freq10Hz::MHz(Edges(b)[0]), Freq10Hz::MHz(Edges(b)[1])};
 }
 
-void StoreBandLimits(int b) {
-  const auto& band = BandTable.at(static_cast<std::size_t>(b));
-  for (int edge = 0; edge < 2; ++edge) {
-    // Three digits d1 d2 d3 (hundreds, tens, units); the tenths nibble is written 0.
-    const int mhz = band[static_cast<std::size_t>(edge)];
-    if (mhz < 100 || mhz > 999) throw std::out_of_range("band edge without three digits");
-    const int d1 = mhz / 100, d2 = mhz / 10 % 10, d3 = mhz % 10;
-    Image(59, 2 * edge) = static_cast<std::uint8_t>(16 * d3);
-    Image(59, 2 * edge + 1) = static_cast<std::uint8_t>(16 * d1 + d2);
+void StoreBandLimits(int b, RadioImage& image) {
+  // The dialog writes the three digits of each edge; every offered band has them.
+  for (int edge : Edges(b)) {
+    if (edge < 100 || edge > 999) throw std::out_of_range("band edge without three digits");
   }
+  StoreRangeEdge(Edges(b)[0], kRangeLowCell, image);
+  StoreRangeEdge(Edges(b)[1], kRangeHighCell, image);
 }
 
-int BandEdgeFromRow59(int c) {
-  const std::uint8_t low = Image(59, c);
-  const std::uint8_t high = Image(59, c + 1);
-  return 100 * (high >> 4) + 10 * (high & 0x0F) + (low >> 4);
+BandLimits DecodeBandLimits(const RadioImage& image) {
+  return {Freq10Hz::MHz(RangeEdge(image, kRangeLowCell)),
+          Freq10Hz::MHz(RangeEdge(image, kRangeHighCell))};
 }
 
-void DecodeBandLimits() {
-  FreqLow = Freq10Hz::MHz(BandEdgeFromRow59(0));
-  FreqHigh = Freq10Hz::MHz(BandEdgeFromRow59(2));
+BandState ApplyBand(int b, RadioImage& image) {
+  StoreBandLimits(b, image);
+  // A frequency up to one MHz above the upper edge is accepted from now on.
+  return {{Freq10Hz::MHz(Edges(b)[0]), Freq10Hz::MHz(Edges(b)[1] + 1)}, b};
 }
 
 std::string BandPanelText(int low, int high) {
   return NumberTextSpaced(low) + "--" + NumberTextSpaced(high) + " MHZ";
 }
 
-std::string ApplyBand(int b) {
-  const auto& band = BandTable.at(static_cast<std::size_t>(b));
-  FreqLow = Freq10Hz::MHz(band[0]);
-  FreqHigh = Freq10Hz::MHz(band[1]);
-  FreqLowInt = band[0];
-  FreqHighInt = band[1];
-  BandIndex = b;
-  const std::string panel = BandPanelText(band[0], band[1]);
-  // A frequency up to one MHz above the upper edge is accepted from now on.
-  FreqHigh = Freq10Hz::MHz(band[1] + 1);
-  StoreBandLimits(b);
-  return panel;
+std::string BandPanelText(int b) {
+  return BandPanelText(Edges(b)[0], Edges(b)[1]);
+}
+
+void InitModelAndBands() {
+  ModelName[0] = "RT410";
+  BandTable = kBandEdges;
+  UseBand({BandTableLimits(BandIndex), BandIndex});
+}
+
+void UseBand(const BandState& state) {
+  FreqLow = state.limits.low;
+  FreqHigh = state.limits.high;
+  if (state.band) {
+    BandIndex = *state.band;
+    FreqLowInt = Edges(BandIndex)[0];
+    FreqHighInt = Edges(BandIndex)[1];
+  }
 }

@@ -1,24 +1,53 @@
 #pragma once
-// Models and bands: the band table, the current band's limits, and the band
-// edges in row 59 (two BCD bytes per edge, in units of 100 kHz).
+// Models and bands: the band table, the band limits the channel editors check
+// against, and the band edges in row 59 (two BCD bytes per edge, units of 100 kHz).
+// The rules take the image and return what changes; UseBand alone writes the globals.
 #include <array>
+#include <optional>
 #include <string>
+
+#include "codec/frequency.h"
+#include "image/radio_image.h"
 
 inline constexpr int kBandRows = 7;
 inline constexpr int kBandsOffered = 5;
+// [band][0 lower, 1 upper], whole MHz; rows 5 and 6 are never offered.
+using BandEdges = std::array<std::array<int, 2>, kBandRows>;
+inline constexpr BandEdges kBandEdges = {
+    {{136, 174}, {245, 250}, {350, 390}, {400, 470}, {465, 520}, {0, 0}, {0, 0}}};
 extern std::array<std::string, 1> ModelName;
-extern std::array<std::array<int, 2>, kBandRows> BandTable;  // [band][0 lower, 1 upper], MHz
+extern BandEdges BandTable;
 
-// Fills ModelName and BandTable and takes the limits of BandIndex (no +1).
-void InitModelAndBands();
-// Writes row 59 from BandTable[b].
-void StoreBandLimits(int b);
-// FreqLow and FreqHigh from row 59 (whole MHz, tenths ignored, no +1).
-void DecodeBandLimits();
-// The whole-MHz edge stored at (59, c) and (59, c + 1).
-int BandEdgeFromRow59(int c);
-// Applies band b as the model dialog does: limits, BandIndex, FreqHigh + 1 and
-// row 59. Returns the text of status panel 7 (" 400-- 470 MHZ").
-std::string ApplyBand(int b);
-// " 400-- 470 MHZ" for the edges low and high.
+// The limits a typed channel frequency is checked against.
+struct BandLimits {
+  Freq10Hz low;
+  Freq10Hz high;
+  friend bool operator==(const BandLimits&, const BandLimits&) = default;
+};
+
+// What a band rule leaves for the process-wide state: the limits (FreqLow, FreqHigh)
+// and, when a band was chosen, its index (BandIndex, and its edges as FreqLowInt and
+// FreqHighInt).
+struct BandState {
+  BandLimits limits;
+  std::optional<int> band = std::nullopt;
+};
+
+// Band b's edges as they stand in the table (no +1).
+BandLimits BandTableLimits(int b);
+// Writes row 59 from band b's edges.
+void StoreBandLimits(int b, RadioImage& image);
+// The edges row 59 holds (whole MHz, tenths ignored, no +1).
+BandLimits DecodeBandLimits(const RadioImage& image);
+// Applies band b as the model dialog does: row 59 from the table, and limits that
+// accept up to one MHz above the upper edge.
+BandState ApplyBand(int b, RadioImage& image);
+// " 400-- 470 MHZ": status panel 7 for the edges low and high.
 std::string BandPanelText(int low, int high);
+std::string BandPanelText(int b);
+
+// The process-wide state: ModelName and BandTable filled, and the limits of BandIndex.
+void InitModelAndBands();
+// The one place the band rules reach FreqLow, FreqHigh, BandIndex, FreqLowInt and
+// FreqHighInt.
+void UseBand(const BandState& state);

@@ -1,9 +1,6 @@
 #include "shell/state.h"
 
-#include <algorithm>
-
 #include "codec/tones.h"
-#include "image/radio_image.h"
 #include "shell/model_band.h"
 
 bool LangChinese = true;
@@ -17,30 +14,48 @@ int FreqLowInt = 400;
 int FreqHighInt = 470;
 int Cur_Chann = 1;
 std::array<std::string, 6> AboutTexts;
-std::array<bool, kFlaggedForms.size()> FormOpenFlags{};
+std::set<std::string, std::less<>> FormOpenFlags;
 
 RadioImage& TheImage() {
   static RadioImage image;
   return image;
 }
 
-int FormFlagIndex(std::string_view formName) {
-  const auto it = std::find(kFlaggedForms.begin(), kFlaggedForms.end(), formName);
-  return it == kFlaggedForms.end() ? -1 : static_cast<int>(it - kFlaggedForms.begin());
+void LoadAboutTexts() {
+  if (LangChinese) {
+    AboutTexts[kAboutTitle] = "RT410 系列对讲机编程软件";
+    AboutTexts[kAboutVersion] = VersionText + " 版";
+    AboutTexts[kAboutDescription] = "本软件由林岛沃岚电子有限公司设计开发。";
+    AboutTexts[kAboutDisclaimer] =
+        "警告：本软件仅用于 RT410 系列对讲机的编程。写入前请确认频率符合当地无线电管理规定。";
+    AboutTexts[kAboutOk] = "确定";
+    AboutTexts[kAboutSysInfo] = "系统信息(&S)...";
+  } else {
+    AboutTexts[kAboutTitle] = "Lindao VORLAN Electronic Co.,Ltd. RT410 series program software. ";
+    AboutTexts[kAboutVersion] = VersionText;
+    AboutTexts[kAboutDescription] =
+        "This software was designed and developed by Lindao VORLAN Electronic Co.,Ltd.";
+    AboutTexts[kAboutDisclaimer] =
+        "Warning: this software programs RT410 series radios only. Before writing, make sure the "
+        "frequencies are permitted by your local radio regulations.";
+    AboutTexts[kAboutOk] = "Confirm";
+    AboutTexts[kAboutSysInfo] = "System Information(&S)...";
+  }
 }
 
 bool FormOpenFlag(std::string_view formName) {
-  const int i = FormFlagIndex(formName);
-  return i >= 0 && FormOpenFlags[static_cast<std::size_t>(i)];
+  return FormOpenFlags.find(formName) != FormOpenFlags.end();
 }
 
 void SetFormOpenFlag(std::string_view formName, bool open) {
-  const int i = FormFlagIndex(formName);
-  if (i >= 0) FormOpenFlags[static_cast<std::size_t>(i)] = open;
+  if (open) {
+    FormOpenFlags.emplace(formName);
+  } else if (const auto it = FormOpenFlags.find(formName); it != FormOpenFlags.end()) {
+    FormOpenFlags.erase(it);
+  }
 }
 
-void InitImageDefaults() {
-  RadioImage& image = TheImage();
+void InitImageDefaults(RadioImage& image) {
   for (int r = 0; r <= 255; ++r) {
     for (int c = 0; c <= 15; ++c) image.at(r, c) = RadioImage::kErased;
   }
@@ -48,19 +63,20 @@ void InitImageDefaults() {
   for (int c = 0; c < 4; ++c) image.at(59, c) = row59[c];
   const std::uint8_t row60[] = {5, 0, 0, 0x84, 0, 7, 15, 0x13, 1, 4, 1, 4, 0, 0, 0, 0};
   for (int c = 0; c < 16; ++c) image.at(60, c) = row60[c];
-  DecodeBandLimits();
 }
 
 void ResetApplicationState() {
   VersionText = "Ver1.2";
   LangChinese = true;
+  LoadAboutTexts();
   ComPort = 1;
   PortError = false;
   BandIndex = 3;
   Cur_Chann = 1;
-  FormOpenFlags.fill(false);
+  FormOpenFlags.clear();
   BuildToneTable();
   InitModelAndBands();
   TheImage().Fill(0);
-  InitImageDefaults();
+  InitImageDefaults(TheImage());
+  UseBand({DecodeBandLimits(TheImage())});
 }

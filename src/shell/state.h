@@ -1,6 +1,8 @@
 #pragma once
 // The process-wide state every window shares. Nothing here is saved between runs.
 #include <array>
+#include <functional>
+#include <set>
 #include <string>
 #include <string_view>
 
@@ -13,6 +15,9 @@ RadioImage& TheImage();
 inline std::uint8_t& Image(int row, int col) {
   return TheImage().at(row, col);
 }
+inline std::uint8_t& Image(Cell cell) {
+  return TheImage().at(cell);
+}
 
 extern bool LangChinese;         // caption language: true Chinese, false English
 extern std::string VersionText;  // "Ver1.2"
@@ -24,16 +29,22 @@ extern Freq10Hz FreqHigh;
 extern int FreqLowInt;  // whole-MHz copies taken when a band is applied
 extern int FreqHighInt;
 extern int Cur_Chann;  // current channel 1..16 of the grid and the edit dialog
-extern std::array<std::string, 6> AboutTexts;
 
-// The windows that carry an open flag, in the order a language switch reloads them.
-inline constexpr std::array<std::string_view, 13> kFlaggedForms = {
-    "frmAbout",        "frm_option",      "frm_chann",      "Form_setup",      "Form_type",
-    "Form_save_chann", "Form_open_chann", "Form_Comm_Read", "Form_Comm_Write", "Form_Edit_Test",
-    "Form_edit_Key",   "frm_dtmf",        "Form_Adjust_Txp"};
-extern std::array<bool, kFlaggedForms.size()> FormOpenFlags;
-// -1 for a window without an open flag.
-int FormFlagIndex(std::string_view formName);
+enum AboutText {
+  kAboutTitle,
+  kAboutVersion,
+  kAboutDescription,
+  kAboutDisclaimer,
+  kAboutOk,
+  kAboutSysInfo
+};
+extern std::array<std::string, 6> AboutTexts;
+// Fills AboutTexts for LangChinese.
+void LoadAboutTexts();
+
+// The windows whose open flag is set. The window framework sets a flag as a flagged
+// window loads and clears it as the window unloads; nothing else writes them.
+extern std::set<std::string, std::less<>> FormOpenFlags;
 bool FormOpenFlag(std::string_view formName);
 void SetFormOpenFlag(std::string_view formName, bool open);
 
@@ -42,10 +53,11 @@ inline const char* LangText(const char* chinese, const char* english) {
   return LangChinese ? chinese : english;
 }
 
-// Rows 0..255, columns 0..15 erased, then the defaults of rows 59 and 60, and the
-// limits decoded from row 59.
-void InitImageDefaults();
+// A fresh image: rows 0..255, columns 0..15 erased, then the defaults of rows 59
+// and 60. Cells outside that block are left as they are.
+void InitImageDefaults(RadioImage& image);
 
-// The start values of every global and a fresh image, as after start-up
-// (without the windows). Tests begin from here.
+// Start-up: every global at its start value, the tone and band tables, the About
+// texts, and a zeroed image with its defaults and the limits decoded from it. The
+// main window's MDIForm_Load and the tests both begin here.
 void ResetApplicationState();

@@ -127,4 +127,20 @@ class GridFixture : public GuiTest {
   frm_chann* grid = nullptr;
 };
 
+// Every case runs in Chinese and in English.
+class BilingualFixture : public GridFixture, public ::testing::WithParamInterface<bool> {
+ protected:
+  void SetUp() override {
+    GridFixture::SetUp();
+    if (!GetParam()) main->Language_eng->trigger();
+  }
+  QString L(const char* chinese, const char* english) const {
+    return GetParam() ? U(chinese) : QString::fromUtf8(english);
+  }
+};
+
+inline std::string LanguageName(const ::testing::TestParamInfo<bool>& param) {
+  return param.param ? "Chinese" : "English";
+}
+
 }  // namespace channel_test

@@ -29,6 +29,13 @@ class EditorTest : public GuiTest {
     (chinese ? main->Language_chn : main->Language_eng)->trigger();
     ProcessEvents();
   }
+  // Opens a window with the main window on screen and active.
+  template <class T>
+  T* OpenShown(const char* formName) {
+    T* form = Open<T>(formName);
+    ShowActive();
+    return form;
+  }
   static void EraseImage() { TheImage().Fill(RadioImage::kErased); }
   // Gives box the focus by a click, as a user does, and replaces its text by typing.
   static void TypeInto(QLineEdit* box, const QString& text) {

@@ -73,8 +73,7 @@ TEST_F(KeyTest, CodeBeyondTheListBecomesZero) {
 }
 
 TEST_F(KeyTest, EachListStoresItsOwnCell) {
-  auto* form = Open<Form_edit_Key>("Form_edit_Key");
-  ShowActive();
+  auto* form = OpenShown<Form_edit_Key>("Form_edit_Key");
   for (int k = 0; k < 4; ++k) {
     for (int j = 0; j < 4; ++j) Image(60, 8 + j) = 2;
     form->Read_Keys();
@@ -89,8 +88,7 @@ TEST_F(KeyTest, EachListStoresItsOwnCell) {
 }
 
 TEST_F(KeyTest, FocusOnAKeyListShowsThatKeyInRed) {
-  auto* form = Open<Form_edit_Key>("Form_edit_Key");
-  ShowActive();
+  auto* form = OpenShown<Form_edit_Key>("Form_edit_Key");
   EXPECT_FALSE(form->Picture1->isHidden());
   EXPECT_TRUE(form->Picture2->isHidden());
   EXPECT_EQ(form->Picture1->pixmap().size(), QSize(113, 255));

@@ -79,8 +79,7 @@ TEST_F(DtmfTest, ListsHoldEveryStep) {
 }
 
 TEST_F(DtmfTest, SideToneChangesOnlyBitSix) {
-  auto* form = Open<frm_dtmf>("frm_dtmf");
-  ShowActive();
+  auto* form = OpenShown<frm_dtmf>("frm_dtmf");
   for (std::uint8_t start :
        {std::uint8_t{0x00}, std::uint8_t{0xFF}, std::uint8_t{0xA5}, std::uint8_t{0x1B}}) {
     Image(60, 3) = start;
@@ -96,8 +95,7 @@ TEST_F(DtmfTest, SideToneChangesOnlyBitSix) {
 TEST_F(DtmfTest, OptionWindowEditsLeaveTheSideTone) {
   Image(60, 3) = 0x40;
   auto* dtmf = Open<frm_dtmf>("frm_dtmf");
-  auto* option = Open<frm_option>("frm_option");
-  ShowActive();
+  auto* option = OpenShown<frm_option>("frm_option");
   ClickCheck(option->Check_Save);
   ClickCheck(option->Check_STE);
   option->Combo_pttID->Select(3);
@@ -109,8 +107,7 @@ TEST_F(DtmfTest, OptionWindowEditsLeaveTheSideTone) {
 }
 
 TEST_F(DtmfTest, TypingAndChoosing) {
-  auto* form = Open<frm_dtmf>("frm_dtmf");
-  ShowActive();
+  auto* form = OpenShown<frm_dtmf>("frm_dtmf");
   struct Case {
     ComboBox* box;
     int col;

@@ -12,6 +12,7 @@
 #include "codec/frequency.h"
 #include "editor_test.h"
 #include "features/forms/frm_dtmf.h"
+#include "features/option_codec.h"
 #include "shell/forms/controls.h"
 #include "shell/model_band.h"
 #include "shell/state.h"
@@ -43,7 +44,7 @@ void SetRange(int low, int high) {
 }
 
 std::pair<int, int> StoredRange() {
-  return {BandEdgeFromRow59(0), BandEdgeFromRow59(2)};
+  return {RangeEdge(TheImage(), kRangeLowCell), RangeEdge(TheImage(), kRangeHighCell)};
 }
 
 void PutChannel(int n, int rxMHz, int txMHz) {
@@ -137,8 +138,7 @@ TEST_P(OptionLangTest, CaptionsAndLists) {
 INSTANTIATE_TEST_SUITE_P(Languages, OptionLangTest, ::testing::Bool(), LangName);
 
 TEST_F(OptionTest, EachCheckBoxChangesOnlyItsBit) {
-  auto* form = Open<frm_option>("frm_option");
-  ShowActive();
+  auto* form = OpenShown<frm_option>("frm_option");
   struct Case {
     QCheckBox* box;
     std::uint8_t bit;
@@ -161,8 +161,7 @@ TEST_F(OptionTest, EachCheckBoxChangesOnlyItsBit) {
 }
 
 TEST_F(OptionTest, SteAndStopCodeShowOneInvertedBit) {
-  auto* form = Open<frm_option>("frm_option");
-  ShowActive();
+  auto* form = OpenShown<frm_option>("frm_option");
   ASSERT_TRUE(form->Check_STE->isChecked());  // bit 5 clear in the start-up image
   ClickCheck(form->Check_STE);
   EXPECT_EQ(Image(60, 3) & 0x20, 0x20);
@@ -177,8 +176,7 @@ TEST_F(OptionTest, SteAndStopCodeShowOneInvertedBit) {
 
 TEST_F(OptionTest, PttIdFromTheKeyboardKeepsTheOtherBits) {
   Image(60, 3) = 0xFC;
-  auto* form = Open<frm_option>("frm_option");
-  ShowActive();
+  auto* form = OpenShown<frm_option>("frm_option");
   form->Combo_pttID->setFocus();
   for (int index = 1; index <= 3; ++index) {
     QTest::keyClick(form->Combo_pttID, Qt::Key_Down);
@@ -191,8 +189,7 @@ TEST_F(OptionTest, PttIdFromTheKeyboardKeepsTheOtherBits) {
 }
 
 TEST_F(OptionTest, TypedFreeTextSnapsToTheFirstEntry) {
-  auto* form = Open<frm_option>("frm_option");
-  ShowActive();
+  auto* form = OpenShown<frm_option>("frm_option");
   struct Case {
     ComboBox* box;
     int row, col;
@@ -222,8 +219,7 @@ TEST_F(OptionTest, TypedFreeTextSnapsToTheFirstEntry) {
 
 TEST_F(OptionTest, VoiceListTakesNoTypedKey) {
   Image(60, 13) = 1;
-  auto* form = Open<frm_option>("frm_option");
-  ShowActive();
+  auto* form = OpenShown<frm_option>("frm_option");
   form->Combo_Voice->setFocus();
   QTest::keyClicks(form->Combo_Voice, "E0o ");
   QTest::keyClick(form->Combo_Voice, Qt::Key_Backspace);
@@ -234,8 +230,7 @@ TEST_F(OptionTest, VoiceListTakesNoTypedKey) {
 }
 
 TEST_F(OptionTest, PasswordTypedAndPasted) {
-  auto* form = Open<frm_option>("frm_option");
-  ShowActive();
+  auto* form = OpenShown<frm_option>("frm_option");
   TheImage().at(61, 5) = 0x11;
   TheImage().at(61, 12) = 0x22;
   QLineEdit* box = form->Text_PASSWORD;
@@ -267,8 +262,7 @@ TEST_F(OptionTest, PasswordTypedAndPasted) {
 }
 
 TEST_F(OptionTest, AniTypedAndPasted) {
-  auto* form = Open<frm_option>("frm_option");
-  ShowActive();
+  auto* form = OpenShown<frm_option>("frm_option");
   QLineEdit* box = form->Text_ANI;
   Image(62, 8) = 0x33;
   TypeInto(box, "ab12");
@@ -315,10 +309,9 @@ class LimitTest : public EditorTest,
 TEST_P(LimitTest, ValidatesStoresAndMovesTheLimits) {
   const auto& [c, chinese] = GetParam();
   SetLanguage(chinese);
-  ApplyBand(c.band);
+  UseBand(ApplyBand(c.band, TheImage()));
   SetRange(c.low, c.high);
-  auto* form = Open<frm_option>("frm_option");
-  ShowActive();
+  auto* form = OpenShown<frm_option>("frm_option");
   TextBox* box = c.upperBox ? form->Text_pvfo_d1 : form->Text_pvfo_d0;
   TypeInto(box, QString::fromLatin1(c.typed));
   EXPECT_TRUE(messages.empty());
@@ -384,8 +377,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, LimitTest,
 TEST_F(OptionTest, RefocusAfterAMessageDoesNotValidateTheOtherBox) {
   // Both boxes wrong for the band: only the box the user left is checked.
   SetRange(465, 520);
-  auto* form = Open<frm_option>("frm_option");
-  ShowActive();
+  auto* form = OpenShown<frm_option>("frm_option");
   TypeInto(form->Text_pvfo_d0, "300");
   QTest::keyClick(form->Text_pvfo_d0, Qt::Key_Tab);
   EXPECT_EQ(MessageTexts(), std::vector<QString>{U(kBelowLowest)});
@@ -401,8 +393,7 @@ TEST_F(OptionTest, RefocusAfterAMessageDoesNotValidateTheOtherBox) {
 }
 
 TEST_F(OptionTest, LeavingTheWindowIsNotLeavingTheBox) {
-  auto* form = Open<frm_option>("frm_option");
-  ShowActive();
+  auto* form = OpenShown<frm_option>("frm_option");
   TypeInto(form->Text_pvfo_d0, "300");
   auto* dtmf = Open<frm_dtmf>("frm_dtmf");
   ASSERT_NE(dtmf, nullptr);
@@ -422,8 +413,7 @@ TEST_P(ChannelRangeTest, NarrowingReportsTheFirstChannelOutside) {
   };
   PutChannel(5, 430, 430);
   PutChannel(9, 446, 460);
-  auto* form = Open<frm_option>("frm_option");
-  ShowActive();
+  auto* form = OpenShown<frm_option>("frm_option");
   TypeInto(form->Text_pvfo_d0, "440");
   QTest::keyClick(form->Text_pvfo_d0, Qt::Key_Tab);
   ASSERT_EQ(messages.size(), 1u);
@@ -451,8 +441,7 @@ INSTANTIATE_TEST_SUITE_P(Languages, ChannelRangeTest, ::testing::Bool(), LangNam
 
 TEST_F(OptionTest, ActivationDecodesTheImageAgainAndLeavesTheDtmfBit) {
   auto* form = Open<frm_option>("frm_option");
-  auto* dtmf = Open<frm_dtmf>("frm_dtmf");
-  ShowActive();
+  auto* dtmf = OpenShown<frm_dtmf>("frm_dtmf");
   ClickCheck(dtmf->Check_dtmfST);
   EXPECT_EQ(Image(60, 3), 0x84 | 0x40);
   Image(60, 1) = 3;
@@ -484,8 +473,7 @@ TEST_F(OptionTest, MenuOpensItAndLanguageSwitchReloadsIt) {
 }
 
 TEST_F(OptionTest, PlacedAtTheTopCentredAndNothingCutOff) {
-  auto* form = Open<frm_option>("frm_option");
-  ShowActive();
+  auto* form = OpenShown<frm_option>("frm_option");
   ProcessEvents();
   const QSize mainSize = main->frameGeometry().size();
   const QRect frame = form->SubWindow()->geometry();

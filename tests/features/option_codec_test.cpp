@@ -117,22 +117,22 @@ TEST(RangeEdgeTest, WholeMegahertzAsBcd) {
                         {0, 0x00, 0x00},   {45, 0x50, 0x04},  {520, 0x00, 0x52}};
   for (const auto& c : cases) {
     RadioImage image;
-    ASSERT_TRUE(StoreRangeEdge(c.mhz, 2, image)) << c.mhz;
+    ASSERT_TRUE(StoreRangeEdge(c.mhz, kRangeHighCell, image)) << c.mhz;
     EXPECT_EQ(image.at(59, 2), c.units) << c.mhz;
     EXPECT_EQ(image.at(59, 3), c.hundredsTens) << c.mhz;
-    EXPECT_EQ(RangeEdge(image, 2), c.mhz);
+    EXPECT_EQ(RangeEdge(image, kRangeHighCell), c.mhz);
   }
   RadioImage image;
   image.Fill(E);
-  EXPECT_EQ(RangeEdge(image, 0), 1665);  // an erased edge reads as its nibbles
+  EXPECT_EQ(RangeEdge(image, kRangeLowCell), 1665);  // an erased edge reads as its nibbles
   for (std::int64_t refused : {1000LL, 1665LL, -1LL}) {
-    EXPECT_FALSE(StoreRangeEdge(refused, 0, image));
+    EXPECT_FALSE(StoreRangeEdge(refused, kRangeLowCell, image));
     EXPECT_EQ(image.at(59, 0), E);
     EXPECT_EQ(image.at(59, 1), E);
   }
   image.at(59, 0) = 0x65;  // the tenths nibble is ignored
   image.at(59, 1) = 0x13;
-  EXPECT_EQ(RangeEdge(image, 0), 136);
+  EXPECT_EQ(RangeEdge(image, kRangeLowCell), 136);
 }
 
 }  // namespace

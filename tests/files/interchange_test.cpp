@@ -245,8 +245,8 @@ TEST_F(InterchangeTest, SheetPdfHoldsTheGridTextsAndFeaturesAsText) {
   for (const Case& c : cases) {
     // The band is the one row 59 holds.
     if (c.chinese) {
-      StoreRangeEdge(136, 0, TheImage());
-      StoreRangeEdge(174, 2, TheImage());
+      StoreRangeEdge(136, kRangeLowCell, TheImage());
+      StoreRangeEdge(174, kRangeHighCell, TheImage());
     }
     const QString path = PathOf(c.chinese ? "zh.pdf" : "en.pdf");
     QString error;
@@ -289,7 +289,7 @@ TEST_F(InterchangeTest, AFileGivenAtStartUpLoadsSilentlyOrShowsTheOpenDialogsMes
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.arguments.join(' ').toStdString());
-    InitImageDefaults();
+    InitImageDefaults(TheImage());
     main->ImageLoadedAtStart();
     const RadioImage startup = TheImage();
     messages.clear();

@@ -13,6 +13,7 @@
 #include "shell/forms/form_type.h"
 #include "shell/state.h"
 #include "support/gui_test.h"
+#include "window_registry.h"
 
 namespace {
 
@@ -118,7 +119,7 @@ TEST_F(MainWindowTest, ReopeningAChildReplacesIt) {
 // Counts activations of a child window.
 class CountingForm : public ChildForm {
  public:
-  explicit CountingForm(MDImain* m, const QString& name) : ChildForm(m, name) {}
+  explicit CountingForm(MDImain* m, const QString& name) : ChildForm(m) { SetFormName(name); }
   void Form_Activate() override { ++activations; }
   int activations = 0;
 };
@@ -190,6 +191,18 @@ TEST_F(MainWindowTest, LanguageSwitchReloadsFlaggedWindowsOnly) {
   EXPECT_EQ(reloaded->windowTitle(), "Model Select");
   EXPECT_EQ(reloaded->Command_enter->text(), "Confirm");
   EXPECT_EQ(unflagged->windowTitle(), "kept");
+}
+
+TEST(WindowTableTest, FlaggedWindowsStandInTheLanguageSwitchOrder) {
+  QStringList flagged, unflagged;
+  for (const FormEntry& entry : ProgramForms())
+    (entry.openFlag ? flagged : unflagged) << entry.name;
+  EXPECT_EQ(flagged,
+            QStringList({"frmAbout", "frm_option", "frm_chann", "Form_setup", "Form_type",
+                         "Form_save_chann", "Form_open_chann", "Form_Comm_Read", "Form_Comm_Write",
+                         "Form_Edit_Test", "Form_edit_Key", "frm_dtmf", "Form_Adjust_Txp"}));
+  unflagged.sort();
+  EXPECT_EQ(unflagged, QStringList({"Form_Chann_Edit", "Form_Edit_Message", "Form_Edit_scan"}));
 }
 
 TEST_F(MainWindowTest, ExitClosesTheMainWindow) {

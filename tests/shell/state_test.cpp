@@ -24,7 +24,8 @@ TEST_F(StateTest, StartValues) {
   EXPECT_EQ(FreqLowInt, 400);
   EXPECT_EQ(FreqHighInt, 470);
   EXPECT_EQ(ModelName[0], "RT410");
-  for (bool open : FormOpenFlags) EXPECT_FALSE(open);
+  EXPECT_TRUE(FormOpenFlags.empty());
+  EXPECT_EQ(AboutTexts[kAboutOk], "确定");
 }
 
 TEST_F(StateTest, ImageDefaults) {
@@ -49,23 +50,12 @@ TEST_F(StateTest, ImageDefaults) {
   }
 }
 
-TEST_F(StateTest, InitImageDefaultsDecodesTheLimitsFromRow59) {
+TEST_F(StateTest, ResetDecodesTheLimitsFromTheDefaultRow59) {
   FreqLow = Freq10Hz::MHz(1);
   FreqHigh = Freq10Hz::MHz(2);
-  InitImageDefaults();
+  ResetApplicationState();
   EXPECT_EQ(FreqLow, Freq10Hz::MHz(400));
   EXPECT_EQ(FreqHigh, Freq10Hz::MHz(470));
-}
-
-TEST_F(StateTest, FormFlagsFollowTheReloadOrder) {
-  EXPECT_EQ(FormFlagIndex("frmAbout"), 0);
-  EXPECT_EQ(FormFlagIndex("Form_Adjust_Txp"), 12);
-  EXPECT_EQ(FormFlagIndex("Form_Edit_scan"), -1);
-  EXPECT_EQ(FormFlagIndex("Form_Chann_Edit"), -1);
-  SetFormOpenFlag("Form_Edit_Message", true);  // no flag: ignored
-  SetFormOpenFlag("frm_chann", true);
-  EXPECT_TRUE(FormOpenFlag("frm_chann"));
-  EXPECT_FALSE(FormOpenFlag("Form_Edit_Message"));
 }
 
 struct BandCase {
@@ -83,29 +73,32 @@ TEST_F(StateTest, ApplyingABandMovesLimitsAndRewritesRow59) {
       {4, {0x50, 0x46, 0x00, 0x52}, " 465-- 520 MHZ"},
   };
   for (const auto& c : cases) {
-    EXPECT_EQ(ApplyBand(c.band), c.panel);
+    RadioImage image;
+    const BandState state = ApplyBand(c.band, image);
+    EXPECT_EQ(BandPanelText(c.band), c.panel);
+    const auto& edges = kBandEdges[static_cast<std::size_t>(c.band)];
+    EXPECT_EQ(state.band, c.band);
+    EXPECT_EQ(state.limits, (BandLimits{Freq10Hz::MHz(edges[0]), Freq10Hz::MHz(edges[1] + 1)}));
+    for (int i = 0; i < 4; ++i) EXPECT_EQ(image.at(59, i), c.row59[i]) << c.band << " " << i;
+    // Decoding row 59 gives the edges back, without the +1.
+    EXPECT_EQ(DecodeBandLimits(image), BandTableLimits(c.band));
+    // Only UseBand moves the globals, the whole-MHz copies without the +1.
+    UseBand(state);
     EXPECT_EQ(BandIndex, c.band);
-    const auto& edges = BandTable[static_cast<std::size_t>(c.band)];
-    EXPECT_EQ(FreqLow, Freq10Hz::MHz(edges[0]));
-    EXPECT_EQ(FreqHigh, Freq10Hz::MHz(edges[1] + 1));
+    EXPECT_EQ(FreqLow, state.limits.low);
+    EXPECT_EQ(FreqHigh, state.limits.high);
     EXPECT_EQ(FreqLowInt, edges[0]);
     EXPECT_EQ(FreqHighInt, edges[1]);
-    for (int i = 0; i < 4; ++i) EXPECT_EQ(Image(59, i), c.row59[i]) << c.band << " " << i;
-    // Decoding row 59 gives the edges back, without the +1.
-    DecodeBandLimits();
-    EXPECT_EQ(FreqLow, Freq10Hz::MHz(edges[0]));
-    EXPECT_EQ(FreqHigh, Freq10Hz::MHz(edges[1]));
   }
 }
 
 TEST_F(StateTest, DecodingRow59IgnoresTheTenths) {
-  Image(59, 0) = 0x65;  // 136.5 MHz: the tenths nibble is ignored
-  Image(59, 1) = 0x13;
-  Image(59, 2) = 0x49;
-  Image(59, 3) = 0x17;
-  DecodeBandLimits();
-  EXPECT_EQ(FreqLow, Freq10Hz::MHz(136));
-  EXPECT_EQ(FreqHigh, Freq10Hz::MHz(174));
+  RadioImage image;
+  image.at(59, 0) = 0x65;  // 136.5 MHz: the tenths nibble is ignored
+  image.at(59, 1) = 0x13;
+  image.at(59, 2) = 0x49;
+  image.at(59, 3) = 0x17;
+  EXPECT_EQ(DecodeBandLimits(image), (BandLimits{Freq10Hz::MHz(136), Freq10Hz::MHz(174)}));
 }
 
 }  // namespace

@@ -6,15 +6,14 @@
 #include <QEvent>
 #include <QTest>
 
-#include "shell/state.h"
+#include "window_registry.h"
 
 void GuiTest::SetUp() {
-  ResetApplicationState();
   SetMessageHook([this](const QString& title, const QString& text, MsgIcon icon) {
     messages.push_back({title, text, icon});
     if (onMessage) onMessage(messages.back());
   });
-  main = std::make_unique<MDImain>();
+  main = std::make_unique<MDImain>(ProgramForms());
   main->MDIForm_Load();
   main->resize(1200, 860);
   ProcessEvents();

@@ -18,13 +18,6 @@
 #include "shell/state.h"
 
 namespace {
-template <class T>
-T* Make(QWidget* parent, const char* name) {
-  auto* widget = new T(parent);
-  widget->setObjectName(QString::fromLatin1(name));
-  return widget;
-}
-
 // The channel number a text holds, or 0 when it holds none of 1..16.
 int ChannelNumber(const QString& text) {
   const double value = TextValue(text.trimmed().toStdString());
@@ -32,27 +25,26 @@ int ChannelNumber(const QString& text) {
 }
 }  // namespace
 
-Form_Chann_Edit::Form_Chann_Edit(MDImain* main) : ChildForm(main, "Form_Chann_Edit") {
-  Label_CHN = Make<QLabel>(this, "Label_CHN");
-  Text_CHN = Make<TextBox>(this, "Text_CHN");
-  VScroll1 = new QScrollBar(Qt::Vertical, this);
-  VScroll1->setObjectName("VScroll1");
-  Label_RX_freq = Make<QLabel>(this, "Label_RX_freq");
-  Text_RX_Freq = Make<TextBox>(this, "Text_RX_Freq");
-  Label_TX_freq = Make<QLabel>(this, "Label_TX_freq");
-  Text_TX_Freq = Make<TextBox>(this, "Text_TX_Freq");
-  Label_Decode = Make<QLabel>(this, "Label_Decode");
-  Combo_Decode = Make<ComboBox>(this, "Combo_Decode");
-  Label_Encode = Make<QLabel>(this, "Label_Encode");
-  Combo_Encode = Make<ComboBox>(this, "Combo_Encode");
-  Label_TXP = Make<QLabel>(this, "Label_TXP");
-  Combo_TXP = Make<ComboBox>(this, "Combo_TXP");
-  Label_WN = Make<QLabel>(this, "Label_WN");
-  Combo_WN = Make<ComboBox>(this, "Combo_WN");
-  Label_Name = Make<QLabel>(this, "Label_Name");
-  Text_Name = Make<TextBox>(this, "Text_Name");
-  Command_Close = Make<QPushButton>(this, "Command_Close");
-  Command_Help = Make<QPushButton>(this, "Command_Help");
+Form_Chann_Edit::Form_Chann_Edit(MDImain* main) : ChildForm(main) {
+  Label_CHN = Named<QLabel>(this, "Label_CHN");
+  Text_CHN = Named<TextBox>(this, "Text_CHN");
+  VScroll1 = Named<QScrollBar>(this, "VScroll1", Qt::Vertical);
+  Label_RX_freq = Named<QLabel>(this, "Label_RX_freq");
+  Text_RX_Freq = Named<TextBox>(this, "Text_RX_Freq");
+  Label_TX_freq = Named<QLabel>(this, "Label_TX_freq");
+  Text_TX_Freq = Named<TextBox>(this, "Text_TX_Freq");
+  Label_Decode = Named<QLabel>(this, "Label_Decode");
+  Combo_Decode = Named<ComboBox>(this, "Combo_Decode");
+  Label_Encode = Named<QLabel>(this, "Label_Encode");
+  Combo_Encode = Named<ComboBox>(this, "Combo_Encode");
+  Label_TXP = Named<QLabel>(this, "Label_TXP");
+  Combo_TXP = Named<ComboBox>(this, "Combo_TXP");
+  Label_WN = Named<QLabel>(this, "Label_WN");
+  Combo_WN = Named<ComboBox>(this, "Combo_WN");
+  Label_Name = Named<QLabel>(this, "Label_Name");
+  Text_Name = Named<TextBox>(this, "Text_Name");
+  Command_Close = Named<QPushButton>(this, "Command_Close");
+  Command_Help = Named<QPushButton>(this, "Command_Help");
 
   VScroll1->setSingleStep(1);
   VScroll1->setPageStep(1);
@@ -148,8 +140,7 @@ void Form_Chann_Edit::Form_Load() {
 
 void Form_Chann_Edit::Form_Activate() {
   // An edit still open in the grid belongs in the image before it is read here.
-  if (auto* grid =
-          qobject_cast<frm_chann*>(Main() ? Main()->FindChildForm("frm_chann") : nullptr)) {
+  if (auto* grid = Main() ? Main()->FindChildAs<frm_chann>() : nullptr) {
     grid->CommitOpenEdit();
   }
   if (Cur_Chann < 1 || Cur_Chann > kChannelCount) Cur_Chann = shown_;
@@ -164,7 +155,7 @@ void Form_Chann_Edit::Form_Unload() {
 
 void Form_Chann_Edit::UpdateGridCaption() {
   if (!Main()) return;
-  if (auto* grid = qobject_cast<frm_chann*>(Main()->FindChildForm("frm_chann"))) {
+  if (auto* grid = Main()->FindChildAs<frm_chann>()) {
     grid->ShowChannelCaption(Cur_Chann);
   }
 }

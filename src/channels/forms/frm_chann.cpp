@@ -32,7 +32,7 @@ QString Q(const std::string& s) {
 }
 }  // namespace
 
-frm_chann::frm_chann(MDImain* main) : ChildForm(main, "frm_chann") {
+frm_chann::frm_chann(MDImain* main) : ChildForm(main) {
   MSF_Chann = new QTableWidget(kRows - 1, kCols, this);
   MSF_Chann->setObjectName("MSF_Chann");
   MSF_Chann->verticalHeader()->hide();
@@ -172,7 +172,6 @@ QRect frm_chann::CellRect(int r, int c) const {
 // --- Window ----------------------------------------------------------------------
 
 void frm_chann::Form_Load() {
-  SetFormOpenFlag("frm_chann", true);
   SetFormatString(Q(ChannelGridFormatString(LangChinese)));
   Command_Clear->setText(Lang("清除", "Clear"));
   Command_Edit->setText(Lang("信道编辑", "Channel Edit"));
@@ -212,7 +211,6 @@ void frm_chann::Form_Activate() {
 
 void frm_chann::Form_Unload() {
   CommitOpenEdit();
-  SetFormOpenFlag("frm_chann", false);
 }
 
 void frm_chann::OtherWindowActivated(QMdiSubWindow* window) {
@@ -457,17 +455,17 @@ bool frm_chann::Text_Edit_KeyPress(int keyAscii) {
   Text_Edit->hide();
   if (r < 1 || (c != 1 && c != 2)) return true;
   CommitFreq(r, c);
-  if (c == 1) {
-    // A new or transmit-less channel transmits on its receive frequency.
-    if (TransmitOnReceive(TheImage(), r)) Read_Chann(r);
-    SetCurrentCell(r, 2);
-  } else if (ChannelEmpty(TheImage(), r)) {
-    SetCurrentCell(std::min(r + 1, kChannelCount), 1);
-  } else {
-    SetCurrentCell(r, 3);
-  }
-  Show_Editor();
+  // A new or transmit-less channel transmits on its receive frequency.
+  if (c == 1 && TransmitOnReceive(TheImage(), r)) Read_Chann(r);
+  MoveOnEnter(r, c);
   return true;
+}
+
+void frm_chann::MoveOnEnter(int r, int c) {
+  const GridPos next = NextCellOnEnter(TheImage(), r, c);
+  if (next == GridPos{r, c}) return;
+  SetCurrentCell(next.row, next.column);
+  Show_Editor();
 }
 
 void frm_chann::CommitFreq(int r, int c) {
@@ -502,17 +500,7 @@ bool frm_chann::Combo_edit_KeyPress(int keyAscii) {
   if (keyAscii != kKeyEnter) return false;
   const int r = Row();
   const int c = Col();
-  if (r < 1) return true;
-  if (c == 3) {
-    SetCurrentCell(r, ChannelHasTx(TheImage(), r) ? 4 : 5);
-  } else if (c >= 4 && c <= 7) {
-    SetCurrentCell(r, c + 1);
-  } else if (c == 8) {
-    SetCurrentCell(std::min(r + 1, kChannelCount), 1);
-  } else {
-    return true;
-  }
-  Show_Editor();
+  if (r >= 1 && c > 2) MoveOnEnter(r, c);
   return true;
 }
 

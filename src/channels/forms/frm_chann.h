@@ -94,6 +94,8 @@ class frm_chann : public ChildForm {
 
   // Commits the text typed into the frequency cell (r, c), by Enter or by leaving it.
   void CommitFreq(int r, int c);
+  // Moves on from (r, c) after Enter and lays the editor of the next cell over it.
+  void MoveOnEnter(int r, int c);
 
   // The cell an editor was laid over and whose edit is not yet committed.
   std::optional<Cell> editCell_;

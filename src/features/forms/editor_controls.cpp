@@ -3,11 +3,12 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 
+#include "features/option_codec.h"
 #include "shell/forms/controls.h"
+#include "shell/state.h"
 
 ComboBox* NewDropDown(QWidget* parent, const char* name, bool editable) {
-  auto* box = new ComboBox(parent);
-  box->setObjectName(QString::fromLatin1(name));
+  auto* box = Named<ComboBox>(parent, name);
   box->setMaxVisibleItems(12);
   if (editable) {
     box->SetEditable(true);
@@ -25,8 +26,22 @@ int SnapTypedEntry(ComboBox* box) {
   return index;
 }
 
+void SelectStored(ComboBox* box, Cell cell) {
+  box->Select(ListIndexFor(Image(cell), box->count()));
+}
+
+void StoreIndex(const ComboBox* box, Cell cell) {
+  Image(cell) = static_cast<std::uint8_t>(box->currentIndex());
+}
+
 bool IsBackspace(const QKeyEvent* event) {
   return event->key() == Qt::Key_Backspace;
+}
+
+bool TypesText(const QKeyEvent* event) {
+  if (IsBackspace(event)) return true;
+  if (event->key() == Qt::Key_Delete) return false;
+  return !event->text().isEmpty();
 }
 
 bool IsCharacterKey(const QKeyEvent* event) {

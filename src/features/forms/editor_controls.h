@@ -2,6 +2,8 @@
 // Pieces the feature editor windows share: their drop-downs and their key filters.
 #include <QString>
 
+#include "image/radio_image.h"
+
 class ComboBox;
 class QKeyEvent;
 class QWidget;
@@ -15,9 +17,17 @@ ComboBox* NewDropDown(QWidget* parent, const char* name, bool editable);
 // the selected index.
 int SnapTypedEntry(ComboBox* box);
 
+// Selects the entry that the list index stored in cell of the image stands for (beyond
+// the list, the last entry), which runs Click.
+void SelectStored(ComboBox* box, Cell cell);
+// Stores the selected entry's index in cell of the image.
+void StoreIndex(const ComboBox* box, Cell cell);
+
 // A key that types a character into a box (backspace included), as opposed to a
 // navigation key or a shortcut, which the filters of the windows let through.
 bool IsCharacterKey(const QKeyEvent* event);
 bool IsBackspace(const QKeyEvent* event);
+// The scan and message boxes' wider test: any key with text but Delete, and Backspace.
+bool TypesText(const QKeyEvent* event);
 // The character a character key types.
 char32_t KeyCharacter(const QKeyEvent* event);

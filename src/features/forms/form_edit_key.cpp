@@ -14,30 +14,16 @@
 #include "features/option_codec.h"
 #include "image/radio_image.h"
 #include "shell/forms/controls.h"
-#include "shell/state.h"
 #include "shell/forms/ui.h"
+#include "shell/state.h"
 
 namespace {
 
-constexpr int kFirstKeyCol = 8;
-
-QLabel* NewLabel(QWidget* parent, const char* name) {
-  auto* label = new QLabel(parent);
-  label->setObjectName(QString::fromLatin1(name));
-  return label;
-}
-
 QLabel* NewPicture(QWidget* parent, const char* name, const char* resource) {
-  QLabel* picture = NewLabel(parent, name);
+  auto* picture = Named<QLabel>(parent, name);
   picture->setPixmap(QPixmap(QString::fromLatin1(resource)));
   picture->setAlignment(Qt::AlignCenter);
   return picture;
-}
-
-QGroupBox* NewFrame(QWidget* parent, const char* name) {
-  auto* frame = new QGroupBox(parent);
-  frame->setObjectName(QString::fromLatin1(name));
-  return frame;
 }
 
 void LayOutKeyFrame(QGroupBox* frame, QLabel* shortLabel, ComboBox* shortList, QLabel* longLabel,
@@ -52,25 +38,23 @@ void LayOutKeyFrame(QGroupBox* frame, QLabel* shortLabel, ComboBox* shortList, Q
 
 }  // namespace
 
-Form_edit_Key::Form_edit_Key(MDImain* main) : ChildForm(main, "Form_edit_Key") {
-  Frame_pf1 = NewFrame(this, "Frame_pf1");
-  Label_PF1_s = NewLabel(Frame_pf1, "Label_PF1_s");
+Form_edit_Key::Form_edit_Key(MDImain* main) : ChildForm(main) {
+  Frame_pf1 = Named<QGroupBox>(this, "Frame_pf1");
+  Label_PF1_s = Named<QLabel>(Frame_pf1, "Label_PF1_s");
   Combo_pf1_S = NewDropDown(Frame_pf1, "Combo_pf1_S", true);
-  Label_PF1_L = NewLabel(Frame_pf1, "Label_PF1_L");
+  Label_PF1_L = Named<QLabel>(Frame_pf1, "Label_PF1_L");
   Combo_pf1_L = NewDropDown(Frame_pf1, "Combo_pf1_L", true);
   LayOutKeyFrame(Frame_pf1, Label_PF1_s, Combo_pf1_S, Label_PF1_L, Combo_pf1_L);
-  Frame_pf2 = NewFrame(this, "Frame_pf2");
-  Label_PF2_S = NewLabel(Frame_pf2, "Label_PF2_S");
+  Frame_pf2 = Named<QGroupBox>(this, "Frame_pf2");
+  Label_PF2_S = Named<QLabel>(Frame_pf2, "Label_PF2_S");
   Combo_PF2_S = NewDropDown(Frame_pf2, "Combo_PF2_S", true);
-  Label_PF2_L = NewLabel(Frame_pf2, "Label_PF2_L");
+  Label_PF2_L = Named<QLabel>(Frame_pf2, "Label_PF2_L");
   Combo_PF2_L = NewDropDown(Frame_pf2, "Combo_PF2_L", true);
   LayOutKeyFrame(Frame_pf2, Label_PF2_S, Combo_PF2_S, Label_PF2_L, Combo_PF2_L);
   Picture1 = NewPicture(this, "Picture1", ":/artwork/key_upper.png");
   Picture2 = NewPicture(this, "Picture2", ":/artwork/key_lower.png");
-  Command_Close = new QPushButton(this);
-  Command_Close->setObjectName("Command_Close");
-  Command_Help = new QPushButton(this);
-  Command_Help->setObjectName("Command_Help");
+  Command_Close = Named<QPushButton>(this, "Command_Close");
+  Command_Help = Named<QPushButton>(this, "Command_Help");
 
   auto* layout = new QGridLayout(this);
   layout->setColumnStretch(0, 1);
@@ -110,7 +94,6 @@ std::array<ComboBox*, 4> Form_edit_Key::KeyLists() const {
 void Form_edit_Key::Form_Load() {
   for (ComboBox* list : KeyLists()) list->clear();
   ShowPicture(1);
-  SetFormOpenFlag("Form_edit_Key", true);
   SetCaption(Lang("键设定", "Key Assingment"));
   Frame_pf1->setTitle(Lang("侧键 2  功能", "Side Button 2"));
   Frame_pf2->setTitle(Lang("侧键 3  功能", "Side Button 3"));
@@ -130,11 +113,7 @@ void Form_edit_Key::Form_Load() {
   for (ComboBox* list : KeyLists()) list->addItems(functions);
   Combo_pf1_S->setItemText(0, Lang("无", "No Function"));
 
-  const QSize frame = MainFrameSize();
-  const QSize designed = DesignedSize();
-  const int width = std::max(static_cast<int>(frame.width() / 1.5), designed.width());
-  const int height = std::max(static_cast<int>(frame.height() / 1.4), designed.height());
-  PlaceWindow((frame.width() - width) / 2, Twips(200), width, height);
+  PlaceInMainFrame(1.5, 1.4, Twips(200));
 
   Read_Keys();
 }
@@ -143,21 +122,16 @@ void Form_edit_Key::Form_Activate() {
   Read_Keys();
 }
 
-void Form_edit_Key::Form_Unload() {
-  SetFormOpenFlag("Form_edit_Key", false);
-}
-
 void Form_edit_Key::Read_Keys() {
   const auto lists = KeyLists();
   for (int k = 0; k < 4; ++k) {
     ComboBox* list = lists[static_cast<std::size_t>(k)];
-    list->Select(KeyIndexFor(Image(60, kFirstKeyCol + k), list->count()));
+    list->Select(KeyIndexFor(Image(kSideKeyCells[k]), list->count()));
   }
 }
 
 void Form_edit_Key::StoreKey(int k) {
-  Image(60, kFirstKeyCol + k) =
-      static_cast<std::uint8_t>(KeyLists()[static_cast<std::size_t>(k)]->currentIndex());
+  StoreIndex(KeyLists()[static_cast<std::size_t>(k)], kSideKeyCells[k]);
 }
 
 // Typed free text snaps to code 0; selecting it runs Click, which stores it.

@@ -18,7 +18,6 @@ class Form_edit_Key : public ChildForm {
 
   void Form_Load() override;
   void Form_Activate() override;
-  void Form_Unload() override;
   void Command_Close_Click() { Unload(); }
 
   void Combo_pf1_S_Change();

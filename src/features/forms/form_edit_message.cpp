@@ -7,18 +7,13 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "features/forms/editor_controls.h"
 #include "features/message_codec.h"
 #include "shell/forms/controls.h"
 #include "shell/forms/ui.h"
+#include "shell/state.h"
 
 namespace {
-
-// Keys that type a character (Backspace included) as opposed to moving or deleting.
-bool IsCharacterKey(const QKeyEvent* event) {
-  if (event->key() == Qt::Key_Backspace) return true;
-  if (event->key() == Qt::Key_Delete) return false;
-  return !event->text().isEmpty();
-}
 
 // Characters a message can hold, as their single-byte codes; every other is dropped.
 std::string MessageBytes(const QString& text) {
@@ -35,26 +30,23 @@ bool HasCharacterBeyondMessageRange(const QString& text) {
 
 }  // namespace
 
-Form_Edit_Message::Form_Edit_Message(MDImain* main) : ChildForm(main, "Form_Edit_Message") {
+Form_Edit_Message::Form_Edit_Message(MDImain* main) : ChildForm(main) {
   const QFont font(QStringLiteral("MS Sans Serif"), 12);
   for (int message = 1; message <= kMessageCount; ++message) {
-    auto* box = new TextBox(this);
-    box->setObjectName(QStringLiteral("Text_MS%1").arg(message));
+    auto* box = Named<TextBox>(this, message == 1 ? "Text_MS1" : "Text_MS2");
     box->setFont(font);
     // Input methods compose characters a message cannot hold.
     box->setAttribute(Qt::WA_InputMethodEnabled, false);
     box->SetKeyPress([box](QKeyEvent* event) {
-      if (!IsCharacterKey(event)) return false;
+      if (!TypesText(event)) return false;
       if (TrimmedLength(box->text().toStdString()) >= kMessageLength) return true;
       return HasCharacterBeyondMessageRange(event->text());
     });
     connect(box, &QLineEdit::textEdited, this, [this, message] { MessageEdited(message); });
     (message == 1 ? Text_MS1 : Text_MS2) = box;
   }
-  Command_Close = new QPushButton(this);
-  Command_Close->setObjectName("Command_Close");
-  Command_Help = new QPushButton(this);
-  Command_Help->setObjectName("Command_Help");
+  Command_Close = Named<QPushButton>(this, "Command_Close");
+  Command_Help = Named<QPushButton>(this, "Command_Help");
 
   auto* layout = new QVBoxLayout(this);
   layout->addStretch(1);
@@ -83,12 +75,12 @@ void Form_Edit_Message::Form_Load() {
 void Form_Edit_Message::Read_Message() {
   // setText is no user edit: decoding stores nothing.
   for (int message = 1; message <= kMessageCount; ++message) {
-    Box(message)->setText(QString::fromLatin1(DecodeMessage(message)));
+    Box(message)->setText(QString::fromLatin1(DecodeMessage(message, TheImage())));
   }
 }
 
 void Form_Edit_Message::Write_Message(int message) {
-  EncodeMessage(message, MessageBytes(Box(message)->text()));
+  EncodeMessage(message, MessageBytes(Box(message)->text()), TheImage());
 }
 
 void Form_Edit_Message::MessageEdited(int message) {

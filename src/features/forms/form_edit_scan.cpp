@@ -12,18 +12,13 @@
 #include <QVBoxLayout>
 
 #include "codec/frequency.h"
+#include "features/forms/editor_controls.h"
 #include "features/scan_codec.h"
 #include "shell/forms/controls.h"
 #include "shell/forms/ui.h"
+#include "shell/state.h"
 
 namespace {
-
-// Keys that type a character (Backspace included) as opposed to moving or deleting.
-bool IsCharacterKey(const QKeyEvent* event) {
-  if (event->key() == Qt::Key_Backspace) return true;
-  if (event->key() == Qt::Key_Delete) return false;
-  return !event->text().isEmpty();
-}
 
 bool IsDigitKey(const QKeyEvent* event) {
   const QString text = event->text();
@@ -32,39 +27,23 @@ bool IsDigitKey(const QKeyEvent* event) {
 
 }  // namespace
 
-Form_Edit_scan::Form_Edit_scan(MDImain* main) : ChildForm(main, "Form_Edit_scan") {
-  auto label = [this](const char* name) {
-    auto* l = new QLabel(this);
-    l->setObjectName(name);
-    return l;
-  };
-  auto list = [this](const char* name) {
-    auto* box = new ComboBox(this);
-    box->setObjectName(name);
-    box->SetEditable(true);
-    box->setCompleter(nullptr);
-    box->setMaxVisibleItems(12);
-    return box;
-  };
-  Label_pri = label("Label_pri");
-  Label_prich = label("Label_prich");
-  Label_BA = label("Label_BA");
-  Label_BB = label("Label_BB");
-  Label_BC = label("Label_BC");
-  Label_RYC = label("Label_RYC");
-  Label_TYC = label("Label_TYC");
-  Combo_pri = list("Combo_pri");
-  Text_prich = new TextBox(this);
-  Text_prich->setObjectName("Text_prich");
-  Combo_BA = list("Combo_BA");
-  Combo_BB = list("Combo_BB");
-  Combo_BC = list("Combo_BC");
-  Combo_RYC = list("Combo_RYC");
-  Combo_TYC = list("Combo_TYC");
-  Command_Close = new QPushButton(this);
-  Command_Close->setObjectName("Command_Close");
-  Command_Help = new QPushButton(this);
-  Command_Help->setObjectName("Command_Help");
+Form_Edit_scan::Form_Edit_scan(MDImain* main) : ChildForm(main) {
+  Label_pri = Named<QLabel>(this, "Label_pri");
+  Label_prich = Named<QLabel>(this, "Label_prich");
+  Label_BA = Named<QLabel>(this, "Label_BA");
+  Label_BB = Named<QLabel>(this, "Label_BB");
+  Label_BC = Named<QLabel>(this, "Label_BC");
+  Label_RYC = Named<QLabel>(this, "Label_RYC");
+  Label_TYC = Named<QLabel>(this, "Label_TYC");
+  Combo_pri = NewDropDown(this, "Combo_pri", true);
+  Text_prich = Named<TextBox>(this, "Text_prich");
+  Combo_BA = NewDropDown(this, "Combo_BA", true);
+  Combo_BB = NewDropDown(this, "Combo_BB", true);
+  Combo_BC = NewDropDown(this, "Combo_BC", true);
+  Combo_RYC = NewDropDown(this, "Combo_RYC", true);
+  Combo_TYC = NewDropDown(this, "Combo_TYC", true);
+  Command_Close = Named<QPushButton>(this, "Command_Close");
+  Command_Help = Named<QPushButton>(this, "Command_Help");
 
   auto* layout = new QVBoxLayout(this);
   auto* grid = new QGridLayout;
@@ -90,7 +69,7 @@ Form_Edit_scan::Form_Edit_scan(MDImain* main) : ChildForm(main, "Form_Edit_scan"
   layout->addLayout(buttons);
 
   Text_prich->SetKeyPress([this](QKeyEvent* event) {
-    if (!IsCharacterKey(event)) return false;
+    if (!TypesText(event)) return false;
     if (Text_prich->text().trimmed().size() >= 2) return true;
     return !IsDigitKey(event);
   });
@@ -146,23 +125,21 @@ void Form_Edit_scan::Form_Load() {
 void Form_Edit_scan::Read_Scan() {
   const bool wasReading = reading_;
   reading_ = true;
-  const int mode = ScanPriorityMode(Image(kScanRow, kScanPriorityModeCol));
+  const int mode = ScanPriorityMode(Image(kScanPriorityModeCell));
   Combo_pri->Select(mode);
 
-  const std::uint8_t channel = Image(kScanRow, kScanPriorityChannelCol);
+  const std::uint8_t channel = Image(kScanPriorityChannelCell);
   Text_prich->setText(ValidPriorityChannel(channel) ? QString::fromStdString(NumberText(channel))
                                                     : QString());
 
-  Combo_BA->Select(LookBackIndex(Image(kScanRow, kScanLookBackACol)));
-  Combo_BB->Select(LookBackIndex(Image(kScanRow, kScanLookBackBCol)));
+  Combo_BA->Select(LookBackIndex(Image(kScanLookBackACell)));
+  Combo_BB->Select(LookBackIndex(Image(kScanLookBackBCell)));
 
   FillRevertList(mode);
-  Combo_BC->Select(RevertIndex(mode, Image(kScanRow, kScanRevertCol)));
+  Combo_BC->Select(RevertIndex(mode, Image(kScanRevertCell)));
 
-  Combo_RYC->Select(ScanDelayIndex(Image(kScanRow, kScanDropoutDelayCol),
-                                   Image(kScanRow, kScanDropoutDelayCol + 1)));
-  Combo_TYC->Select(
-      ScanDelayIndex(Image(kScanRow, kScanTxDwellCol), Image(kScanRow, kScanTxDwellCol + 1)));
+  Combo_RYC->Select(ScanDelayIndex(TheImage(), kScanDropoutDelayCell));
+  Combo_TYC->Select(ScanDelayIndex(TheImage(), kScanTxDwellCell));
 
   if (mode != 1) Text_prich->clear();
   SetUsable(Text_prich, mode == 1);
@@ -203,11 +180,11 @@ void Form_Edit_scan::SnapToFirstEntry(ComboBox* box) {
 
 void Form_Edit_scan::StoreRevertCode() {
   const int mode = Combo_pri->currentIndex();
-  Image(kScanRow, kScanRevertCol) = RevertCode(mode, Combo_BC->currentIndex());
+  Image(kScanRevertCell) = RevertCode(mode, Combo_BC->currentIndex());
 }
 
 void Form_Edit_scan::Combo_pri_Click() {
-  Image(kScanRow, kScanPriorityModeCol) = static_cast<std::uint8_t>(Combo_pri->currentIndex());
+  Image(kScanPriorityModeCell) = static_cast<std::uint8_t>(Combo_pri->currentIndex());
   if (reading_) return;  // Read_Scan itself selects the mode
   Read_Scan();
   StoreRevertCode();
@@ -228,7 +205,7 @@ void Form_Edit_scan::Combo_BC_Change() {
 }
 
 void Form_Edit_scan::Combo_BA_Click() {
-  Image(kScanRow, kScanLookBackACol) = LookBackCode(Combo_BA->currentIndex());
+  Image(kScanLookBackACell) = LookBackCode(Combo_BA->currentIndex());
 }
 
 void Form_Edit_scan::Combo_BA_Change() {
@@ -237,7 +214,7 @@ void Form_Edit_scan::Combo_BA_Change() {
 }
 
 void Form_Edit_scan::Combo_BB_Click() {
-  Image(kScanRow, kScanLookBackBCol) = LookBackCode(Combo_BB->currentIndex());
+  Image(kScanLookBackBCell) = LookBackCode(Combo_BB->currentIndex());
 }
 
 void Form_Edit_scan::Combo_BB_Change() {
@@ -246,7 +223,7 @@ void Form_Edit_scan::Combo_BB_Change() {
 }
 
 void Form_Edit_scan::Combo_RYC_Click() {
-  StoreScanDelay(kScanDropoutDelayCol, Combo_RYC->currentIndex());
+  StoreScanDelay(kScanDropoutDelayCell, Combo_RYC->currentIndex(), TheImage());
 }
 
 void Form_Edit_scan::Combo_RYC_Change() {
@@ -255,7 +232,7 @@ void Form_Edit_scan::Combo_RYC_Change() {
 }
 
 void Form_Edit_scan::Combo_TYC_Click() {
-  StoreScanDelay(kScanTxDwellCol, Combo_TYC->currentIndex());
+  StoreScanDelay(kScanTxDwellCell, Combo_TYC->currentIndex(), TheImage());
 }
 
 void Form_Edit_scan::Combo_TYC_Change() {
@@ -267,7 +244,7 @@ void Form_Edit_scan::Text_prich_Change() {
   if (Combo_pri->currentIndex() != 1) return;
   const double n = TextValue(Text_prich->text().toStdString());
   if (n >= 1 && n <= 16) {
-    Image(kScanRow, kScanPriorityChannelCol) = static_cast<std::uint8_t>(n);
+    Image(kScanPriorityChannelCell) = static_cast<std::uint8_t>(n);
     return;
   }
   // Emptying the box while decoding a stored channel out of range is no entry of the user's.

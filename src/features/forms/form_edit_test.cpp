@@ -12,8 +12,8 @@
 #include "features/fm_codec.h"
 #include "shell/forms/controls.h"
 #include "shell/forms/main_window.h"
-#include "shell/state.h"
 #include "shell/forms/ui.h"
+#include "shell/state.h"
 
 FmChannelGrid::FmChannelGrid(QWidget* parent) : QTableWidget(kFmChannels, 2, parent) {
   verticalHeader()->hide();
@@ -70,18 +70,14 @@ void FmChannelGrid::focusOutEvent(QFocusEvent* event) {
   if (IsControlFocusChange(event->reason())) emit LostFocus();
 }
 
-Form_Edit_Test::Form_Edit_Test(MDImain* main) : ChildForm(main, "Form_Edit_Test") {
-  MSF_Chann = new FmChannelGrid(this);
-  MSF_Chann->setObjectName("MSF_Chann");
+Form_Edit_Test::Form_Edit_Test(MDImain* main) : ChildForm(main) {
+  MSF_Chann = Named<FmChannelGrid>(this, "MSF_Chann");
   // A child of the grid's viewport, so it scrolls with the cell it covers.
-  Text_Edit = new TextBox(MSF_Chann->viewport());
-  Text_Edit->setObjectName("Text_Edit");
+  Text_Edit = Named<TextBox>(MSF_Chann->viewport(), "Text_Edit");
   Text_Edit->setAlignment(Qt::AlignCenter);
   Text_Edit->hide();
-  Command_Close = new QPushButton(this);
-  Command_Close->setObjectName("Command_Close");
-  Command_Help = new QPushButton(this);
-  Command_Help->setObjectName("Command_Help");
+  Command_Close = Named<QPushButton>(this, "Command_Close");
+  Command_Help = Named<QPushButton>(this, "Command_Help");
 
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(MSF_Chann, 1);
@@ -101,7 +97,6 @@ Form_Edit_Test::Form_Edit_Test(MDImain* main) : ChildForm(main, "Form_Edit_Test"
 }
 
 void Form_Edit_Test::Form_Load() {
-  SetFormOpenFlag("Form_Edit_Test", true);
   const QSize frame = MainFrameSize();
   const int width = frame.width() / 2;
   const int height = static_cast<int>(frame.height() / 1.3);
@@ -126,18 +121,17 @@ void Form_Edit_Test::Form_Load() {
 
 void Form_Edit_Test::Form_Unload() {
   CommitOpenEdit();
-  SetFormOpenFlag("Form_Edit_Test", false);
 }
 
 void Form_Edit_Test::Read_Fm() {
   for (int n = 0; n < kFmChannels; ++n) {
-    MSF_Chann->SetCellText(n + 1, 1, QString::fromStdString(FmCellText(Image(kFmRow, n))));
+    MSF_Chann->SetCellText(n + 1, 1, QString::fromStdString(FmCellText(Image(FmCell(n)))));
   }
 }
 
 void Form_Edit_Test::Write_Fm() {
   for (int r = 1; r <= kFmChannels; ++r) {
-    Image(kFmRow, r - 1) = FmStoredCode(MSF_Chann->CellText(r, 1).trimmed().toStdString());
+    Image(FmCell(r - 1)) = FmStoredCode(MSF_Chann->CellText(r, 1).trimmed().toStdString());
   }
 }
 
@@ -181,5 +175,5 @@ void Form_Edit_Test::CommitOpenEdit() {
   if (editRow_ == 0) return;
   const int row = editRow_;
   CommitEditor(row);
-  Image(kFmRow, row - 1) = FmStoredCode(MSF_Chann->CellText(row, 1).toStdString());
+  Image(FmCell(row - 1)) = FmStoredCode(MSF_Chann->CellText(row, 1).toStdString());
 }

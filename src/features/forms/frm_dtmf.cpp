@@ -12,23 +12,18 @@
 #include "features/option_codec.h"
 #include "image/radio_image.h"
 #include "shell/forms/controls.h"
-#include "shell/state.h"
 #include "shell/forms/ui.h"
+#include "shell/state.h"
 
-frm_dtmf::frm_dtmf(MDImain* main) : ChildForm(main, "frm_dtmf") {
-  Frame1 = new QGroupBox(this);
-  Frame1->setObjectName("Frame1");
-  Label_First_Delay = new QLabel(Frame1);
-  Label_First_Delay->setObjectName("Label_First_Delay");
+frm_dtmf::frm_dtmf(MDImain* main) : ChildForm(main) {
+  Frame1 = Named<QGroupBox>(this, "Frame1");
+  Label_First_Delay = Named<QLabel>(Frame1, "Label_First_Delay");
   Combo_First_delay = NewDropDown(Frame1, "Combo_First_delay", true);
-  Label_Dtmf_Space = new QLabel(Frame1);
-  Label_Dtmf_Space->setObjectName("Label_Dtmf_Space");
+  Label_Dtmf_Space = Named<QLabel>(Frame1, "Label_Dtmf_Space");
   Combo_DTMF_SPACE = NewDropDown(Frame1, "Combo_DTMF_SPACE", true);
-  Label_Dtmf_Delay = new QLabel(Frame1);
-  Label_Dtmf_Delay->setObjectName("Label_Dtmf_Delay");
+  Label_Dtmf_Delay = Named<QLabel>(Frame1, "Label_Dtmf_Delay");
   Combo_DTMF_DELAY = NewDropDown(Frame1, "Combo_DTMF_DELAY", true);
-  Check_dtmfST = new QCheckBox(Frame1);
-  Check_dtmfST->setObjectName("Check_dtmfST");
+  Check_dtmfST = Named<QCheckBox>(Frame1, "Check_dtmfST");
 
   auto* grid = new QGridLayout(Frame1);
   grid->setColumnStretch(1, 1);
@@ -40,10 +35,8 @@ frm_dtmf::frm_dtmf(MDImain* main) : ChildForm(main, "frm_dtmf") {
   grid->addWidget(Combo_DTMF_DELAY, 2, 1);
   grid->addWidget(Check_dtmfST, 3, 0, 1, 2);
 
-  Command_Close = new QPushButton(this);
-  Command_Close->setObjectName("Command_Close");
-  Command_Help = new QPushButton(this);
-  Command_Help->setObjectName("Command_Help");
+  Command_Close = Named<QPushButton>(this, "Command_Close");
+  Command_Help = Named<QPushButton>(this, "Command_Help");
 
   auto* layout = new QGridLayout(this);
   layout->setColumnStretch(0, 1);
@@ -66,7 +59,6 @@ frm_dtmf::frm_dtmf(MDImain* main) : ChildForm(main, "frm_dtmf") {
 }
 
 void frm_dtmf::Form_Load() {
-  SetFormOpenFlag("frm_dtmf", true);
   SetCaption(Lang("DTMF 设置", "DTMF Setting"));
   Label_First_Delay->setText(Lang("首位数码延迟时间(毫秒)", "Pre-Time(ms)"));
   Label_Dtmf_Space->setText(Lang("数码间隔时间(毫秒)", "Intervals(ms)"));
@@ -86,11 +78,7 @@ void frm_dtmf::Form_Load() {
     }
   }
 
-  const QSize frame = MainFrameSize();
-  const QSize designed = DesignedSize();
-  const int width = std::max(static_cast<int>(frame.width() / 1.2), designed.width());
-  const int height = std::max(static_cast<int>(frame.height() / 1.5), designed.height());
-  PlaceWindow((frame.width() - width) / 2, 0, width, height);
+  PlaceInMainFrame(1.2, 1.5, 0);
 
   Read_Dtmf();
 }
@@ -99,15 +87,11 @@ void frm_dtmf::Form_Activate() {
   Read_Dtmf();
 }
 
-void frm_dtmf::Form_Unload() {
-  SetFormOpenFlag("frm_dtmf", false);
-}
-
 void frm_dtmf::Read_Dtmf() {
-  Combo_First_delay->Select(ListIndexFor(Image(60, 5), Combo_First_delay->count()));
-  Combo_DTMF_SPACE->Select(ListIndexFor(Image(60, 6), Combo_DTMF_SPACE->count()));
-  Combo_DTMF_DELAY->Select(ListIndexFor(Image(60, 7), Combo_DTMF_DELAY->count()));
-  Check_dtmfST->setChecked(Image(kFlagsRow, kFlagsCol) & kDtmfSideToneBit);
+  SelectStored(Combo_First_delay, kFirstDelayCell);
+  SelectStored(Combo_DTMF_SPACE, kDigitIntervalCell);
+  SelectStored(Combo_DTMF_DELAY, kDigitDurationCell);
+  Check_dtmfST->setChecked(Image(kFlagsCell) & kDtmfSideToneBit);
 }
 
 // Typed free text snaps to entry 0; selecting it runs Click, which stores it.
@@ -122,15 +106,15 @@ void frm_dtmf::Combo_DTMF_DELAY_Change() {
 }
 
 void frm_dtmf::Combo_First_delay_Click() {
-  Image(60, 5) = static_cast<std::uint8_t>(Combo_First_delay->currentIndex());
+  StoreIndex(Combo_First_delay, kFirstDelayCell);
 }
 void frm_dtmf::Combo_DTMF_SPACE_Click() {
-  Image(60, 6) = static_cast<std::uint8_t>(Combo_DTMF_SPACE->currentIndex());
+  StoreIndex(Combo_DTMF_SPACE, kDigitIntervalCell);
 }
 void frm_dtmf::Combo_DTMF_DELAY_Click() {
-  Image(60, 7) = static_cast<std::uint8_t>(Combo_DTMF_DELAY->currentIndex());
+  StoreIndex(Combo_DTMF_DELAY, kDigitDurationCell);
 }
 
 void frm_dtmf::Check_dtmfST_Click() {
-  SetBit(Image(kFlagsRow, kFlagsCol), kDtmfSideToneBit, Check_dtmfST->isChecked());
+  SetBit(Image(kFlagsCell), kDtmfSideToneBit, Check_dtmfST->isChecked());
 }

@@ -17,7 +17,6 @@ class frm_dtmf : public ChildForm {
 
   void Form_Load() override;
   void Form_Activate() override;
-  void Form_Unload() override;
   void Command_Close_Click() { Unload(); }
 
   void Combo_First_delay_Change();

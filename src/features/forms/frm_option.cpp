@@ -17,34 +17,11 @@
 #include "features/option_codec.h"
 #include "image/radio_image.h"
 #include "shell/forms/controls.h"
-#include "shell/state.h"
 #include "shell/forms/ui.h"
+#include "shell/model_band.h"
+#include "shell/state.h"
 
 namespace {
-
-QCheckBox* NewCheck(QWidget* parent, const char* name) {
-  auto* box = new QCheckBox(parent);
-  box->setObjectName(QString::fromLatin1(name));
-  return box;
-}
-
-TextBox* NewTextBox(QWidget* parent, const char* name) {
-  auto* box = new TextBox(parent);
-  box->setObjectName(QString::fromLatin1(name));
-  return box;
-}
-
-QLabel* NewLabel(QWidget* parent, const char* name, const QString& text = QString()) {
-  auto* label = new QLabel(text, parent);
-  label->setObjectName(QString::fromLatin1(name));
-  return label;
-}
-
-QGroupBox* NewFrame(QWidget* parent, const char* name) {
-  auto* frame = new QGroupBox(parent);
-  frame->setObjectName(QString::fromLatin1(name));
-  return frame;
-}
 
 Freq10Hz BoxValue(const TextBox* box) {
   return TextValue10Hz(box->text().toStdString());
@@ -56,15 +33,15 @@ QString Qs(const std::string& s) {
 
 }  // namespace
 
-frm_option::frm_option(MDImain* main) : ChildForm(main, "frm_option") {
-  Frame1 = NewFrame(this, "Frame1");
-  Label_tot = NewLabel(Frame1, "Label_tot");
+frm_option::frm_option(MDImain* main) : ChildForm(main) {
+  Frame1 = Named<QGroupBox>(this, "Frame1");
+  Label_tot = Named<QLabel>(Frame1, "Label_tot");
   Combo_TOT = NewDropDown(Frame1, "Combo_TOT", true);
-  Label_vox = NewLabel(Frame1, "Label_vox");
+  Label_vox = Named<QLabel>(Frame1, "Label_vox");
   Combo_vox = NewDropDown(Frame1, "Combo_vox", true);
-  Label_sql = NewLabel(Frame1, "Label_sql");
+  Label_sql = Named<QLabel>(Frame1, "Label_sql");
   Combo_Sql = NewDropDown(Frame1, "Combo_Sql", true);
-  Label_voice = NewLabel(Frame1, "Label_voice");
+  Label_voice = Named<QLabel>(Frame1, "Label_voice");
   // Not editable: its key filter refuses every character, so nothing can be typed.
   Combo_Voice = NewDropDown(Frame1, "Combo_Voice", false);
   auto* lists = new QGridLayout(Frame1);
@@ -78,24 +55,24 @@ frm_option::frm_option(MDImain* main) : ChildForm(main, "frm_option") {
     lists->addWidget(rows[r].second, r, 1);
   }
 
-  Frame2 = NewFrame(this, "Frame2");
-  Check_Beep = NewCheck(Frame2, "Check_Beep");
-  Check_Roger = NewCheck(Frame2, "Check_Roger");
-  Check_Save = NewCheck(Frame2, "Check_Save");
-  Check_PttOff_Code = NewCheck(Frame2, "Check_PttOff_Code");
-  Check_STE = NewCheck(Frame2, "Check_STE");
+  Frame2 = Named<QGroupBox>(this, "Frame2");
+  Check_Beep = Named<QCheckBox>(Frame2, "Check_Beep");
+  Check_Roger = Named<QCheckBox>(Frame2, "Check_Roger");
+  Check_Save = Named<QCheckBox>(Frame2, "Check_Save");
+  Check_PttOff_Code = Named<QCheckBox>(Frame2, "Check_PttOff_Code");
+  Check_STE = Named<QCheckBox>(Frame2, "Check_STE");
   auto* checks = new QVBoxLayout(Frame2);
   for (QCheckBox* box : {Check_Beep, Check_Roger, Check_Save, Check_PttOff_Code, Check_STE}) {
     checks->addWidget(box);
   }
 
-  Frame3 = NewFrame(this, "Frame3");
-  Label_pttID = NewLabel(Frame3, "Label_pttID");
+  Frame3 = Named<QGroupBox>(this, "Frame3");
+  Label_pttID = Named<QLabel>(Frame3, "Label_pttID");
   Combo_pttID = NewDropDown(Frame3, "Combo_pttID", true);
-  Label_PassWord = NewLabel(Frame3, "Label_PassWord");
-  Text_PASSWORD = NewTextBox(Frame3, "Text_PASSWORD");
-  Label_ANI = NewLabel(Frame3, "Label_ANI");
-  Text_ANI = NewTextBox(Frame3, "Text_ANI");
+  Label_PassWord = Named<QLabel>(Frame3, "Label_PassWord");
+  Text_PASSWORD = Named<TextBox>(Frame3, "Text_PASSWORD");
+  Label_ANI = Named<QLabel>(Frame3, "Label_ANI");
+  Text_ANI = Named<TextBox>(Frame3, "Text_ANI");
   auto* ids = new QGridLayout(Frame3);
   ids->setColumnStretch(1, 1);
   ids->addWidget(Label_pttID, 0, 0);
@@ -105,21 +82,19 @@ frm_option::frm_option(MDImain* main) : ChildForm(main, "frm_option") {
   ids->addWidget(Label_ANI, 2, 0);
   ids->addWidget(Text_ANI, 2, 1);
 
-  Frame_Freq_range = NewFrame(this, "Frame_Freq_range");
-  Text_pvfo_d0 = NewTextBox(Frame_Freq_range, "Text_pvfo_d0");
-  Label_to = NewLabel(Frame_Freq_range, "Label_to", QStringLiteral("---"));
-  Text_pvfo_d1 = NewTextBox(Frame_Freq_range, "Text_pvfo_d1");
-  Label3 = NewLabel(Frame_Freq_range, "Label3", QStringLiteral("MHZ"));
+  Frame_Freq_range = Named<QGroupBox>(this, "Frame_Freq_range");
+  Text_pvfo_d0 = Named<TextBox>(Frame_Freq_range, "Text_pvfo_d0");
+  Label_to = Named<QLabel>(Frame_Freq_range, "Label_to", QStringLiteral("---"));
+  Text_pvfo_d1 = Named<TextBox>(Frame_Freq_range, "Text_pvfo_d1");
+  Label3 = Named<QLabel>(Frame_Freq_range, "Label3", QStringLiteral("MHZ"));
   auto* range = new QHBoxLayout(Frame_Freq_range);
   range->addWidget(Text_pvfo_d0, 1);
   range->addWidget(Label_to);
   range->addWidget(Text_pvfo_d1, 1);
   range->addWidget(Label3);
 
-  Command_Close = new QPushButton(this);
-  Command_Close->setObjectName("Command_Close");
-  Command_Help = new QPushButton(this);
-  Command_Help->setObjectName("Command_Help");
+  Command_Close = Named<QPushButton>(this, "Command_Close");
+  Command_Help = Named<QPushButton>(this, "Command_Help");
 
   auto* layout = new QGridLayout(this);
   layout->setColumnStretch(0, 1);
@@ -165,7 +140,6 @@ frm_option::frm_option(MDImain* main) : ChildForm(main, "frm_option") {
 }
 
 void frm_option::Form_Load() {
-  SetFormOpenFlag("frm_option", true);
   SetCaption(Lang("可选参数", "Optional Features"));
   Label_tot->setText(Lang("发射超时定时器(秒)", "Time Out Timer(S)"));
   Label_vox->setText(Lang("声控等级", "VOX Level"));
@@ -184,11 +158,7 @@ void frm_option::Form_Load() {
   Command_Help->setText(Lang("帮助", "Help"));
   FillLists();
 
-  const QSize frame = MainFrameSize();
-  const QSize designed = DesignedSize();
-  const int width = std::max(static_cast<int>(frame.width() / 1.2), designed.width());
-  const int height = std::max(static_cast<int>(frame.height() / 1.5), designed.height());
-  PlaceWindow((frame.width() - width) / 2, 0, width, height);
+  PlaceInMainFrame(1.2, 1.5, 0);
 
   Read_Options();
 }
@@ -212,24 +182,18 @@ void frm_option::Form_Activate() {
   Read_Options();
 }
 
-void frm_option::Form_Unload() {
-  SetFormOpenFlag("frm_option", false);
-}
-
 void frm_option::Read_Options() {
-  const int lower = RangeEdge(TheImage(), 0);
-  const int upper = RangeEdge(TheImage(), 2);
-  FreqLow = Freq10Hz::MHz(lower);
-  FreqHigh = Freq10Hz::MHz(upper);
-  Text_pvfo_d0->setText(Qs(NumberText(lower)));
-  Text_pvfo_d1->setText(Qs(NumberText(upper)));
+  // The range decoded from row 59 becomes the limits of the channel editors.
+  UseBand({DecodeBandLimits(TheImage())});
+  Text_pvfo_d0->setText(Qs(NumberText(RangeEdge(TheImage(), kRangeLowCell))));
+  Text_pvfo_d1->setText(Qs(NumberText(RangeEdge(TheImage(), kRangeHighCell))));
 
-  Combo_TOT->Select(ListIndexFor(Image(60, 2), Combo_TOT->count()));
-  Combo_Voice->Select(ListIndexFor(Image(60, 13), Combo_Voice->count()));
-  Combo_Sql->Select(ListIndexFor(Image(60, 0), Combo_Sql->count()));
-  Combo_vox->Select(ListIndexFor(Image(60, 1), Combo_vox->count()));
+  SelectStored(Combo_TOT, kTotCell);
+  SelectStored(Combo_Voice, kVoiceCell);
+  SelectStored(Combo_Sql, kSquelchCell);
+  SelectStored(Combo_vox, kVoxCell);
 
-  const std::uint8_t flags = Image(kFlagsRow, kFlagsCol);
+  const std::uint8_t flags = Image(kFlagsCell);
   Check_Beep->setChecked(flags & kBeepBit);
   Check_Roger->setChecked(flags & kRogerBit);
   Check_Save->setChecked(flags & kSaverBit);
@@ -256,21 +220,21 @@ void frm_option::Combo_pttID_Change() {
 }
 
 void frm_option::Combo_TOT_Click() {
-  Image(60, 2) = static_cast<std::uint8_t>(Combo_TOT->currentIndex());
+  StoreIndex(Combo_TOT, kTotCell);
 }
 void frm_option::Combo_vox_Click() {
-  Image(60, 1) = static_cast<std::uint8_t>(Combo_vox->currentIndex());
+  StoreIndex(Combo_vox, kVoxCell);
 }
 void frm_option::Combo_Sql_Click() {
-  Image(60, 0) = static_cast<std::uint8_t>(Combo_Sql->currentIndex());
+  StoreIndex(Combo_Sql, kSquelchCell);
 }
 void frm_option::Combo_pttID_Click() {
-  std::uint8_t& flags = Image(kFlagsRow, kFlagsCol);
+  std::uint8_t& flags = Image(kFlagsCell);
   flags = WithPttId(flags, Combo_pttID->currentIndex());
 }
 void frm_option::Combo_Voice_Click() {
   if (Combo_Voice->currentIndex() < 0) Combo_Voice->Select(0);
-  Image(60, 13) = static_cast<std::uint8_t>(Combo_Voice->currentIndex());
+  StoreIndex(Combo_Voice, kVoiceCell);
 }
 
 bool frm_option::Combo_Voice_KeyPress(QKeyEvent* event) {
@@ -278,7 +242,7 @@ bool frm_option::Combo_Voice_KeyPress(QKeyEvent* event) {
 }
 
 void frm_option::StoreFlag(std::uint8_t mask, bool on) {
-  SetBit(Image(kFlagsRow, kFlagsCol), mask, on);
+  SetBit(Image(kFlagsCell), mask, on);
 }
 
 void frm_option::Check_Beep_Click() {
@@ -420,8 +384,8 @@ void frm_option::FinishRangeEdit() {
 void frm_option::Write_Freq_range() {
   // The whole MHz of each box; a value that three BCD digits cannot hold (only a
   // damaged row 59 shows one) leaves its edge as it is.
-  StoreRangeEdge(BoxValue(Text_pvfo_d0).units / Freq10Hz::kPerMHz, 0, TheImage());
-  StoreRangeEdge(BoxValue(Text_pvfo_d1).units / Freq10Hz::kPerMHz, 2, TheImage());
+  StoreRangeEdge(BoxValue(Text_pvfo_d0).units / Freq10Hz::kPerMHz, kRangeLowCell, TheImage());
+  StoreRangeEdge(BoxValue(Text_pvfo_d1).units / Freq10Hz::kPerMHz, kRangeHighCell, TheImage());
   Read_Options();
 }
 

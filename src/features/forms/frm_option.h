@@ -22,7 +22,6 @@ class frm_option : public ChildForm {
 
   void Form_Load() override;
   void Form_Activate() override;
-  void Form_Unload() override;
   void Command_Close_Click() { Unload(); }
 
   void Combo_TOT_Change();

@@ -113,24 +113,17 @@ QString LoadChannFile(const QString& path) {
   return {};
 }
 
-ChannFileForm::ChannFileForm(MDImain* main, const QString& formName, const QString& nameLabel)
-    : ChildForm(main, formName) {
-  Label_drive = new QLabel(this);
-  Label_drive->setObjectName("Label_drive");
-  Drive1 = new ComboBox(this);
-  Drive1->setObjectName("Drive1");
-  Dir1 = new DirListBox(this);
-  Dir1->setObjectName("Dir1");
-  File1 = new FileListBox(this);
-  File1->setObjectName("File1");
-  nameLabel_ = new QLabel(this);
-  nameLabel_->setObjectName(nameLabel);
-  Text1 = new TextBox(this);
-  Text1->setObjectName("Text1");
-  Command_enter = new QPushButton(this);
-  Command_enter->setObjectName("Command_enter");
-  Command_close = new QPushButton(this);
-  Command_close->setObjectName("Command_close");
+ChannFileForm::ChannFileForm(MDImain* main, const char* nameLabel, LangPair caption,
+                             LangPair nameCaption)
+    : ChildForm(main), caption_(caption), nameCaption_(nameCaption) {
+  Label_drive = Named<QLabel>(this, "Label_drive");
+  Drive1 = Named<ComboBox>(this, "Drive1");
+  Dir1 = Named<DirListBox>(this, "Dir1");
+  File1 = Named<FileListBox>(this, "File1");
+  nameLabel_ = Named<QLabel>(this, nameLabel);
+  Text1 = Named<TextBox>(this, "Text1");
+  Command_enter = Named<QPushButton>(this, "Command_enter");
+  Command_close = Named<QPushButton>(this, "Command_close");
 
   auto* grid = new QGridLayout(this);
   grid->addWidget(Label_drive, 0, 0);
@@ -153,10 +146,10 @@ ChannFileForm::ChannFileForm(MDImain* main, const QString& formName, const QStri
   connect(Command_close, &QPushButton::clicked, this, &ChannFileForm::Command_close_Click);
 }
 
-void ChannFileForm::LoadCommon(const QString& caption, const QString& nameCaption) {
-  SetCaption(caption);
+void ChannFileForm::Form_Load() {
+  SetCaption(Lang(caption_.chinese, caption_.english));
   Label_drive->setText(Lang("驱动器：", "Drive:"));
-  nameLabel_->setText(nameCaption);
+  nameLabel_->setText(Lang(nameCaption_.chinese, nameCaption_.english));
   Command_enter->setText(Lang("确  定", "Confirm"));
   Command_close->setText(Lang("取  消", "Cancel"));
 
@@ -246,37 +239,35 @@ void ChannFileForm::File1_Click() {
   if (!name.isEmpty()) Text1->setText(name);
 }
 
+bool ChannFileForm::NameAccepted(const QString& invalidName, const QString& wrongSuffix) const {
+  switch (CheckChannelFileName(Text1->text().toStdString())) {
+    case ChannelFileName::InvalidName:
+      ShowMessage(invalidName);
+      return false;
+    case ChannelFileName::WrongSuffix:
+      ShowMessage(wrongSuffix);
+      return false;
+    case ChannelFileName::Good:
+      break;
+  }
+  return true;
+}
+
 QString ChannFileForm::ChosenPath() const {
   const std::string name = TrimmedChannelFileName(Text1->text().toStdString());
   return QDir(Dir1->Path()).filePath(QString::fromStdString(name));
 }
 
 Form_open_chann::Form_open_chann(MDImain* main)
-    : ChannFileForm(main, "Form_open_chann", "Label_Name") {
-  Label_Name = NameLabel();
-}
-
-void Form_open_chann::Form_Load() {
-  SetFormOpenFlag("Form_open_chann", true);
-  LoadCommon(Lang("打开信道参数文件", "Open Channcle File"), Lang("打开文件名：", "Open File:"));
-}
-
-void Form_open_chann::Form_Unload() {
-  SetFormOpenFlag("Form_open_chann", false);
-}
+    : ChannFileForm(main, "Label_Name", {"打开信道参数文件", "Open Channcle File"},
+                    {"打开文件名：", "Open File:"}),
+      Label_Name(NameLabel()) {}
 
 void Form_open_chann::Command_enter_Click() {
-  switch (CheckChannelFileName(Text1->text().toStdString())) {
-    case ChannelFileName::InvalidName:
-      ShowMessage(
-          Lang("打开信道参数文件名无效 ", "Open the file name of channel parameter is nullity "));
-      return;
-    case ChannelFileName::WrongSuffix:
-      ShowMessage(
-          Lang("无效的信道参数文件后缀名！", "Nullity file suffix name of channel parameter."));
-      return;
-    case ChannelFileName::Good:
-      break;
+  if (!NameAccepted(
+          Lang("打开信道参数文件名无效 ", "Open the file name of channel parameter is nullity "),
+          Lang("无效的信道参数文件后缀名！", "Nullity file suffix name of channel parameter."))) {
+    return;
   }
 
   const QString problem = LoadChannFile(ChosenPath());
@@ -302,31 +293,17 @@ void OpenFileGivenAtStart(MDImain& main, const QStringList& arguments) {
 }
 
 Form_save_chann::Form_save_chann(MDImain* main)
-    : ChannFileForm(main, "Form_save_chann", "Label_name") {
-  Label_name = NameLabel();
-}
-
-void Form_save_chann::Form_Load() {
-  SetFormOpenFlag("Form_save_chann", true);
-  LoadCommon(Lang("保存信道参数文件", "Save Channel File"), Lang("保存文件名：", "Save File:"));
-}
-
-void Form_save_chann::Form_Unload() {
-  SetFormOpenFlag("Form_save_chann", false);
-}
+    : ChannFileForm(main, "Label_name", {"保存信道参数文件", "Save Channel File"},
+                    {"保存文件名：", "Save File:"}),
+      Label_name(NameLabel()) {}
 
 void Form_save_chann::Command_enter_Click() {
-  switch (CheckChannelFileName(Text1->text().toStdString())) {
-    case ChannelFileName::InvalidName:
-      ShowMessage(Lang("保存信道参数所需要的文件名无效 ",
-                       "Store the file name of channel parameter need is nullity. "));
-      return;
-    case ChannelFileName::WrongSuffix:
-      ShowMessage(Lang("建议不要修改系统默认的文件后缀名！",
-                       "Advice don't modify file suffix name of system default ！"));
-      return;
-    case ChannelFileName::Good:
-      break;
+  // The save dialog only advises against another suffix, but still saves nothing.
+  if (!NameAccepted(Lang("保存信道参数所需要的文件名无效 ",
+                         "Store the file name of channel parameter need is nullity. "),
+                    Lang("建议不要修改系统默认的文件后缀名！",
+                         "Advice don't modify file suffix name of system default ！"))) {
+    return;
   }
 
   // Written beside the target and renamed over it only when complete, so a full

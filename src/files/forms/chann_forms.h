@@ -30,13 +30,23 @@ QString LoadChannFile(const QString& path);
 // message shown and the start-up image kept. Any other arguments change nothing.
 void OpenFileGivenAtStart(MDImain& main, const QStringList& arguments);
 
+// A Chinese/English pair of texts.
+struct LangPair {
+  const char* chinese;
+  const char* english;
+};
+
 // What both dialogs have: the drive, folder and file lists and the name box.
 class ChannFileForm : public ChildForm {
   Q_OBJECT
 
  public:
-  ChannFileForm(MDImain* main, const QString& formName, const QString& nameLabel);
+  // nameLabel: the objectName of the name box's label; the window caption and the
+  // label's caption.
+  ChannFileForm(MDImain* main, const char* nameLabel, LangPair caption, LangPair nameCaption);
 
+  // Captions, placement and the lists.
+  void Form_Load() override;
   void Form_Activate() override;
   void Drive1_Click();
   void Dir1_Change();
@@ -53,9 +63,10 @@ class ChannFileForm : public ChildForm {
   QLabel* Label_drive;
 
  protected:
-  // Captions, placement and the lists, as both dialogs load.
-  void LoadCommon(const QString& caption, const QString& nameCaption);
   QLabel* NameLabel() const { return nameLabel_; }
+  // Shows the dialog's message for a typed name with a forbidden character or
+  // another suffix, and says whether the name passed.
+  bool NameAccepted(const QString& invalidName, const QString& wrongSuffix) const;
   // The confirmed file: the folder of Dir1 and the trimmed name.
   QString ChosenPath() const;
 
@@ -64,6 +75,8 @@ class ChannFileForm : public ChildForm {
   void ShowDriveOf(const QString& path);
 
   QLabel* nameLabel_;
+  LangPair caption_;
+  LangPair nameCaption_;
   bool focused_ = false;
 };
 
@@ -73,8 +86,6 @@ class Form_open_chann : public ChannFileForm {
  public:
   explicit Form_open_chann(MDImain* main);
 
-  void Form_Load() override;
-  void Form_Unload() override;
   void Command_enter_Click() override;
 
   QLabel* Label_Name;
@@ -86,8 +97,6 @@ class Form_save_chann : public ChannFileForm {
  public:
   explicit Form_save_chann(MDImain* main);
 
-  void Form_Load() override;
-  void Form_Unload() override;
   void Command_enter_Click() override;
 
   QLabel* Label_name;

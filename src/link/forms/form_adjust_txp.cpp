@@ -8,20 +8,15 @@
 #include <QPushButton>
 #include <QScrollBar>
 
+#include "shell/forms/controls.h"
 #include "shell/forms/ui.h"
 #include "shell/state.h"
 
 Form_Adjust_Txp::Form_Adjust_Txp(MDImain* main)
-    : LinkForm(main, "Form_Adjust_Txp"),
+    : LinkForm(main),
       link_(std::make_unique<PowerAdjustLink>(*MSC, LinkTimers(), *this, *this, TheImage())) {
-  auto makeLabel = [this](const char* name) {
-    auto* label = new QLabel(this);
-    label->setObjectName(name);
-    return label;
-  };
   auto makeScroll = [this](const char* name) {
-    auto* scroll = new QScrollBar(Qt::Horizontal, this);
-    scroll->setObjectName(name);
+    auto* scroll = Named<QScrollBar>(this, name, Qt::Horizontal);
     scroll->setSingleStep(1);
     scroll->setPageStep(1);
     // A level is sent when the thumb is let go, not at every pixel of a drag.
@@ -31,20 +26,18 @@ Form_Adjust_Txp::Form_Adjust_Txp(MDImain* main)
     scroll->setFocusPolicy(Qt::StrongFocus);
     return scroll;
   };
-  Label_Low = makeLabel("Label_Low");
-  Label_High = makeLabel("Label_High");
-  Label_L = makeLabel("Label_L");
-  Label_H = makeLabel("Label_H");
+  Label_Low = Named<QLabel>(this, "Label_Low");
+  Label_High = Named<QLabel>(this, "Label_High");
+  Label_L = Named<QLabel>(this, "Label_L");
+  Label_H = Named<QLabel>(this, "Label_H");
   HScroll_L = makeScroll("HScroll_L");
   HScroll_H = makeScroll("HScroll_H");
   for (QLabel* value : {Label_L, Label_H}) {
     value->setMinimumWidth(Twips(600));
     value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
   }
-  Command_Close = new QPushButton(this);
-  Command_Close->setObjectName("Command_Close");
-  Command_Help = new QPushButton(this);
-  Command_Help->setObjectName("Command_Help");
+  Command_Close = Named<QPushButton>(this, "Command_Close");
+  Command_Help = Named<QPushButton>(this, "Command_Help");
   ProgressBar1->hide();
 
   auto* grid = new QGridLayout(this);
@@ -79,7 +72,6 @@ Form_Adjust_Txp::~Form_Adjust_Txp() = default;
 
 void Form_Adjust_Txp::Form_Load() {
   link_->StartAdjust();
-  SetFormOpenFlag("Form_Adjust_Txp", true);
   HScroll_L->setRange(0, 255);
   HScroll_H->setRange(0, 255);
 

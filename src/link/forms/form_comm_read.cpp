@@ -8,7 +8,7 @@
 #include "shell/state.h"
 
 Form_Comm_Read::Form_Comm_Read(MDImain* main)
-    : TransferForm(main, "Form_Comm_Read", "Command_read"),
+    : TransferForm(main, "Command_read"),
       Command_read(start_),
       link_(std::make_unique<ReadLink>(*MSC, LinkTimers(), *this, *this, TheImage())) {
   ConnectLink();

@@ -7,7 +7,7 @@
 #include "shell/state.h"
 
 Form_Comm_Write::Form_Comm_Write(MDImain* main)
-    : TransferForm(main, "Form_Comm_Write", "Command_Write"),
+    : TransferForm(main, "Command_Write"),
       Command_Write(start_),
       link_(std::make_unique<WriteLink>(*MSC, LinkTimers(), *this, *this, TheImage())) {
   ConnectLink();

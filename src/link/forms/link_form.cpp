@@ -12,7 +12,7 @@
 #include "shell/forms/ui.h"
 #include "shell/state.h"
 
-LinkForm::LinkForm(MDImain* main, const QString& formName) : ChildForm(main, formName) {
+LinkForm::LinkForm(MDImain* main) : ChildForm(main) {
   MSC = new LinkPort(this);
   Timer1 = new LinkTimer(this);
   Timer2 = new LinkTimer(this);
@@ -39,7 +39,6 @@ void LinkForm::ConnectLink() {
 }
 
 void LinkForm::Form_Unload() {
-  SetFormOpenFlag(FormName().toStdString(), false);
   Link().Shutdown();
 }
 
@@ -85,7 +84,7 @@ int LinkForm::ModelCode() const {
 std::array<std::uint8_t, 6> LinkForm::Password() const {
   std::array<std::uint8_t, 6> digits{};
   for (std::size_t k = 0; k < digits.size(); ++k)
-    digits[k] = Image(kPasswordRow, kPasswordFirstCol + static_cast<int>(k));
+    digits[k] = Image(kPasswordCell.row, kPasswordCell.col + static_cast<int>(k));
   return digits;
 }
 
@@ -97,8 +96,7 @@ void LinkForm::UnloadForm() {
   Unload();
 }
 
-TransferForm::TransferForm(MDImain* main, const QString& formName, const char* startName)
-    : LinkForm(main, formName) {
+TransferForm::TransferForm(MDImain* main, const char* startName) : LinkForm(main) {
   start_ = new QPushButton(this);
   start_->setObjectName(startName);
   Command_Cancel = new QPushButton(this);
@@ -134,7 +132,6 @@ TransferForm::TransferForm(MDImain* main, const QString& formName, const char* s
 }
 
 void TransferForm::LoadTransferForm(const QString& caption, const QString& startCaption) {
-  SetFormOpenFlag(FormName().toStdString(), true);
   SetCaption(caption);
   start_->setText(startCaption);
   Command_Cancel->setText(Lang("取消", "Cancel"));

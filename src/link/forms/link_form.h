@@ -17,7 +17,7 @@ class LinkForm : public ChildForm, public LinkView, public LinkInputs {
   Q_OBJECT
 
  public:
-  LinkForm(MDImain* main, const QString& formName);
+  explicit LinkForm(MDImain* main);
 
   virtual SerialLink& Link() = 0;
   // Clears the open flag; timers stop and the port is released, nothing is sent.
@@ -65,7 +65,7 @@ class TransferForm : public LinkForm {
   Q_OBJECT
 
  public:
-  TransferForm(MDImain* main, const QString& formName, const char* startName);
+  TransferForm(MDImain* main, const char* startName);
 
   void Form_Activate() override;
   void SetStatus(const std::string& text) override;

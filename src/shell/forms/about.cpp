@@ -11,36 +11,10 @@
 #include <QStandardPaths>
 #include <QVBoxLayout>
 
-#include "shell/forms/forms.h"
+#include "shell/forms/controls.h"
 #include "shell/forms/main_window.h"
 #include "shell/forms/ui.h"
 #include "shell/state.h"
-
-ChildForm* Create_frmAbout(MDImain* main) {
-  return new frmAbout(main);
-}
-
-void LoadAboutTexts() {
-  if (LangChinese) {
-    AboutTexts[kAboutTitle] = "RT410 系列对讲机编程软件";
-    AboutTexts[kAboutVersion] = VersionText + " 版";
-    AboutTexts[kAboutDescription] = "本软件由林岛沃岚电子有限公司设计开发。";
-    AboutTexts[kAboutDisclaimer] =
-        "警告：本软件仅用于 RT410 系列对讲机的编程。写入前请确认频率符合当地无线电管理规定。";
-    AboutTexts[kAboutOk] = "确定";
-    AboutTexts[kAboutSysInfo] = "系统信息(&S)...";
-  } else {
-    AboutTexts[kAboutTitle] = "Lindao VORLAN Electronic Co.,Ltd. RT410 series program software. ";
-    AboutTexts[kAboutVersion] = VersionText;
-    AboutTexts[kAboutDescription] =
-        "This software was designed and developed by Lindao VORLAN Electronic Co.,Ltd.";
-    AboutTexts[kAboutDisclaimer] =
-        "Warning: this software programs RT410 series radios only. Before writing, make sure the "
-        "frequencies are permitted by your local radio regulations.";
-    AboutTexts[kAboutOk] = "Confirm";
-    AboutTexts[kAboutSysInfo] = "System Information(&S)...";
-  }
-}
 
 bool GetKeyValue(const QString& subKey, const QString& valueName, QString& value) {
   value.clear();
@@ -105,28 +79,21 @@ void StartSysInfo() {
   }
 }
 
-frmAbout::frmAbout(MDImain* main) : ChildForm(main, "frmAbout") {
-  picIcon = new QLabel(this);
-  picIcon->setObjectName("picIcon");
+frmAbout::frmAbout(MDImain* main) : ChildForm(main) {
+  picIcon = Named<QLabel>(this, "picIcon");
   picIcon->setPixmap(QPixmap(":/artwork/app_icon_64.png"));
   picIcon->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
-  lblTitle = new QLabel(this);
-  lblTitle->setObjectName("lblTitle");
+  lblTitle = Named<QLabel>(this, "lblTitle");
   QFont titleFont = lblTitle->font();
   titleFont.setPointSizeF(titleFont.pointSizeF() * 1.25);
   titleFont.setBold(true);
   lblTitle->setFont(titleFont);
-  lblVersion = new QLabel(this);
-  lblVersion->setObjectName("lblVersion");
-  lblDescription = new QLabel(this);
-  lblDescription->setObjectName("lblDescription");
-  lblDisclaimer = new QLabel(this);
-  lblDisclaimer->setObjectName("lblDisclaimer");
+  lblVersion = Named<QLabel>(this, "lblVersion");
+  lblDescription = Named<QLabel>(this, "lblDescription");
+  lblDisclaimer = Named<QLabel>(this, "lblDisclaimer");
   for (QLabel* label : {lblTitle, lblDescription, lblDisclaimer}) label->setWordWrap(true);
-  cmdOK = new QPushButton(this);
-  cmdOK->setObjectName("cmdOK");
-  cmdSysInfo = new QPushButton(this);
-  cmdSysInfo->setObjectName("cmdSysInfo");
+  cmdOK = Named<QPushButton>(this, "cmdOK");
+  cmdSysInfo = Named<QPushButton>(this, "cmdSysInfo");
 
   auto* grid = new QGridLayout(this);
   grid->addWidget(picIcon, 0, 0, 3, 1);
@@ -150,7 +117,6 @@ frmAbout::frmAbout(MDImain* main) : ChildForm(main, "frmAbout") {
 }
 
 void frmAbout::Form_Load() {
-  SetFormOpenFlag("frmAbout", true);
   LoadAboutTexts();
   lblTitle->setText(QString::fromStdString(AboutTexts[kAboutTitle]));
   lblVersion->setText(QString::fromStdString(AboutTexts[kAboutVersion]));
@@ -164,8 +130,4 @@ void frmAbout::Form_Load() {
   const QSize client = ClientSize();
   PlaceWindow((client.width() - size.width()) / 2,
               (client.height() - size.height()) / 2 - Twips(500), size.width(), size.height());
-}
-
-void frmAbout::Form_Unload() {
-  SetFormOpenFlag("frmAbout", false);
 }

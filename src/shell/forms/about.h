@@ -9,18 +9,6 @@
 class QLabel;
 class QPushButton;
 
-// Fills AboutTexts for LangChinese: title, version, description, disclaimer, the
-// OK caption and the system-information caption.
-void LoadAboutTexts();
-enum AboutText {
-  kAboutTitle,
-  kAboutVersion,
-  kAboutDescription,
-  kAboutDisclaimer,
-  kAboutOk,
-  kAboutSysInfo
-};
-
 // Reads a registry value under HKEY_LOCAL_MACHINE (Windows only; elsewhere false).
 bool GetKeyValue(const QString& subKey, const QString& valueName, QString& value);
 // Starts the system-information tool without waiting, or says it is unavailable.
@@ -35,7 +23,6 @@ class frmAbout : public ChildForm {
   explicit frmAbout(MDImain* main);
 
   void Form_Load() override;
-  void Form_Unload() override;
   void cmdOK_Click() { Unload(); }
   void cmdSysInfo_Click() { StartSysInfo(); }
 

@@ -8,7 +8,10 @@
 
 #include "shell/forms/main_window.h"
 
-ChildForm::ChildForm(MDImain* main, const QString& formName) : main_(main), formName_(formName) {
+ChildForm::ChildForm(MDImain* main) : main_(main) {}
+
+void ChildForm::SetFormName(const QString& formName) {
+  formName_ = formName;
   setObjectName(formName);
 }
 
@@ -62,6 +65,14 @@ void ChildForm::PlaceCentred(int width, int height, int topOffset) {
   const QSize client = ClientSize();
   PlaceWindow((client.width() - width) / 2, (client.height() - height) / 2 + topOffset, width,
               height);
+}
+
+void ChildForm::PlaceInMainFrame(double widthDivisor, double heightDivisor, int top) {
+  const QSize frame = MainFrameSize();
+  const QSize designed = DesignedSize();
+  const int width = std::max(static_cast<int>(frame.width() / widthDivisor), designed.width());
+  const int height = std::max(static_cast<int>(frame.height() / heightDivisor), designed.height());
+  PlaceWindow((frame.width() - width) / 2, top, width, height);
 }
 
 QSize ChildForm::DesignedSize() const {

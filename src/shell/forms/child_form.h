@@ -4,6 +4,7 @@
 //   Form_Activate after loading, and whenever the user switches to it from another
 //                 child (not when the application merely gets the focus back);
 //   Form_Unload   when it is closed, by its own buttons, the title bar or the program.
+// The main window gives it its name from the window table, and keeps its open flag.
 #include <QPointer>
 #include <QSize>
 #include <QWidget>
@@ -15,9 +16,11 @@ class ChildForm : public QWidget {
   Q_OBJECT
 
  public:
-  ChildForm(MDImain* main, const QString& formName);
+  explicit ChildForm(MDImain* main);
 
   QString FormName() const { return formName_; }
+  // The name of the window table; also the objectName.
+  void SetFormName(const QString& formName);
   MDImain* Main() const { return main_; }
   QMdiSubWindow* SubWindow() const;
 
@@ -43,6 +46,9 @@ class ChildForm : public QWidget {
   void PlaceCentred(int width, int height, int topOffset);
   // The size a window has as designed (its layout's hint, frame included).
   QSize DesignedSize() const;
+  // Width and height the main window's frame divided by these, never below the
+  // designed size; centred horizontally in the frame, top pixels down.
+  void PlaceInMainFrame(double widthDivisor, double heightDivisor, int top);
 
   void closeEvent(QCloseEvent* event) override;
 

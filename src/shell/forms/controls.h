@@ -11,10 +11,19 @@
 #include <QLineEdit>
 #include <functional>
 #include <initializer_list>
+#include <utility>
 
 class QHBoxLayout;
-
 class QKeyEvent;
+
+// A new widget of type T on parent, with its objectName; args come before the parent
+// in T's constructor (Named<QLabel>(this, "Label3", "MHZ")).
+template <class T, class... Args>
+T* Named(QWidget* parent, const char* objectName, Args&&... args) {
+  auto* widget = new T(std::forward<Args>(args)..., parent);
+  widget->setObjectName(QString::fromLatin1(objectName));
+  return widget;
+}
 
 class ComboBox : public QComboBox {
   Q_OBJECT

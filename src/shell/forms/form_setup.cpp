@@ -11,18 +11,12 @@
 
 #include "codec/frequency.h"
 #include "link/io/port_scan.h"
-#include "shell/forms/forms.h"
 #include "shell/forms/main_window.h"
 #include "shell/forms/ui.h"
 #include "shell/state.h"
 
-ChildForm* Create_Form_setup(MDImain* main) {
-  return new Form_setup(main);
-}
-
-Form_setup::Form_setup(MDImain* main) : ChildForm(main, "Form_setup") {
-  Frame1 = new QGroupBox(this);
-  Frame1->setObjectName("Frame1");
+Form_setup::Form_setup(MDImain* main) : ChildForm(main) {
+  Frame1 = Named<QGroupBox>(this, "Frame1");
   group_ = new QButtonGroup(this);
   auto* options = new QGridLayout(Frame1);
   for (int n = 1; n <= 8; ++n) {
@@ -32,10 +26,8 @@ Form_setup::Form_setup(MDImain* main) : ChildForm(main, "Form_setup") {
     options->addWidget(option, (n - 1) / 4, (n - 1) % 4);
     Option[static_cast<std::size_t>(n - 1)] = option;
   }
-  Command_ok = new QPushButton(this);
-  Command_ok->setObjectName("Command_ok");
-  Command1 = new QPushButton(this);
-  Command1->setObjectName("Command1");
+  Command_ok = Named<QPushButton>(this, "Command_ok");
+  Command1 = Named<QPushButton>(this, "Command1");
 
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(Frame1, 1);
@@ -47,7 +39,6 @@ Form_setup::Form_setup(MDImain* main) : ChildForm(main, "Form_setup") {
 }
 
 void Form_setup::Form_Load() {
-  SetFormOpenFlag("Form_setup", true);
   SetCaption(Lang("通讯端口设置", "Communication Port Setup"));
   Frame1->setTitle(Lang("端口设置", "Port Setup"));
   Command_ok->setText(Lang("确 定", "Confirm"));
@@ -65,10 +56,6 @@ void Form_setup::Form_Load() {
   }
   group_->setExclusive(true);
   if (ComPort >= 1 && ComPort <= 8) Option[static_cast<std::size_t>(ComPort - 1)]->setChecked(true);
-}
-
-void Form_setup::Form_Unload() {
-  SetFormOpenFlag("Form_setup", false);
 }
 
 void Form_setup::Command_ok_Click() {

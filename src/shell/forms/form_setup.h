@@ -16,7 +16,6 @@ class Form_setup : public ChildForm {
   explicit Form_setup(MDImain* main);
 
   void Form_Load() override;
-  void Form_Unload() override;
   void Command_ok_Click();
   void Command1_Click() { Unload(); }
 

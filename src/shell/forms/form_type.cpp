@@ -6,31 +6,20 @@
 #include <QPushButton>
 
 #include "shell/forms/controls.h"
-#include "shell/forms/forms.h"
 #include "shell/forms/main_window.h"
 #include "shell/forms/ui.h"
 #include "shell/model_band.h"
 #include "shell/state.h"
 
-ChildForm* Create_Form_type(MDImain* main) {
-  return new Form_type(main);
-}
-
-Form_type::Form_type(MDImain* main) : ChildForm(main, "Form_type") {
-  Combo_type = new ComboBox(this);
-  Combo_type->setObjectName("Combo_type");
+Form_type::Form_type(MDImain* main) : ChildForm(main) {
+  Combo_type = Named<ComboBox>(this, "Combo_type");
   Combo_type->SetEditable(true);
-  Combo_Band = new ComboBox(this);
-  Combo_Band->setObjectName("Combo_Band");
+  Combo_Band = Named<ComboBox>(this, "Combo_Band");
   Combo_Band->SetEditable(true);
-  Command_enter = new QPushButton(this);
-  Command_enter->setObjectName("Command_enter");
-  Command_cancel = new QPushButton(this);
-  Command_cancel->setObjectName("Command_cancel");
-  Label1 = new QLabel(this);
-  Label1->setObjectName("Label1");
-  Label2 = new QLabel(this);
-  Label2->setObjectName("Label2");
+  Command_enter = Named<QPushButton>(this, "Command_enter");
+  Command_cancel = Named<QPushButton>(this, "Command_cancel");
+  Label1 = Named<QLabel>(this, "Label1");
+  Label2 = Named<QLabel>(this, "Label2");
 
   auto* grid = new QGridLayout(this);
   grid->setColumnStretch(1, 1);
@@ -52,7 +41,6 @@ Form_type::Form_type(MDImain* main) : ChildForm(main, "Form_type") {
 }
 
 void Form_type::Form_Load() {
-  SetFormOpenFlag("Form_type", true);
   SetCaption(Lang("机型选择", "Model Select"));
   Command_enter->setText(Lang("确 定", "Confirm"));
   Command_cancel->setText(Lang("取 消", "Cancel"));
@@ -74,20 +62,14 @@ void Form_type::Form_Load() {
     Combo_Band->addItem(
         QString::fromStdString(NumberTextSpaced(band[0]) + "-" + NumberTextSpaced(band[1])));
   }
+  // Selecting the current band applies it again, limits and row 59 included.
   Combo_Band->Select(BandIndex);
-  const auto& selected = BandTable[static_cast<std::size_t>(Combo_Band->currentIndex())];
-  FreqLow = Freq10Hz::MHz(selected[0]);
-  FreqHigh = Freq10Hz::MHz(selected[1] + 1);
-}
-
-void Form_type::Form_Unload() {
-  SetFormOpenFlag("Form_type", false);
 }
 
 void Form_type::ApplySelectedBand(int b) {
   if (b < 0 || b >= kBandsOffered) return;
-  const std::string panel = ApplyBand(b);
-  if (Main()) Main()->SetPanelText(7, QString::fromStdString(panel));
+  UseBand(ApplyBand(b, TheImage()));
+  if (Main()) Main()->SetPanelText(7, QString::fromStdString(BandPanelText(b)));
 }
 
 void Form_type::Combo_Band_Click() {

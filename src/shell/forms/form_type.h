@@ -14,7 +14,6 @@ class Form_type : public ChildForm {
   explicit Form_type(MDImain* main);
 
   void Form_Load() override;
-  void Form_Unload() override;
   void Combo_Band_Click();
   void Combo_Band_Change();
   void Combo_type_Change();

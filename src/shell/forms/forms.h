@@ -1,31 +1,22 @@
 #pragma once
-// Every child window by name. Each module defines the Create_ functions of its own
-// windows; CreateForm is how the main window opens one.
+// A row of the window table: a child window's name, how to make one, and whether it
+// carries an open flag. The main window is given the table; the flagged rows stand in
+// the order a language switch reloads their windows.
 #include <QString>
 
 class ChildForm;
 class MDImain;
 
-ChildForm* CreateForm(const QString& formName, MDImain* main);
+struct FormEntry {
+  const char* name;
+  ChildForm* (*create)(MDImain* main);
+  bool openFlag;
+};
 
-// Shell.
-ChildForm* Create_Form_type(MDImain* main);
-ChildForm* Create_Form_setup(MDImain* main);
-ChildForm* Create_frmAbout(MDImain* main);
-// Channel editing.
-ChildForm* Create_frm_chann(MDImain* main);
-ChildForm* Create_Form_Chann_Edit(MDImain* main);
-// Radio link.
-ChildForm* Create_Form_Comm_Read(MDImain* main);
-ChildForm* Create_Form_Comm_Write(MDImain* main);
-ChildForm* Create_Form_Adjust_Txp(MDImain* main);
-// Feature editors.
-ChildForm* Create_frm_option(MDImain* main);
-ChildForm* Create_frm_dtmf(MDImain* main);
-ChildForm* Create_Form_edit_Key(MDImain* main);
-ChildForm* Create_Form_Edit_scan(MDImain* main);
-ChildForm* Create_Form_Edit_Test(MDImain* main);
-ChildForm* Create_Form_Edit_Message(MDImain* main);
-// Parameter files.
-ChildForm* Create_Form_open_chann(MDImain* main);
-ChildForm* Create_Form_save_chann(MDImain* main);
+inline constexpr bool kOpenFlag = true;
+inline constexpr bool kNoOpenFlag = false;
+
+template <class T>
+ChildForm* MakeForm(MDImain* main) {
+  return new T(main);
+}

@@ -18,16 +18,13 @@
 #include <QStatusBar>
 #include <QToolBar>
 
-#include "codec/tones.h"
-#include "shell/forms/about.h"
 #include "shell/forms/child_form.h"
-#include "shell/forms/forms.h"
+#include "shell/forms/controls.h"
 #include "shell/forms/ui.h"
 #include "shell/model_band.h"
 #include "shell/state.h"
 
 namespace {
-MDImain* g_mainWindow = nullptr;
 
 QAction* MakeAction(QObject* parent, const char* name, const QKeySequence& shortcut = {}) {
   auto* action = new QAction(parent);
@@ -73,16 +70,10 @@ QLineEdit* FocusedTextBox() {
 }
 }  // namespace
 
-MDImain* TheMainWindow() {
-  return g_mainWindow;
-}
-
-MDImain::MDImain() {
-  g_mainWindow = this;
+MDImain::MDImain(std::span<const FormEntry> forms) : forms_(forms) {
   setObjectName("MDImain");
   setWindowIcon(QIcon(":/artwork/app_icon.png"));
-  MDIArea = new QMdiArea(this);
-  MDIArea->setObjectName("MDIArea");
+  MDIArea = Named<QMdiArea>(this, "MDIArea");
   MDIArea->viewport()->installEventFilter(this);
   MDIArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   MDIArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
@@ -103,7 +94,6 @@ MDImain::~MDImain() {
   for (const auto& child : open) {
     if (child) child->Unload();
   }
-  if (g_mainWindow == this) g_mainWindow = nullptr;
 }
 
 bool MDImain::eventFilter(QObject* watched, QEvent* event) {
@@ -295,9 +285,7 @@ QString MDImain::PanelText(int panel) const {
 }
 
 void MDImain::MDIForm_Load() {
-  VersionText = "Ver1.2";
-  LangChinese = true;
-  LoadAboutTexts();
+  ResetApplicationState();
   if (const QScreen* screen = QGuiApplication::primaryScreen()) {
     const QSize s = screen->size();
     resize(static_cast<int>(s.width() / 1.5), static_cast<int>(s.height() / 1.5));
@@ -305,14 +293,9 @@ void MDImain::MDIForm_Load() {
   show();
   SetPanelText(1, QString());
   ApplyCaptions(true);
-  ComPort = 1;
   SetPanelText(3, QStringLiteral("COM%1").arg(ComPort));
-  BandIndex = 3;
-  BuildToneTable();
-  InitModelAndBands();
   SetPanelText(5, QString::fromStdString(VersionText));
   SetPanelText(7, QString::fromStdString(BandPanelText(FreqLowInt, FreqHighInt)));
-  InitImageDefaults();
   history_.Reset(TheImage());
   baseline_.Mark(TheImage());
 }
@@ -380,8 +363,8 @@ void MDImain::SwitchLanguage(bool chinese) {
     LoadAboutTexts();
   }
   ApplyCaptions(false);
-  for (std::string_view name : kFlaggedForms) {
-    if (FormOpenFlag(name)) OpenChild(QString::fromLatin1(name.data(), name.size()));
+  for (const FormEntry& entry : forms_) {
+    if (entry.openFlag && FormOpenFlag(entry.name)) OpenChild(QString::fromLatin1(entry.name));
   }
 }
 
@@ -390,6 +373,13 @@ void MDImain::Language_chn_Click() {
 }
 void MDImain::Language_eng_Click() {
   SwitchLanguage(false);
+}
+
+const FormEntry* MDImain::Entry(const QString& formName) const {
+  for (const FormEntry& entry : forms_) {
+    if (formName == QLatin1String(entry.name)) return &entry;
+  }
+  return nullptr;
 }
 
 ChildForm* MDImain::FindChildForm(const QString& formName) const {
@@ -405,8 +395,10 @@ ChildForm* MDImain::OpenChild(const QString& formName) {
   // A language switch reloads the About box like every flagged window; the menu
   // command only brings an open one to the front.
   UnloadChild(formName);
-  ChildForm* form = CreateForm(formName, this);
-  if (!form) return nullptr;
+  const FormEntry* entry = Entry(formName);
+  if (!entry) return nullptr;
+  ChildForm* form = entry->create(this);
+  form->SetFormName(formName);
   children_.insert(formName, form);
   QMdiSubWindow* sub = MDIArea->addSubWindow(form);
   sub->setObjectName(formName + QStringLiteral("_window"));
@@ -420,6 +412,7 @@ ChildForm* MDImain::OpenChild(const QString& formName) {
       if (keys.removeAll(QKeySequence(Qt::CTRL | Qt::Key_W)) > 0) action->setShortcuts(keys);
     }
   }
+  if (entry->openFlag) SetFormOpenFlag(entry->name, true);
   Decode(form, [&] {
     form->Form_Load();
     if (form->Unloaded()) return;
@@ -433,7 +426,12 @@ ChildForm* MDImain::OpenChild(const QString& formName) {
 
 void MDImain::ChildUnloaded(ChildForm* form) {
   const auto it = children_.find(form->FormName());
-  if (it != children_.end() && it.value() == form) children_.erase(it);
+  if (it != children_.end() && it.value() == form) {
+    children_.erase(it);
+    if (const FormEntry* entry = Entry(form->FormName()); entry && entry->openFlag) {
+      SetFormOpenFlag(entry->name, false);
+    }
+  }
   // The old instance lingers until deleted; it must not be found by name meanwhile.
   form->setObjectName(QString());
   if (lastActivated_ && lastActivated_->widget() == form) lastActivated_ = nullptr;

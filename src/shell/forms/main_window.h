@@ -6,8 +6,10 @@
 #include <QPointer>
 #include <array>
 #include <functional>
+#include <span>
 
 #include "image/image_history.h"
+#include "shell/forms/forms.h"
 
 class ChildForm;
 class QAction;
@@ -21,16 +23,25 @@ class MDImain : public QMainWindow {
   Q_OBJECT
 
  public:
-  MDImain();
+  // forms: every child window the main window can open.
+  explicit MDImain(std::span<const FormEntry> forms);
   ~MDImain() override;
 
-  // Start-up: state, geometry, status bar, captions, port, band, tones, image.
+  // Start-up: the process-wide state, then geometry, status bar and captions.
   void MDIForm_Load();
 
   // Opens a child window by name: an open instance is unloaded first and a fresh
   // one loaded (the About box is only shown again). Returns the new window.
   ChildForm* OpenChild(const QString& formName);
   ChildForm* FindChildForm(const QString& formName) const;
+  // The open child window of type T, if there is one.
+  template <class T>
+  T* FindChildAs() const {
+    for (const auto& child : children_) {
+      if (auto* form = qobject_cast<T*>(child.data())) return form;
+    }
+    return nullptr;
+  }
   void UnloadChild(const QString& formName);
   template <class T>
   T* OpenChildAs(const QString& formName) {
@@ -143,7 +154,9 @@ class MDImain : public QMainWindow {
   void CommitOpenEdits();
   // Where a user's input begins: the image as the last input left it is checkpointed.
   void UserInput(QEvent* event);
+  const FormEntry* Entry(const QString& formName) const;
 
+  std::span<const FormEntry> forms_;
   std::array<QLabel*, 8> panels_{};
   QMap<QString, QPointer<ChildForm>> children_;
   QPointer<QMdiSubWindow> lastActivated_;
@@ -152,6 +165,3 @@ class MDImain : public QMainWindow {
   // The text box the input under way types into, if any.
   UndoHistory::Source typing_ = 0;
 };
-
-// The one main window of the process (null before it exists).
-MDImain* TheMainWindow();
