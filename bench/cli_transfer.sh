@@ -37,7 +37,9 @@ measure() {
   printf '%-5s in %.3f s  process %.3f s  floor %.3f s  ratio %.4f (process %.4f)\n' \
     "$what" "$in" "$process" "$floor" "$(echo "$in / $floor" | bc -l)" \
     "$(echo "$process / $floor" | bc -l)"
+  echo "$in / $floor" | bc -l >>"$work/$what.ratios"
 }
+median() { sort -n "$work/$1.ratios" | awk '{ v[NR] = $1 } END { printf "%.4f", v[int((NR + 1) / 2)] }'; }
 
 # The start-up image: no channels.
 printf 'Location,Frequency\n' >"$work/none.csv"
@@ -48,3 +50,4 @@ for run in $(seq "$runs"); do
   measure read "$read_strict" "$rt410" read -p "$dev" -o "$work/r$run.chann"
   measure write "$write_floor" "$rt410" write -p "$dev" "$work/blank.chann"
 done
+echo "median ratio: read $(median read)  write $(median write)"

@@ -14,6 +14,7 @@
 #include "cli/cli.h"
 #include "features/option_codec.h"
 #include "files/channel_file.h"
+#include "files/channel_file_messages.h"
 #include "shell/model_band.h"
 #include "shell/state.h"
 
@@ -34,6 +35,8 @@ void Err(const std::string& text) {
 
 void Out(const std::string& text) {
   std::fprintf(stdout, "%s\n", text.c_str());
+  // A result line shows at once, also in a pipe or a log a dealer watches.
+  std::fflush(stdout);
 }
 
 int UsageError(const Args& args, const std::string& text) {
@@ -86,39 +89,8 @@ std::optional<RadioImage> LoadChannFile(const std::string& path) {
   if (!text) return std::nullopt;
   RadioImage image = StartupImage();
   const ChannelFileCheck check = LoadChannelFileText(*text, image);
-  const std::string line = std::to_string(check.line);
-  const std::string position = std::to_string(check.position);
-  switch (check.fault) {
-    case ChannelFileFault::None:
-      return image;
-    case ChannelFileFault::TooLarge:
-      Err(Chinese() ? "文件 " + path + " 大于 1 MiB，不是信道参数文件，信道参数未调入。"
-                    : "The file " + path +
-                          " is larger than 1 MiB and is not a channel parameter file; no channel "
-                          "parameter was loaded.");
-      break;
-    case ChannelFileFault::TooFewNumbers:
-      Err(Chinese() ? "文件 " + path + " 只有 " + std::to_string(check.numbers) +
-                          " 个数，信道参数文件应有 4096 个数，信道参数未调入。"
-                    : "The file " + path + " holds only " + std::to_string(check.numbers) +
-                          " numbers where a channel parameter file holds 4096; no channel "
-                          "parameter was loaded.");
-      break;
-    case ChannelFileFault::NotANumber:
-      Err(Chinese()
-              ? "文件 " + path + " 第 " + line + " 行第 " + position + " 个字符处的“" + check.item +
-                    "”不是整数，信道参数未调入。"
-              : "The file " + path + " has \"" + check.item + "\" at line " + line + ", position " +
-                    position + ", which is not a whole number; no channel parameter was loaded.");
-      break;
-    case ChannelFileFault::OutOfRange:
-      Err(Chinese() ? "文件 " + path + " 第 " + line + " 行第 " + position + " 个字符处的数 " +
-                          check.item + " 超出 0 到 255，信道参数未调入。"
-                    : "The file " + path + " has the number " + check.item + " at line " + line +
-                          ", position " + position +
-                          ", which is not within 0 to 255; no channel parameter was loaded.");
-      break;
-  }
+  if (check.Loaded()) return image;
+  Err(ChannelFileFaultText(check, path, Chinese()));
   return std::nullopt;
 }
 

@@ -409,8 +409,13 @@ int Clone(const Args& args) {
   int done = 0, good = 0;
   while (count < 0 || done < count) {
     const int number = done + 1;
-    Err(Chinese() ? "请接上第 " + std::to_string(number) + " 台对讲机并按回车（q 停止）："
-                  : "Connect radio " + std::to_string(number) + " and press Enter (q stops): ");
+    // The prompt leaves the cursor where the answer is typed.
+    const std::string prompt =
+        Chinese() ? "请接上第 " + std::to_string(number) + " 台对讲机并按回车（q 停止）："
+                  : "Connect radio " + std::to_string(number) + " and press Enter (q stops): ";
+    std::fflush(stdout);
+    std::fputs(prompt.c_str(), stderr);
+    std::fflush(stderr);
     std::string answer;
     if (!std::getline(std::cin, answer) || answer == "q" || answer == "Q") break;
     ++done;
@@ -449,10 +454,11 @@ int Clone(const Args& args) {
       log->flush();
     }
   }
-  Out(Chinese() ? "共 " + std::to_string(done) + " 台：成功 " + std::to_string(good) +
-                      " 台，失败 " + std::to_string(done - good) + " 台"
-                : std::to_string(done) + " radios: " + std::to_string(good) + " succeeded, " +
-                      std::to_string(done - good) + " failed");
+  Out(Chinese()
+          ? "共 " + std::to_string(done) + " 台：成功 " + std::to_string(good) + " 台，失败 " +
+                std::to_string(done - good) + " 台"
+          : std::to_string(done) + (done == 1 ? " radio: " : " radios: ") + std::to_string(good) +
+                " succeeded, " + std::to_string(done - good) + " failed");
   return good == done ? kSuccess : kFailed;
 }
 

@@ -1,9 +1,11 @@
 #include "files/chirp_csv.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdint>
 #include <map>
 #include <optional>
+#include <utility>
 
 #include "channels/channel_edit_rules.h"
 #include "codec/channel_record.h"
@@ -289,7 +291,7 @@ std::optional<Freq10Hz> TypedFrequency(Row& row, const std::string& column, std:
   }
   const Freq10Hz snapped = SnapToRaster(typed);
   if (snapped.units * kHzPer10Hz != hz)
-    row.Note(CsvNoteKind::Snapped, column, Mhz6(hz / kHzPer10Hz), FreqText(snapped));
+    row.Note(CsvNoteKind::Snapped, column, row.Get(column), FreqText(snapped));
   return typed;
 }
 
@@ -501,8 +503,10 @@ CsvImport ImportChirpCsv(std::string_view text, FreqRange limits, RadioImage& im
   RadioImage work = image;
   std::array<bool, kChannelCount + 1> named{};
   for (std::size_t i = headerLine + 1; i < lines.size(); ++i) {
-    Row row(static_cast<int>(i) + 1, columns, SplitCsvLine(lines[i]), result);
-    if (BlankFields(SplitCsvLine(lines[i]))) {
+    std::vector<std::string> fields = SplitCsvLine(lines[i]);
+    const bool blank = BlankFields(fields);
+    Row row(static_cast<int>(i) + 1, columns, std::move(fields), result);
+    if (blank) {
       row.Note(CsvNoteKind::EmptyLine);
       continue;
     }

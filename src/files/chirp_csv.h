@@ -41,7 +41,7 @@ struct CsvProblem {
 enum class CsvNoteKind {
   EmptyLine,        // skipped
   SkippedLocation,  // a location outside 1..16, skipped
-  Snapped,          // a frequency moved down onto the 5/6.25 kHz raster: value -> result
+  Snapped,  // moved down onto the 5/6.25 kHz raster: the column's value -> the frequency stored
   TxToneWithoutTx,  // Duplex off: the transmit tone has nowhere to go and is dropped
 };
 

@@ -40,3 +40,27 @@ std::vector<std::string> OrderMacPortNames(const std::vector<std::string>& names
   std::sort(ordered.begin(), ordered.end());
   return ordered;
 }
+
+std::vector<std::string> WithoutIdleSerialNodes(const std::vector<DeviceEntry>& entries,
+                                                const std::vector<std::string>& withHardware) {
+  std::vector<std::string> names;
+  for (const DeviceEntry& entry : entries) {
+    const bool serialNode = !entry.symlink && NumberAfter(entry.name, "ttyS") >= 0;
+    if (serialNode &&
+        std::find(withHardware.begin(), withHardware.end(), entry.name) == withHardware.end())
+      continue;
+    names.push_back(entry.name);
+  }
+  return names;
+}
+
+std::string PortToolTip(const PortDescription& port, bool chinese) {
+  if (port.device.empty()) return chinese ? "无此设备" : "No such device";
+  std::string tip = port.device;
+  for (const std::string* line : {&port.description, &port.manufacturer}) {
+    if (!line->empty()) tip += "\n" + *line;
+  }
+  if (!port.serialNumber.empty())
+    tip += std::string(chinese ? "\n序列号 " : "\nSerial number ") + port.serialNumber;
+  return tip;
+}

@@ -2,6 +2,9 @@
 
 #include <algorithm>
 
+namespace {
+
+// Where "RT410" stands consecutively in RecvBuf, start positions 1 to 4; 0: nowhere.
 int IdentificationPosition(const std::array<std::uint8_t, 2001>& recvBuf) {
   const auto& id = frames::kIdentification;
   for (std::size_t start = 1; start <= 4; ++start) {
@@ -10,6 +13,8 @@ int IdentificationPosition(const std::array<std::uint8_t, 2001>& recvBuf) {
   }
   return 0;
 }
+
+}  // namespace
 
 SerialLink::SerialLink(LinkKind kind, SerialPortOps& port, Timers timers, LinkView& view,
                        LinkInputs& inputs, RadioImage& image)

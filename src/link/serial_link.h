@@ -190,6 +190,3 @@ class TransferLink : public SerialLink {
   bool StartAllowed();
   void ShowLinkFailure() override;
 };
-
-// Where "RT410" stands consecutively in RecvBuf, start positions 1 to 4; 0: nowhere.
-int IdentificationPosition(const std::array<std::uint8_t, 2001>& recvBuf);

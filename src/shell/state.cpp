@@ -6,6 +6,7 @@
 bool LangChinese = true;
 std::string VersionText = "Ver1.2";
 int ComPort = 1;
+std::string ComDevice;
 bool PortError = false;
 int BandIndex = 3;
 Freq10Hz FreqLow = Freq10Hz::MHz(400);
@@ -70,6 +71,7 @@ void ResetApplicationState() {
   LangChinese = true;
   LoadAboutTexts();
   ComPort = 1;
+  ComDevice.clear();
   PortError = false;
   BandIndex = 3;
   Cur_Chann = 1;

@@ -22,9 +22,12 @@ inline std::uint8_t& Image(Cell cell) {
 extern bool LangChinese;         // caption language: true Chinese, false English
 extern std::string VersionText;  // "Ver1.2"
 extern int ComPort;              // serial port number 1..8
-extern bool PortError;           // the last attempt to open the port failed
-extern int BandIndex;            // selected row of BandTable
-extern Freq10Hz FreqLow;         // limits every channel editor checks against
+// The device ComPort stands for, fixed when the port dialog is confirmed or at the
+// first transfer of the run; empty until then.
+extern std::string ComDevice;
+extern bool PortError;    // the last attempt to open the port failed
+extern int BandIndex;     // selected row of BandTable
+extern Freq10Hz FreqLow;  // limits every channel editor checks against
 extern Freq10Hz FreqHigh;
 extern int FreqLowInt;  // whole-MHz copies taken when a band is applied
 extern int FreqHighInt;

@@ -106,11 +106,29 @@ run 1 "block 2:  cell 0: radio 0, file 1" "$rt410" verify -p "$dev" moved.chann
 run 2 "no band; give the model code with --band N" "$rt410" write -p "$dev" pattern.chann
 run 2 "holds only" "$rt410" write -p "$dev" cut.chann
 
+# Two radios, one after the other, on the same cable: Enter when each is plugged in.
+mkfifo answers
+"$rt410" clone -p "$work/cable" plan.chann --verify --log clone.log <answers >clone.out 2>&1 &
+clone=$!
+exec 5>answers
+for n in 1 2; do
+  radio "radio$n" --link "$work/cable" --save "radio$n.chann" >/dev/null
+  echo >&5
+  for _ in $(seq 600); do grep -q "^radio $n:" clone.out && break; sleep 0.05; done
+  kill "${sims[-1]}"
+  wait "${sims[-1]}" 2>/dev/null
+done
+exec 5>&-
+wait $clone
+code=$?
+[ -n "${RT410_TRANSCRIPT:-}" ] && printf '$ rt410 clone -p cable plan.chann --verify --log clone.log\n%s\n[exit %s]\n\n' "$(cat clone.out)" "$code"
+[ "$code" = 0 ] && grep -q "2 radios: 2 succeeded, 0 failed" clone.out || fail "clone: $code $(cat clone.out)"
+[ "$(wc -l <clone.log)" = 2 ] || fail "clone log: $(cat clone.log)"
+for n in 1 2; do
+  cmp -s <(head -63 "radio$n.chann") <(head -63 saved.chann) || fail "radio $n does not hold the file"
+done
 dev2=$(radio second)
-log=$work/clone.log
-input='\n\n' run 0 "2 radios: 2 succeeded, 0 failed" "$rt410" clone -p "$dev2" plan.chann --verify --log "$log"
-[ "$(wc -l <"$log")" = 2 ] || fail "clone log: $(cat "$log")"
-input='\nq\n' run 0 "1 radios: 1 succeeded, 0 failed" "$rt410" clone -p "$dev2" plan.chann --count 5
+input='\nq\n' run 0 "1 radio: 1 succeeded, 0 failed" "$rt410" clone -p "$dev2" plan.chann --count 5
 input='\n\n\n' run 0 "2 radios: 2 succeeded" "$rt410" clone -p "$dev2" plan.chann --count 2
 
 dev3=$(radio locked --password 123456)

@@ -132,8 +132,7 @@ TEST_F(InterchangeTest, ImportReplacesTheChannelsInOneUndoStepAndOpenEditorsShow
   EXPECT_EQ(messages[0].icon, MsgIcon::Information);
   EXPECT_TRUE(messages[0].text.startsWith("2 channels imported from the file"))
       << messages[0].text.toStdString();
-  EXPECT_TRUE(
-      messages[0].text.contains("\"438.003000\": stored on the channel raster as 438.00000"))
+  EXPECT_TRUE(messages[0].text.contains("\"438.003\": stored on the channel raster as 438.00000"))
       << messages[0].text.toStdString();
   EXPECT_TRUE(messages[0].text.contains("skipped, the radio has channels 1 to 16"))
       << messages[0].text.toStdString();

@@ -8,6 +8,7 @@
 #include <QProcess>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -19,6 +20,7 @@
 #include "link/forms/form_comm_read.h"
 #include "link/forms/form_comm_write.h"
 #include "link/io/port_scan.h"
+#include "shell/forms/form_setup.h"
 #include "support/gui_test.h"
 
 namespace {
@@ -146,6 +148,7 @@ TEST_F(LinkWindowTest, EnterStartsAndAMissingPortIsReported) {
   QTest::keyClick(read->Command_read, Qt::Key_Return);
   EXPECT_EQ(MessageTexts(), std::vector<QString>{kPortMessage});
   EXPECT_EQ(messages[0].title, U("操作提示"));
+  EXPECT_EQ(messages[0].informative, U("设备：COM1\n没有与之对应的设备。"));
   EXPECT_TRUE(PortError);
   EXPECT_FALSE(read->Link().Busy());
   EXPECT_TRUE(read->Label_tr_count->text().isEmpty());
@@ -159,9 +162,10 @@ TEST_F(LinkWindowTest, EnterStartsAndAMissingPortIsReported) {
 // rt410-radio-sim on a pseudo-terminal, for as long as the test runs.
 class RadioSimulator {
  public:
-  RadioSimulator(const QStringList& arguments) {
+  // Not quiet: the frames it receives are logged, for Log().
+  explicit RadioSimulator(const QStringList& arguments, bool quiet = true) {
     process_.setProgram(QStringLiteral(RT410_RADIO_SIM));
-    process_.setArguments(QStringList{"--quiet"} + arguments);
+    process_.setArguments(quiet ? QStringList{"--quiet"} + arguments : arguments);
     process_.setProcessChannelMode(QProcess::SeparateChannels);
     process_.start();
     if (process_.waitForStarted(10'000) && process_.waitForReadyRead(10'000))
@@ -177,10 +181,21 @@ class RadioSimulator {
     process_.kill();
     process_.waitForFinished(5000);
   }
+  // Ends as on a cable pulled: the terminal and the simulator's --link go.
+  void Stop() {
+    process_.terminate();
+    process_.waitForFinished(5000);
+  }
+  // What the radio logged so far.
+  QString Log() {
+    log_ += QString::fromUtf8(process_.readAllStandardError());
+    return log_;
+  }
 
  private:
   QProcess process_;
   QString device_;
+  QString log_;
 };
 
 RadioImage PatternRows(int seed) {
@@ -344,6 +359,185 @@ TEST_F(LinkWindowTest, AdjustPowerOnTheSimulatorThroughARealPort) {
   EXPECT_EQ(radio.at(63, 2), 1);
   EXPECT_TRUE(messages.empty());
 }
+
+// Two cables: COM1 stays on the device it was confirmed for, and when that device
+// goes, the message names it and the other radio receives nothing.
+TEST_F(LinkWindowTest, AComNumberStaysOnItsDevice) {
+  const QString first = QDir(DevDir()).filePath("ttyUSB0");
+  const QString second = QDir(DevDir()).filePath("ttyUSB1");
+  const QString imageA = dir.filePath("a.chann");
+  const QString imageB = dir.filePath("b.chann");
+  WriteChannFile(imageA, PatternRows(1));
+  WriteChannFile(imageB, PatternRows(2));
+  RadioSimulator radioA({"--image", imageA, "--link", first});
+  RadioSimulator radioB({"--image", imageB, "--link", second}, false);
+  ASSERT_FALSE(radioA.Device().isEmpty());
+  ASSERT_FALSE(radioB.Device().isEmpty());
+  LangChinese = false;
+
+  auto* setup = Open<Form_setup>("Form_setup");
+  EXPECT_EQ(setup->Option[0]->toolTip(), first);
+  EXPECT_EQ(setup->Option[1]->toolTip(), second);
+  EXPECT_EQ(setup->Option[2]->toolTip(), "No such device");
+  QTest::mouseClick(setup->Command_ok, Qt::LeftButton);
+  EXPECT_EQ(ComDevice, first.toStdString());
+
+  auto read = [&] {
+    QPointer<Form_Comm_Read> window(Open<Form_Comm_Read>("Form_Comm_Read"));
+    QTest::mouseClick(window->Command_read, Qt::LeftButton);
+    QTRY_VERIFY_WITH_TIMEOUT(!window || window->Link().State().Done || !messages.empty(), 30'000);
+    if (window) window->Unload();
+    ProcessEvents();
+  };
+  read();
+  EXPECT_TRUE(messages.empty());
+  EXPECT_EQ(Image(10, 3), PatternRows(1).at(10, 3));
+
+  radioA.Stop();
+  ASSERT_FALSE(QFileInfo::exists(first));
+  read();
+  ASSERT_EQ(messages.size(), 1u);
+  EXPECT_EQ(messages[0].text,
+            "Communication port is error, please setting right communication "
+            "port . ！");
+  EXPECT_EQ(messages[0].informative, "Device: COM1 (" + first +
+                                         ")\nNot found: not connected, or unplugged since it was "
+                                         "chosen.");
+  EXPECT_TRUE(PortError);
+  QTest::qWait(100);
+  EXPECT_FALSE(radioB.Log().contains("wake-up")) << radioB.Log().toStdString();
+
+  // Confirmed again, COM1 is the cable that is left.
+  setup = Open<Form_setup>("Form_setup");
+  EXPECT_EQ(setup->Option[0]->toolTip(), second);
+  QTest::mouseClick(setup->Command_ok, Qt::LeftButton);
+  EXPECT_EQ(ComDevice, second.toStdString());
+  setup->Unload();
+  messages.clear();
+  read();
+  EXPECT_TRUE(messages.empty());
+  EXPECT_EQ(Image(10, 3), PatternRows(2).at(10, 3));
+  EXPECT_TRUE(radioB.Log().contains("wake-up"));
+}
+
+enum class Transfer { Read, Write, Power };
+
+struct MisbehaviourCase {
+  const char* name;
+  QStringList options;
+  Transfer transfer;
+  const char* failure;  // nullptr: the transfer succeeds exactly
+};
+
+void PrintTo(const MisbehaviourCase& mc, std::ostream* os) {
+  *os << mc.name;
+}
+
+// Every way the simulator can misbehave, end to end through the real port: the
+// exact memory and no message, or the exact message and the image untouched.
+class MisbehavingRadioTest : public LinkWindowTest,
+                             public ::testing::WithParamInterface<MisbehaviourCase> {};
+
+TEST_P(MisbehavingRadioTest, EndsExactlyOrWithItsMessage) {
+  const MisbehaviourCase& mc = GetParam();
+  RadioImage radio = PatternRows(7);
+  radio.at(63, 0) = 80;
+  radio.at(63, 1) = 200;
+  const QString image = dir.filePath("radio.chann");
+  const QString saved = dir.filePath("saved.chann");
+  WriteChannFile(image, radio);
+  RadioSimulator sim(QStringList{"--image", image, "--save", saved} + mc.options);
+  ASSERT_FALSE(sim.Device().isEmpty());
+  Plug(sim.Device());
+  LangChinese = false;
+  const RadioImage before = TheImage();
+
+  if (mc.transfer == Transfer::Power) {
+    QPointer<Form_Adjust_Txp> power(Open<Form_Adjust_Txp>("Form_Adjust_Txp"));
+    QTRY_VERIFY_WITH_TIMEOUT(power && power->Link().State().DataPhase && !power->Link().Busy(),
+                             10'000);
+    EXPECT_EQ(power->Label_L->text(), "80");
+    EXPECT_EQ(power->Label_H->text(), "200");
+    EXPECT_EQ(Image(63, 0), 80);
+    EXPECT_EQ(Image(63, 1), 200);
+    power->Unload();
+    EXPECT_TRUE(messages.empty());
+    return;
+  }
+
+  QPointer<TransferForm> window;
+  if (mc.transfer == Transfer::Read) {
+    auto* read = Open<Form_Comm_Read>("Form_Comm_Read");
+    window = read;
+    QTest::mouseClick(read->Command_read, Qt::LeftButton);
+  } else {
+    const RadioImage rows = PatternRows(3);
+    for (int r = 0; r < 64; ++r) {
+      for (int c = 0; c < 16; ++c) Image(r, c) = rows.at(r, c);
+    }
+    auto* write = Open<Form_Comm_Write>("Form_Comm_Write");
+    window = write;
+    QTest::mouseClick(write->Command_Write, Qt::LeftButton);
+  }
+  QTRY_VERIFY_WITH_TIMEOUT(!window || !messages.empty() ||
+                               (mc.transfer == Transfer::Read
+                                    ? qobject_cast<Form_Comm_Read*>(window)->Link().State().Done
+                                    : qobject_cast<Form_Comm_Write*>(window)->Link().State().Done),
+                           60'000);
+  if (mc.failure) {
+    EXPECT_EQ(MessageTexts(), std::vector<QString>{QString::fromUtf8(mc.failure)});
+    if (mc.transfer == Transfer::Read) {
+      EXPECT_TRUE(TheImage() == before);
+    }
+    return;
+  }
+  EXPECT_TRUE(messages.empty());
+  if (mc.transfer == Transfer::Read) {
+    for (int r = 0; r <= 253; ++r) {
+      for (int c = 0; c < 16; ++c)
+        ASSERT_EQ(Image(r, c), r < 64 ? radio.at(r, c) : 0) << r << "," << c;
+    }
+    return;
+  }
+  QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(saved), 10'000);
+  const RadioImage written = ReadChannFile(saved);
+  for (int r = 0; r < 63; ++r) {
+    for (int c = 0; c < 16; ++c) ASSERT_EQ(written.at(r, c), Image(r, c)) << r << "," << c;
+  }
+}
+
+const char* const kPasswordError = "PassWord Error, Reading Stop";
+
+INSTANTIATE_TEST_SUITE_P(
+    EveryOption, MisbehavingRadioTest,
+    ::testing::Values(
+        MisbehaviourCase{"ExtraBytes1", {"--extra-bytes", "1"}, Transfer::Read, nullptr},
+        MisbehaviourCase{"ExtraBytes6", {"--extra-bytes", "6"}, Transfer::Read, nullptr},
+        MisbehaviourCase{"ExtraBytes10", {"--extra-bytes", "10"}, Transfer::Read, nullptr},
+        MisbehaviourCase{"ExtraBytes10Write", {"--extra-bytes", "10"}, Transfer::Write, nullptr},
+        MisbehaviourCase{"ExtraBytes10Power", {"--extra-bytes", "10"}, Transfer::Power, nullptr},
+        MisbehaviourCase{"StrayId3", {"--stray-id", "3"}, Transfer::Read, nullptr},
+        MisbehaviourCase{"StrayId3Power", {"--stray-id", "3"}, Transfer::Power, nullptr},
+        MisbehaviourCase{"GarbageWrite", {"--garbage", "2"}, Transfer::Write, nullptr},
+        // Stray bytes before the password reply cannot be told from the password.
+        MisbehaviourCase{"GarbageRead", {"--garbage", "2"}, Transfer::Read, kPasswordError},
+        MisbehaviourCase{"Password", {"--password", "123456"}, Transfer::Read, kPasswordError},
+        MisbehaviourCase{
+            "WrongIdOnce", {"--wrong-id", "--faulty-sessions", "1"}, Transfer::Read, nullptr},
+        MisbehaviourCase{"ShortBlockOnce",
+                         {"--short-reply", "block", "--faulty-sessions", "1"},
+                         Transfer::Read,
+                         nullptr},
+        MisbehaviourCase{"StopAfterOnce",
+                         {"--stop-after", "5", "--faulty-sessions", "1"},
+                         Transfer::Write,
+                         nullptr},
+        MisbehaviourCase{"EarlyAckOnce",
+                         {"--early-ack", "5", "--faulty-sessions", "1"},
+                         Transfer::Write,
+                         nullptr},
+        MisbehaviourCase{"Silent", {"--silent"}, Transfer::Read, "Fail connect with transceiver."}),
+    [](const ::testing::TestParamInfo<MisbehaviourCase>& row) { return row.param.name; });
 
 #endif  // RT410_RADIO_SIM
 

@@ -9,10 +9,11 @@
 #include "window_registry.h"
 
 void GuiTest::SetUp() {
-  SetMessageHook([this](const QString& title, const QString& text, MsgIcon icon) {
-    messages.push_back({title, text, icon});
-    if (onMessage) onMessage(messages.back());
-  });
+  SetDetailedMessageHook(
+      [this](const QString& title, const QString& text, MsgIcon icon, const QString& informative) {
+        messages.push_back({title, text, icon, informative});
+        if (onMessage) onMessage(messages.back());
+      });
   main = std::make_unique<MDImain>(ProgramForms());
   main->MDIForm_Load();
   main->resize(1200, 860);
@@ -22,7 +23,7 @@ void GuiTest::SetUp() {
 void GuiTest::TearDown() {
   main.reset();
   ProcessEvents();
-  SetMessageHook(nullptr);
+  SetDetailedMessageHook(nullptr);
 }
 
 void GuiTest::ProcessEvents() {

@@ -22,6 +22,7 @@ struct RecordedMessage {
   QString title;
   QString text;
   MsgIcon icon;
+  QString informative;
 };
 
 class QAbstractButton;

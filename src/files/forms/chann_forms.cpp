@@ -13,6 +13,7 @@
 #include <string_view>
 
 #include "files/channel_file.h"
+#include "files/channel_file_messages.h"
 #include "files/forms/file_lists.h"
 #include "image/radio_image.h"
 #include "shell/forms/controls.h"
@@ -83,34 +84,7 @@ QString LoadChannFile(const QString& path) {
 
   const ChannelFileCheck check = LoadChannelFileText(
       std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())), TheImage());
-  const QString line = QString::number(check.line);
-  const QString position = QString::number(check.position);
-  const QString item = QString::fromStdString(check.item);
-  switch (check.fault) {
-    case ChannelFileFault::None:
-      break;
-    case ChannelFileFault::TooLarge:
-      return Lang("文件 %1 大于 1 MiB，不是信道参数文件，信道参数未调入。",
-                  "The file %1 is larger than 1 MiB and is not a channel parameter file; "
-                  "no channel parameter was loaded.")
-          .arg(file);
-    case ChannelFileFault::TooFewNumbers:
-      return Lang("文件 %1 只有 %2 个数，信道参数文件应有 4096 个数，信道参数未调入。",
-                  "The file %1 holds only %2 numbers where a channel parameter file holds "
-                  "4096; no channel parameter was loaded.")
-          .arg(file, QString::number(check.numbers));
-    case ChannelFileFault::NotANumber:
-      return Lang("文件 %1 第 %2 行第 %3 个字符处的“%4”不是整数，信道参数未调入。",
-                  "The file %1 has \"%4\" at line %2, position %3, which is not a whole "
-                  "number; no channel parameter was loaded.")
-          .arg(file, line, position, item);
-    case ChannelFileFault::OutOfRange:
-      return Lang("文件 %1 第 %2 行第 %3 个字符处的数 %4 超出 0 到 255，信道参数未调入。",
-                  "The file %1 has the number %4 at line %2, position %3, which is not "
-                  "within 0 to 255; no channel parameter was loaded.")
-          .arg(file, line, position, item);
-  }
-  return {};
+  return QString::fromStdString(ChannelFileFaultText(check, file.toStdString(), LangChinese));
 }
 
 ChannFileForm::ChannFileForm(MDImain* main, const char* nameLabel, LangPair caption,

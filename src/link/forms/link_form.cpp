@@ -52,11 +52,16 @@ void LinkForm::HideProgress() {
 }
 
 void LinkForm::Message(const std::string& text, const std::string& title) {
+  ShowLinkMessage(QString::fromStdString(text),
+                  title.empty() ? QString() : QString::fromStdString(title), QString());
+}
+
+void LinkForm::ShowLinkMessage(const QString& text, const QString& title,
+                               const QString& informative) {
   // While the box is up, timer ticks still arrive; a window that closes itself
   // meanwhile goes once the box is gone, not from under the code that showed it.
   ++messageDepth_;
-  ShowMessage(QString::fromStdString(text),
-              title.empty() ? QString() : QString::fromStdString(title));
+  ShowMessage(text, title, MsgIcon::Warning, informative);
   --messageDepth_;
   if (messageDepth_ == 0 && unloadPending_) {
     unloadPending_ = false;
@@ -66,11 +71,22 @@ void LinkForm::Message(const std::string& text, const std::string& title) {
 
 void LinkForm::PortOpenOutcome(const PortId& port, const PortOpenResult& result) {
   PortError = !result.Opened();
-  if (PortError) Message(PortOpenMessage(port, result, LangChinese, false).text, {});
+  if (!PortError) return;
+#if defined(Q_OS_LINUX)
+  const bool dialoutHint = true;
+#else
+  const bool dialoutHint = false;
+#endif
+  const PortMessage message = PortOpenMessage(port, result, LangChinese, dialoutHint);
+  ShowLinkMessage(QString::fromStdString(message.text), QString(),
+                  QString::fromStdString(message.informative));
 }
 
 PortId LinkForm::Port() {
-  return {ComPort, PortDeviceName(ComPort)};
+  // Unless the port dialog did it, COMn is pinned to its device at the first transfer;
+  // from then on a device that has gone is reported, never replaced by the next one.
+  if (ComDevice.empty()) ComDevice = PortDeviceName(ComPort);
+  return {ComPort, ComDevice};
 }
 
 bool LinkForm::Chinese() const {

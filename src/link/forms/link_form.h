@@ -56,6 +56,8 @@ class LinkForm : public ChildForm, public LinkView, public LinkInputs {
   void ConnectLink();
 
  private:
+  void ShowLinkMessage(const QString& text, const QString& title, const QString& informative);
+
   int messageDepth_ = 0;
   bool unloadPending_ = false;
 };

@@ -51,8 +51,8 @@ void Form_setup::Form_Load() {
   for (int n = 1; n <= 8; ++n) {
     QRadioButton* option = Option[static_cast<std::size_t>(n - 1)];
     option->setChecked(false);
-    const QString device = QString::fromStdString(PortDeviceName(n));
-    option->setToolTip(device.isEmpty() ? Lang("无此设备", "No such device") : device);
+    option->setToolTip(
+        QString::fromStdString(PortToolTip(DescribePort(PortDeviceName(n)), LangChinese)));
   }
   group_->setExclusive(true);
   if (ComPort >= 1 && ComPort <= 8) Option[static_cast<std::size_t>(ComPort - 1)]->setChecked(true);
@@ -62,6 +62,8 @@ void Form_setup::Command_ok_Click() {
   for (int n = 1; n <= 8; ++n) {
     if (Option[static_cast<std::size_t>(n - 1)]->isChecked()) ComPort = n;
   }
+  // The number is pinned to the device it stands for now, until confirmed again.
+  ComDevice = PortDeviceName(ComPort);
   if (Main()) Main()->SetPanelText(3, QString::fromStdString("COM" + NumberText(ComPort)));
   if (!PortError) Unload();
 }

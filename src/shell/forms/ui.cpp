@@ -18,6 +18,10 @@ FileDialogHook& FileHook() {
   static FileDialogHook hook;
   return hook;
 }
+DetailedMessageHook& DetailedHook() {
+  static DetailedMessageHook hook;
+  return hook;
+}
 }  // namespace
 
 void SetFileDialogHook(FileDialogHook hook) {
@@ -43,8 +47,17 @@ void SetAnswerHook(AnswerHook hook) {
   Answer() = std::move(hook);
 }
 
-void ShowMessage(const QString& text, const QString& title, MsgIcon icon) {
+void SetDetailedMessageHook(DetailedMessageHook hook) {
+  DetailedHook() = std::move(hook);
+}
+
+void ShowMessage(const QString& text, const QString& title, MsgIcon icon,
+                 const QString& informative) {
   const QString shownTitle = title.isNull() ? Lang("操作提示", "Operate prompt") : title;
+  if (DetailedHook()) {
+    DetailedHook()(shownTitle, text, icon, informative);
+    return;
+  }
   if (Hook()) {
     Hook()(shownTitle, text, icon);
     return;
@@ -53,14 +66,20 @@ void ShowMessage(const QString& text, const QString& title, MsgIcon icon) {
                                   : icon == MsgIcon::Information ? QMessageBox::Information
                                                                  : QMessageBox::NoIcon;
   QMessageBox box(shown, shownTitle, text, QMessageBox::Ok, QApplication::activeWindow());
+  if (!informative.isEmpty()) box.setInformativeText(informative);
   box.exec();
 }
 
 int ShowQuestion(const QString& text, const QStringList& buttons, const QString& title) {
   const QString shownTitle = title.isNull() ? Lang("操作提示", "Operate prompt") : title;
   const int cancel = static_cast<int>(buttons.size()) - 1;
-  if (Hook()) {
-    Hook()(shownTitle, text, MsgIcon::Warning);
+  // Recorded as any message box, by whichever recorder is set.
+  if (DetailedHook() || Hook()) {
+    if (DetailedHook()) {
+      DetailedHook()(shownTitle, text, MsgIcon::Warning, QString());
+    } else {
+      Hook()(shownTitle, text, MsgIcon::Warning);
+    }
     return Answer() ? Answer()(text, buttons) : cancel;
   }
   QMessageBox box(QMessageBox::Warning, shownTitle, text, QMessageBox::NoButton,

@@ -14,18 +14,23 @@ inline QString Lang(const char* chinese, const char* english) {
 enum class MsgIcon { Warning, Information, None };
 
 // The only way a modal message box is shown: one OK button, a warning icon, and
-// the title "操作提示" / "Operate prompt" unless another is given.
+// the title "操作提示" / "Operate prompt" unless another is given. An informative
+// text, when given, stands under the main text as the box's second part.
 void ShowMessage(const QString& text, const QString& title = QString(),
-                 MsgIcon icon = MsgIcon::Warning);
+                 MsgIcon icon = MsgIcon::Warning, const QString& informative = QString());
 
 // Tests replace the box with a recorder that returns at once; an empty hook
 // restores the real box.
 using MessageHook = std::function<void(const QString& title, const QString& text, MsgIcon icon)>;
 void SetMessageHook(MessageHook hook);
+// The same with the informative text; it takes precedence over a MessageHook.
+using DetailedMessageHook = std::function<void(const QString& title, const QString& text,
+                                               MsgIcon icon, const QString& informative)>;
+void SetDetailedMessageHook(DetailedMessageHook hook);
 
 // The same box as a question: the buttons given, in order, and the index of the
 // one chosen (the last, as a cancel, when the box is closed another way). With a
-// message hook set, the hook records the question and the answer hook answers it
+// message hook (either kind) set, the hook records the question and the answer hook answers it
 // (the last button when there is none).
 int ShowQuestion(const QString& text, const QStringList& buttons, const QString& title = QString());
 using AnswerHook = std::function<int(const QString& text, const QStringList& buttons)>;

@@ -1,0 +1,35 @@
+#include "files/channel_file_messages.h"
+
+std::string ChannelFileFaultText(const ChannelFileCheck& check, const std::string& file,
+                                 bool chinese) {
+  const std::string line = std::to_string(check.line);
+  const std::string position = std::to_string(check.position);
+  switch (check.fault) {
+    case ChannelFileFault::None:
+      return {};
+    case ChannelFileFault::TooLarge:
+      return chinese ? "文件 " + file + " 大于 1 MiB，不是信道参数文件，信道参数未调入。"
+                     : "The file " + file +
+                           " is larger than 1 MiB and is not a channel parameter file; no "
+                           "channel parameter was loaded.";
+    case ChannelFileFault::TooFewNumbers:
+      return chinese ? "文件 " + file + " 只有 " + std::to_string(check.numbers) +
+                           " 个数，信道参数文件应有 4096 个数，信道参数未调入。"
+                     : "The file " + file + " holds only " + std::to_string(check.numbers) +
+                           " numbers where a channel parameter file holds 4096; no channel "
+                           "parameter was loaded.";
+    case ChannelFileFault::NotANumber:
+      return chinese ? "文件 " + file + " 第 " + line + " 行第 " + position + " 个字符处的“" +
+                           check.item + "”不是整数，信道参数未调入。"
+                     : "The file " + file + " has \"" + check.item + "\" at line " + line +
+                           ", position " + position +
+                           ", which is not a whole number; no channel parameter was loaded.";
+    case ChannelFileFault::OutOfRange:
+      return chinese ? "文件 " + file + " 第 " + line + " 行第 " + position + " 个字符处的数 " +
+                           check.item + " 超出 0 到 255，信道参数未调入。"
+                     : "The file " + file + " has the number " + check.item + " at line " + line +
+                           ", position " + position +
+                           ", which is not within 0 to 255; no channel parameter was loaded.";
+  }
+  return {};
+}
