@@ -161,6 +161,25 @@ GridPos NextCellOnEnter(const RadioImage& image, int row, int column) {
   }
 }
 
+GridPos PreviousCell(const RadioImage& image, int row, int column) {
+  auto hasEditor = [&](GridPos p) {
+    if (p.column == kRxColumn || p.column == kTxColumn) return true;
+    if (ChannelEmpty(image, p.row)) return false;
+    return p.column != kEncodeColumn || ChannelHasTx(image, p.row);
+  };
+  GridPos p{row, column};
+  do {
+    if (p.column > kRxColumn) {
+      --p.column;
+    } else if (p.row > 1) {
+      p = {p.row - 1, kScanAddColumn};
+    } else {
+      return {row, column};
+    }
+  } while (!hasEditor(p));
+  return p;
+}
+
 bool EraseIfEmpty(RadioImage& image, int channel) {
   if (!ChannelEmpty(image, channel)) return false;
   ClearChannel(image, channel);

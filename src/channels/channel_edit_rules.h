@@ -79,6 +79,11 @@ struct GridPos {
 // channel has no transmit frequency; on to the right up to scan add, and from there
 // to the next row's receive cell. Row 16 has no next row and stays. Column 0 stays.
 GridPos NextCellOnEnter(const RadioImage& image, int row, int column);
+// Where Shift+Tab moves it back to: the nearest cell before (row, column) that an
+// editor can be laid over (option cells of an empty channel and the encode cell of
+// a channel without a transmit frequency have none), across rows; the first cell
+// stays.
+GridPos PreviousCell(const RadioImage& image, int row, int column);
 
 // An editor that shows an empty channel (column 0 erased) erases all of its record.
 // True when the channel is empty.

@@ -56,9 +56,10 @@ int ImportCsv(const Args& args) {
     StoreRangeEdge(edges[0], kRangeLowCell, *image);
     StoreRangeEdge(edges[1], kRangeHighCell, *image);
   }
-  // The upper limit as after a band is applied: up to one MHz above the edge.
-  const FreqRange limits{Freq10Hz::MHz(RangeEdge(*image, kRangeLowCell)),
-                         Freq10Hz::MHz(RangeEdge(*image, kRangeHighCell) + 1)};
+  // The upper limit as after a band is applied: up to one MHz above the edge. A base
+  // whose row 59 holds no decimal edges (an erased radio) keeps the start-up range.
+  const BandLimits edges = DecodeBandLimits(*image).value_or(*DecodeBandLimits(StartupImage()));
+  const FreqRange limits{edges.low, Freq10Hz{edges.high.units + Freq10Hz::kPerMHz}};
   const CsvImport result = ImportChirpCsv(*csv, limits, *image);
   for (const CsvNote& note : result.notes) Err(CsvNoteText(note, Chinese()));
   for (const CsvProblem& problem : result.problems) Err(CsvProblemText(problem, Chinese()));

@@ -137,11 +137,12 @@ std::optional<int> BandOption(const Args& args, bool& bad) {
 }
 
 std::optional<int> BandOfRow59(const RadioImage& image) {
-  const int low = RangeEdge(image, kRangeLowCell);
-  const int high = RangeEdge(image, kRangeHighCell);
+  const std::optional<int> low = RangeEdge(image, kRangeLowCell);
+  const std::optional<int> high = RangeEdge(image, kRangeHighCell);
+  if (!low || !high) return std::nullopt;
   for (int b = 0; b < kBandsOffered; ++b) {
     const auto& band = BandTable[static_cast<std::size_t>(b)];
-    if (band[0] == low && band[1] == high) return b;
+    if (band[0] == *low && band[1] == *high) return b;
   }
   return std::nullopt;
 }

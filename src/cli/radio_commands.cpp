@@ -219,13 +219,12 @@ std::optional<int> ModelCode(const Args& args, const RadioImage& image) {
   if (bad) return std::nullopt;
   if (band) return band;
   if (const auto fromRow59 = BandOfRow59(image)) return fromRow59;
-  UsageError(args, Chinese()
-                       ? "第 59 行的频率范围 " + std::to_string(RangeEdge(image, kRangeLowCell)) +
-                             "-" + std::to_string(RangeEdge(image, kRangeHighCell)) +
-                             " MHz 不是任何频段，请用 --band N 指定机型代码。"
-                       : "row 59 holds " + std::to_string(RangeEdge(image, kRangeLowCell)) + "-" +
-                             std::to_string(RangeEdge(image, kRangeHighCell)) +
-                             " MHz, which is no band; give the model code with --band N.");
+  UsageError(args, Chinese() ? "第 59 行的频率范围 " + RangeEdgeText(image, kRangeLowCell) + "-" +
+                                   RangeEdgeText(image, kRangeHighCell) +
+                                   " MHz 不是任何频段，请用 --band N 指定机型代码。"
+                             : "row 59 holds " + RangeEdgeText(image, kRangeLowCell) + "-" +
+                                   RangeEdgeText(image, kRangeHighCell) +
+                                   " MHz, which is no band; give the model code with --band N.");
   return std::nullopt;
 }
 

@@ -98,10 +98,17 @@ std::string AniEntry(std::u32string_view text) {
   return entry;
 }
 
-int RangeEdge(const RadioImage& image, Cell edge) {
-  const std::uint8_t units = image.at(edge);
-  const std::uint8_t hundredsTens = image.at(edge.row, edge.col + 1);
-  return 100 * (hundredsTens >> 4) + 10 * (hundredsTens & 0x0F) + (units >> 4);
+std::optional<int> RangeEdge(const RadioImage& image, Cell edge) {
+  const int units = image.at(edge) >> 4;
+  const int hundreds = image.at(edge.row, edge.col + 1) >> 4;
+  const int tens = image.at(edge.row, edge.col + 1) & 0x0F;
+  if (units > 9 || hundreds > 9 || tens > 9) return std::nullopt;
+  return 100 * hundreds + 10 * tens + units;
+}
+
+std::string RangeEdgeText(const RadioImage& image, Cell edge) {
+  const std::optional<int> mhz = RangeEdge(image, edge);
+  return mhz ? std::to_string(*mhz) : std::string("?");
 }
 
 bool StoreRangeEdge(std::int64_t wholeMHz, Cell edge, RadioImage& image) {

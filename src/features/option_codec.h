@@ -66,8 +66,11 @@ std::optional<char> AniKey(char32_t key, std::size_t length);
 std::string AniEntry(std::u32string_view text);
 
 // An edge of row 59 (working range or band) in whole MHz: the BCD pair at cell and the
-// cell after it, units and tenths nibbles first, tenths ignored.
-int RangeEdge(const RadioImage& image, Cell edge);
+// cell after it, units and tenths nibbles first, tenths ignored. None when a digit it
+// uses is no decimal digit, as in an erased row.
+std::optional<int> RangeEdge(const RadioImage& image, Cell edge);
+// The edge as a report shows it: its decimal digits, or "?" for none.
+std::string RangeEdgeText(const RadioImage& image, Cell edge);
 // Writes whole MHz 0..999 into the pair (tenths nibble 0); anything else does not
 // fit three BCD digits and writes nothing (returns false).
 bool StoreRangeEdge(std::int64_t wholeMHz, Cell edge, RadioImage& image);

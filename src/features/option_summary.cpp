@@ -7,8 +7,9 @@
 
 namespace {
 
-constexpr Cell kLowPowerCell{63, 0};
-constexpr Cell kHighPowerCell{63, 1};
+// Row 63 is the power block the link adjusts; the summary only shows its two levels.
+constexpr Cell kLowLevelCell{63, 0};
+constexpr Cell kHighLevelCell{63, 1};
 
 const char* Pick(bool chinese, const char* zh, const char* en) {
   return chinese ? zh : en;
@@ -45,7 +46,7 @@ std::vector<OptionLine> OptionSummary(const RadioImage& image, bool chinese) {
       {Pick(chinese, "语音提示", "Voice"), ListEntry(voice, image.at(kVoiceCell))},
       {Pick(chinese, "哔声", "Beep"), onOff((flags & kBeepBit) != 0)},
       {Pick(chinese, "电池省电", "Battery Saver"), onOff((flags & kSaverBit) != 0)},
-      {Pick(chinese, "低功率", "Low Power"), std::to_string(image.at(kLowPowerCell))},
-      {Pick(chinese, "高功率", "High Power"), std::to_string(image.at(kHighPowerCell))},
+      {Pick(chinese, "低功率", "Low Power"), std::to_string(image.at(kLowLevelCell))},
+      {Pick(chinese, "高功率", "High Power"), std::to_string(image.at(kHighLevelCell))},
   };
 }

@@ -14,6 +14,12 @@ bool IsDigit(char c) {
   return c >= '0' && c <= '9';
 }
 
+// Digits only, after an optional minus sign.
+bool IsWholeNumber(std::string_view item) {
+  if (item.starts_with('-')) item.remove_prefix(1);
+  return !item.empty() && std::all_of(item.begin(), item.end(), IsDigit);
+}
+
 // What a message shows of an item: printable ASCII, at most 16 characters.
 std::string Printable(std::string_view item) {
   constexpr std::size_t kShown = 16;
@@ -87,13 +93,28 @@ ChannelFileCheck LoadChannelFileText(std::string_view text, RadioImage& image) {
     const std::string_view item = text.substr(start, i - start);
     const int value = digits ? ItemValue(item) : -1;
     if (value < 0) {
-      check.fault = digits ? ChannelFileFault::OutOfRange : ChannelFileFault::NotANumber;
+      // A negative number is a number, only outside 0 to 255.
+      check.fault =
+          IsWholeNumber(item) ? ChannelFileFault::OutOfRange : ChannelFileFault::NotANumber;
       check.line = line;
       check.position = static_cast<int>(start - lineStart) + 1;
       check.item = Printable(item);
       return check;
     }
     cells[static_cast<std::size_t>(check.numbers++)] = static_cast<std::uint8_t>(value);
+  }
+  // What follows the last cell: more numbers mean the file is not what it claims.
+  int surplus = 0;
+  while (i < text.size()) {
+    while (i < text.size() && IsSeparator(text[i])) ++i;
+    const std::size_t start = i;
+    while (i < text.size() && !IsSeparator(text[i])) ++i;
+    if (i > start && IsWholeNumber(text.substr(start, i - start))) ++surplus;
+  }
+  if (surplus > 0) {
+    check.fault = ChannelFileFault::TooManyNumbers;
+    check.numbers += surplus;
+    return check;
   }
 
   for (int n = 0; n < kChannelFileNumbers; ++n) {

@@ -19,15 +19,16 @@ std::string ChannelFileText(const RadioImage& image);
 
 enum class ChannelFileFault {
   None,
-  TooLarge,       // more than kChannelFileMaxBytes
-  TooFewNumbers,  // the text ends before the 4096th number
-  NotANumber,     // an item that is not a whole decimal number
-  OutOfRange,     // a whole number above 255
+  TooLarge,        // more than kChannelFileMaxBytes
+  TooFewNumbers,   // the text ends before the 4096th number
+  TooManyNumbers,  // more whole numbers follow the 4096th (a line twice shifts every cell)
+  NotANumber,      // an item that is not a whole decimal number
+  OutOfRange,      // a whole number above 255, or a negative one
 };
 
 struct ChannelFileCheck {
   ChannelFileFault fault = ChannelFileFault::None;
-  int numbers = 0;   // good numbers before the fault (all 4096 when loaded)
+  int numbers = 0;   // good numbers before the fault (all 4096 when loaded; TooManyNumbers: all)
   int line = 0;      // NotANumber, OutOfRange: 1-based line of the item
   int position = 0;  // and 1-based character position in that line
   std::string item;  // the item, printable and shortened for a message
@@ -35,7 +36,8 @@ struct ChannelFileCheck {
 };
 
 // Reads 4096 numbers from text; spaces, tabs, commas and line ends all separate
-// them and whatever follows the 4096th is ignored. The whole text is checked
+// them. After the 4096th, further whole numbers refuse the file (their count is in
+// numbers); other text there is ignored. The whole text is checked
 // first: the image changes only when every number is good, and then only in
 // rows 0..255, columns 0..15.
 ChannelFileCheck LoadChannelFileText(std::string_view text, RadioImage& image);

@@ -13,8 +13,8 @@ ChannelSheet BuildChannelSheet(const RadioImage& image, const std::string& model
                                const std::string& isoDate, bool chinese) {
   ChannelSheet sheet;
   sheet.title = model + Pick(chinese, " 信道表", " Channel Sheet");
-  const std::string band = std::to_string(RangeEdge(image, kRangeLowCell)) + "-" +
-                           std::to_string(RangeEdge(image, kRangeHighCell)) + " MHz";
+  const std::string band =
+      RangeEdgeText(image, kRangeLowCell) + "-" + RangeEdgeText(image, kRangeHighCell) + " MHz";
   sheet.modelBand =
       chinese ? "机型：" + model + "　　频段：" + band : "Model: " + model + "    Band: " + band;
   sheet.date = Pick(chinese, "日期：", "Date: ") + isoDate;

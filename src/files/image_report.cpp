@@ -33,8 +33,8 @@ std::string Padded(const std::string& s, int width) {
 }
 
 std::string RangeText(const RadioImage& image) {
-  return std::to_string(RangeEdge(image, kRangeLowCell)) + " --- " +
-         std::to_string(RangeEdge(image, kRangeHighCell)) + " MHZ";
+  return RangeEdgeText(image, kRangeLowCell) + " --- " + RangeEdgeText(image, kRangeHighCell) +
+         " MHZ";
 }
 
 std::string RawLine(int row, int col, int a, int b, bool chinese) {

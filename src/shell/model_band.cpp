@@ -27,9 +27,11 @@ void StoreBandLimits(int b, RadioImage& image) {
   StoreRangeEdge(Edges(b)[1], kRangeHighCell, image);
 }
 
-BandLimits DecodeBandLimits(const RadioImage& image) {
-  return {Freq10Hz::MHz(RangeEdge(image, kRangeLowCell)),
-          Freq10Hz::MHz(RangeEdge(image, kRangeHighCell))};
+std::optional<BandLimits> DecodeBandLimits(const RadioImage& image) {
+  const std::optional<int> low = RangeEdge(image, kRangeLowCell);
+  const std::optional<int> high = RangeEdge(image, kRangeHighCell);
+  if (!low || !high) return std::nullopt;
+  return BandLimits{Freq10Hz::MHz(*low), Freq10Hz::MHz(*high)};
 }
 
 BandState ApplyBand(int b, RadioImage& image) {

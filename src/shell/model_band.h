@@ -37,8 +37,9 @@ struct BandState {
 BandLimits BandTableLimits(int b);
 // Writes row 59 from band b's edges.
 void StoreBandLimits(int b, RadioImage& image);
-// The edges row 59 holds (whole MHz, tenths ignored, no +1).
-BandLimits DecodeBandLimits(const RadioImage& image);
+// The edges row 59 holds (whole MHz, tenths ignored, no +1); none when they are not
+// decimal digits (an erased radio or file), and then the limits stay as they are.
+std::optional<BandLimits> DecodeBandLimits(const RadioImage& image);
 // Applies band b as the model dialog does: row 59 from the table, and limits that
 // accept up to one MHz above the upper edge.
 BandState ApplyBand(int b, RadioImage& image);

@@ -80,5 +80,5 @@ void ResetApplicationState() {
   InitModelAndBands();
   TheImage().Fill(0);
   InitImageDefaults(TheImage());
-  UseBand({DecodeBandLimits(TheImage())});
+  if (const auto limits = DecodeBandLimits(TheImage())) UseBand({*limits});
 }

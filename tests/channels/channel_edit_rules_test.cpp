@@ -273,6 +273,19 @@ TEST_F(ChannelEditRules, WhereEnterMovesTo) {
   }
 }
 
+TEST_F(ChannelEditRules, WhereShiftTabMovesBackTo) {
+  // {start of channel 3, from row, from column, to row, to column}; the others are empty.
+  const std::tuple<Start, int, int, int, int> cases[] = {
+      {Start::Full, 3, 2, 3, 1},   {Start::Full, 3, 3, 3, 2}, {Start::Full, 3, 5, 3, 4},
+      {Start::RxOnly, 3, 5, 3, 3}, {Start::Full, 3, 1, 2, 2}, {Start::Full, 4, 1, 3, 8},
+      {Start::Empty, 4, 1, 3, 2},  {Start::Full, 1, 1, 1, 1}, {Start::Full, 1, 2, 1, 1},
+  };
+  for (const auto& [start, row, column, toRow, toColumn] : cases) {
+    Begin(start);
+    EXPECT_EQ(PreviousCell(image, row, column), (GridPos{toRow, toColumn})) << row << "/" << column;
+  }
+}
+
 struct ChoiceCase {
   int column;  // the grid's column; the dialog's list of the same option
   int entry;

@@ -1,3 +1,3 @@
 rt410_core_test(editors_core_test option_codec_test.cpp)
 rt410_gui_test(editors_gui_test frm_option_test.cpp frm_dtmf_test.cpp form_edit_key_test.cpp
-  editors_screenshot_test.cpp)
+  editors_screenshot_test.cpp feature_traps_test.cpp)

@@ -44,7 +44,8 @@ void SetRange(int low, int high) {
 }
 
 std::pair<int, int> StoredRange() {
-  return {RangeEdge(TheImage(), kRangeLowCell), RangeEdge(TheImage(), kRangeHighCell)};
+  return {RangeEdge(TheImage(), kRangeLowCell).value_or(-1),
+          RangeEdge(TheImage(), kRangeHighCell).value_or(-1)};
 }
 
 void PutChannel(int n, int rxMHz, int txMHz) {
@@ -82,10 +83,10 @@ TEST_P(OptionLangTest, ErasedImageOpensNormalisedAndWritesItBack) {
   EXPECT_EQ(form->Text_ANI->text(), "");
   EXPECT_EQ(PasswordCells(), (std::array<std::uint8_t, 6>{E, E, E, E, E, E}));
   EXPECT_EQ(AniCells(), (std::array<std::uint8_t, 8>{E, E, E, E, E, E, E, E}));
-  // An erased range reads as its nibbles and becomes the limits as it stands.
-  EXPECT_EQ(form->Text_pvfo_d0->text(), "1665");
-  EXPECT_EQ(form->Text_pvfo_d1->text(), "1665");
-  EXPECT_EQ(FreqLow, Freq10Hz::MHz(1665));
+  // An erased range is no range: the limits stay as they were.
+  EXPECT_EQ(form->Text_pvfo_d0->text(), "400");
+  EXPECT_EQ(form->Text_pvfo_d1->text(), "470");
+  EXPECT_EQ(FreqLow, Freq10Hz::MHz(400));
   EXPECT_EQ(Image(59, 0), 0xFF);
   EXPECT_TRUE(messages.empty());
   EXPECT_TRUE(FormOpenFlag("frm_option"));

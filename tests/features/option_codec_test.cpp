@@ -4,6 +4,7 @@
 
 #include <array>
 #include <string>
+#include <tuple>
 
 #include "image/radio_image.h"
 
@@ -124,7 +125,19 @@ TEST(RangeEdgeTest, WholeMegahertzAsBcd) {
   }
   RadioImage image;
   image.Fill(E);
-  EXPECT_EQ(RangeEdge(image, kRangeLowCell), 1665);  // an erased edge reads as its nibbles
+  EXPECT_EQ(RangeEdge(image, kRangeLowCell), std::nullopt);  // an erased edge is no edge
+  // Any digit that is no decimal digit makes none; the tenths are not looked at.
+  const std::tuple<int, int, std::optional<int>> digits[] = {{0xA0, 0x13, std::nullopt},
+                                                             {0x60, 0x1A, std::nullopt},
+                                                             {0x60, 0xA3, std::nullopt},
+                                                             {0x6F, 0x13, 136},
+                                                             {0x09, 0x00, 0}};
+  for (const auto& [units, hundredsTens, mhz] : digits) {
+    RadioImage one;
+    one.at(59, 0) = static_cast<std::uint8_t>(units);
+    one.at(59, 1) = static_cast<std::uint8_t>(hundredsTens);
+    EXPECT_EQ(RangeEdge(one, kRangeLowCell), mhz) << units << " " << hundredsTens;
+  }
   for (std::int64_t refused : {1000LL, 1665LL, -1LL}) {
     EXPECT_FALSE(StoreRangeEdge(refused, kRangeLowCell, image));
     EXPECT_EQ(image.at(59, 0), E);

@@ -335,6 +335,8 @@ TEST_F(ChannFormTest, BadFilesAreRefusedAndChangeNothing) {
   WriteFile("word.chann", "0 1\r\n2 x7 " + good);
   WriteFile("huge.chann", good + QByteArray(1024 * 1024, ' '));
   WriteFile("empty.chann", "");
+  WriteFile("twice.chann", good + good.left(good.indexOf('\n') + 1));  // one line twice
+  WriteFile("minus.chann", "0 1\r\n2 -5 " + good);
   struct Case {
     const char* name;
     const char* message;  // %1: the file
@@ -350,6 +352,12 @@ TEST_F(ChannFormTest, BadFilesAreRefusedAndChangeNothing) {
        "parameter was loaded."},
       {"big%1.chann",
        "The file %1 has the number 256 at line 2, position 3, which is not within 0 to 255; no "
+       "channel parameter was loaded."},
+      {"twice.chann",
+       "The file %1 holds 4112 numbers where a channel parameter file holds 4096; no channel "
+       "parameter was loaded."},
+      {"minus.chann",
+       "The file %1 has the number -5 at line 2, position 3, which is not within 0 to 255; no "
        "channel parameter was loaded."},
       {"word.chann",
        "The file %1 has \"x7\" at line 2, position 3, which is not a whole number; no channel "

@@ -162,7 +162,6 @@ INSTANTIATE_TEST_SUITE_P(
         LenientCase{"LeadingZeros",
                     BuildText([](int n) { return "00" + Value(n); }, kCrLfLines)},
         LenientCase{"ByteOrderMark", "\xEF\xBB\xBF" + BuildText(Value, kCrLfLines)},
-        LenientCase{"MoreNumbersAfterTheLast", BuildText(Value, kCrLfLines) + "1 2 3 999 x\r\n"},
         LenientCase{"AnythingAfterTheLast", BuildText(Value, kCrLfLines) + "end of file \x01\xFF"},
         LenientCase{"ExactlyTheSizeLimit", [] {
                       std::string text = BuildText(Value, kCrLfLines);
@@ -216,7 +215,12 @@ INSTANTIATE_TEST_SUITE_P(
         BadCase{"Thousand", Erased(16 * 10 + 3, "1000"), F::OutOfRange, 163, 11, 13, "1000"},
         BadCase{"HugeNumber", Erased(4095, "99999999999999999999999"), F::OutOfRange, 4095, 256, 61,
                 "9999999999999999..."},
-        BadCase{"Negative", Erased(17, "-1"), F::NotANumber, 17, 2, 5, "-1"},
+        BadCase{"Negative", Erased(17, "-1"), F::OutOfRange, 17, 2, 5, "-1"},
+        BadCase{"MinusAlone", Erased(17, "-"), F::NotANumber, 17, 2, 5, "-"},
+        BadCase{"OneLineTwice", Erased(-1, "") + Erased(-1, "").substr(0, 64), F::TooManyNumbers,
+                4112, 0, 0, ""},
+        BadCase{"MoreNumbersAmongText", Erased(-1, "") + "end 1 2 -3 999 x\r\n", F::TooManyNumbers,
+                4100, 0, 0, ""},
         BadCase{"PlusSign", Erased(5, "+5"), F::NotANumber, 5, 1, 21, "+5"},
         BadCase{"Fraction", Erased(4095, "1.5"), F::NotANumber, 4095, 256, 61, "1.5"},
         BadCase{"Hex", Erased(32, "0x1F"), F::NotANumber, 32, 3, 1, "0x1F"},
@@ -259,8 +263,14 @@ Expected Oracle(std::string text) {
     const std::size_t end = std::min(text.find(' ', i), text.size());
     const std::string item = text.substr(i, end - i);
     i = end;
-    if (!std::all_of(item.begin(), item.end(), [](char c) { return c >= '0' && c <= '9'; })) {
+    const bool negative = item.size() > 1 && item[0] == '-';
+    if (!std::all_of(item.begin() + (negative ? 1 : 0), item.end(),
+                     [](char c) { return c >= '0' && c <= '9'; })) {
       e.fault = ChannelFileFault::NotANumber;
+      return e;
+    }
+    if (negative) {
+      e.fault = ChannelFileFault::OutOfRange;
       return e;
     }
     const std::size_t first = std::min(item.find_first_not_of('0'), item.size() - 1);
@@ -270,6 +280,19 @@ Expected Oracle(std::string text) {
       return e;
     }
     e.numbers.push_back(std::stoi(digits));
+  }
+  while (i < text.size()) {
+    while (i < text.size() && text[i] == ' ') ++i;
+    const std::size_t end = std::min(text.find(' ', i), text.size());
+    const std::string item = text.substr(i, end - i);
+    i = end;
+    if (item.empty()) continue;
+    const std::size_t digitsFrom = item[0] == '-' ? 1 : 0;
+    if (item.size() > digitsFrom &&
+        item.find_first_not_of("0123456789", digitsFrom) == std::string::npos) {
+      e.fault = ChannelFileFault::TooManyNumbers;
+      return e;
+    }
   }
   e.loads = true;
   return e;

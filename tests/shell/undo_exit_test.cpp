@@ -87,6 +87,18 @@ TEST_F(UndoExitTest, AReadOrALoadIsOneStepAndWhatExitComparesWith) {
   EXPECT_FALSE(main->ImageChanged());
 }
 
+TEST_F(UndoExitTest, AnImportIsOneStepShownAtOnce) {
+  auto* grid = Open<frm_chann>("frm_chann");
+  PutChannel(2);
+  PutChannel(5);
+  main->ImageReplaced();
+  EXPECT_EQ(grid->TextMatrix(5, 1), "435.00000");
+  EXPECT_TRUE(main->ImageChanged());
+  main->Edit_undo->trigger();
+  EXPECT_EQ(Image(2, 0), RadioImage::kErased);
+  EXPECT_TRUE(grid->TextMatrix(5, 1).isEmpty());
+}
+
 TEST_F(UndoExitTest, TypingInATextBoxIsUndoneThereFirst) {
   auto* options = Open<frm_option>("frm_option");
   ClickCheck(options->Check_Beep);

@@ -6,6 +6,7 @@
 #include <QWidget>
 
 #include "codec/tones.h"
+#include "shell/forms/child_form.h"
 #include "shell/forms/ui.h"
 #include "shell/state.h"
 
@@ -47,13 +48,13 @@ void SetFieldEnabled(QWidget* field, bool enabled) {
   field->setPalette(palette);
 }
 
-CommitResult CommitTypedFrequency(int channel, FreqField field, const QString& typed,
-                                  RangeRule rule) {
+CommitResult CommitTypedFrequency(ChildForm& window, int channel, FreqField field,
+                                  const QString& typed, RangeRule rule) {
   const FrequencyEdit edit = PlanFrequency(TheImage(), channel, field, typed.toStdString(),
                                            FreqRange{FreqLow, FreqHigh}, rule);
   // The user reads the message while the image still holds what it held.
   if (const TextPair text = EditMessageText(edit.message, rule)) {
-    ShowMessage(Lang(text.chinese, text.english));
+    if (!window.Warn(Lang(text.chinese, text.english))) return {};
   }
   return ApplyFrequency(TheImage(), edit);
 }

@@ -4,6 +4,7 @@
 
 #include "channels/channel_edit_rules.h"
 
+class ChildForm;
 class QKeyEvent;
 class QWidget;
 
@@ -21,6 +22,7 @@ QStringList ToneListEntries(const QString& offWord);
 void SetFieldEnabled(QWidget* field, bool enabled);
 
 // Commits a typed frequency into the process-wide image by the editor's rules and
-// limits FreqLow/FreqHigh, showing the rule's message first, if it has one.
-CommitResult CommitTypedFrequency(int channel, FreqField field, const QString& typed,
-                                  RangeRule rule);
+// limits FreqLow/FreqHigh, showing the rule's message first, if it has one. When
+// window is closed under that message nothing is stored (outcome Refused).
+CommitResult CommitTypedFrequency(ChildForm& window, int channel, FreqField field,
+                                  const QString& typed, RangeRule rule);

@@ -299,7 +299,7 @@ void Form_Chann_Edit::CommitBox(TextBox* box, FreqField field) {
   if (!box->isModified()) return;
   box->setModified(false);
   const int n = shown_;
-  const CommitResult done = CommitTypedFrequency(n, field, box->text(), RangeRule::Dialog);
+  const CommitResult done = CommitTypedFrequency(*this, n, field, box->text(), RangeRule::Dialog);
   switch (done.outcome) {
     case CommitOutcome::Refused:
       return;

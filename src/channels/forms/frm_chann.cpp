@@ -116,6 +116,8 @@ frm_chann::frm_chann(MDImain* main) : ChildForm(main) {
   }
   MSF_Chann->viewport()->installEventFilter(this);
   Combo_edit->installEventFilter(this);
+  Combo_edit->lineEdit()->installEventFilter(this);
+  Text_Edit->installEventFilter(this);
 
   Text_Edit->SetKeyPress([this](QKeyEvent* e) {
     const int key = KeyAscii(e);
@@ -309,6 +311,17 @@ void frm_chann::FitGrid() {
 }
 
 bool frm_chann::eventFilter(QObject* watched, QEvent* event) {
+  const bool editor =
+      watched == Text_Edit || watched == Combo_edit || watched == Combo_edit->lineEdit();
+  if (editor && event->type() == QEvent::KeyPress) {
+    // Tab from an editor is Enter, and Shift+Tab Enter backwards: the focus never
+    // leaves the grid for the buttons below it.
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if (key == Qt::Key_Tab || key == Qt::Key_Backtab) {
+      if (watched != Text_Edit || !EnterDiscarded()) CommitAndMove(key == Qt::Key_Tab);
+      return true;
+    }
+  }
   if (watched == Combo_edit && event->type() == QEvent::FocusIn) {
     Combo_edit_GotFocus();
   } else if (watched == MSF_Chann->viewport()) {
@@ -367,6 +380,8 @@ void frm_chann::Show_Editor() {
     Text_Edit->setText(TextMatrix(r, c));
     Text_Edit->show();
     Text_Edit->setFocus();
+    // Typing replaces what the cell shows instead of running into the length guard.
+    Text_Edit->selectAll();
     editCell_ = Cell{r, c};
     return;
   }
@@ -387,6 +402,7 @@ void frm_chann::Show_Editor() {
   Combo_edit->setCurrentIndex(
       Combo_edit->findText(TextMatrix(r, c).trimmed(), Qt::MatchFixedString));
   Combo_edit->setEditText(TextMatrix(r, c));
+  Combo_edit->lineEdit()->selectAll();
   editCell_ = Cell{r, c};
 }
 
@@ -445,31 +461,41 @@ void frm_chann::MSF_Chann_LeaveCell(int r, int c) {
 
 // --- Text_Edit -------------------------------------------------------------------
 
+bool frm_chann::EnterDiscarded() const {
+  return Text_Edit->text().trimmed().size() > 9;
+}
+
 bool frm_chann::Text_Edit_KeyPress(int keyAscii) {
-  if (Text_Edit->text().trimmed().size() > 9 && keyAscii != kKeyBackspace) return true;
+  if (EnterDiscarded() && keyAscii != kKeyBackspace) return true;
   if (keyAscii != kKeyEnter) return false;
-  const int r = Row();
-  const int c = Col();
-  // This Enter is the commit: leaving the cell on the way to the next one adds nothing.
-  editCell_.reset();
-  Text_Edit->hide();
-  if (r < 1 || (c != 1 && c != 2)) return true;
-  CommitFreq(r, c);
-  // A new or transmit-less channel transmits on its receive frequency.
-  if (c == 1 && TransmitOnReceive(TheImage(), r)) Read_Chann(r);
-  MoveOnEnter(r, c);
+  CommitAndMove(true);
   return true;
 }
 
-void frm_chann::MoveOnEnter(int r, int c) {
-  const GridPos next = NextCellOnEnter(TheImage(), r, c);
-  if (next == GridPos{r, c}) return;
-  SetCurrentCell(next.row, next.column);
+void frm_chann::CommitAndMove(bool forward) {
+  const int r = Row();
+  const int c = Col();
+  if (r < 1) return;
+  if (c == 1 || c == 2) {
+    // This is the commit: leaving the cell on the way to the next one adds nothing.
+    editCell_.reset();
+    Text_Edit->hide();
+    // A cell the user did not change is passed, not stored again: a frequency
+    // outside the band from a file or a radio stays as it is.
+    if (Text_Edit->isModified()) {
+      CommitFreq(r, c);
+      if (Unloaded()) return;  // closed under its message
+      // A new or transmit-less channel transmits on its receive frequency.
+      if (c == 1 && TransmitOnReceive(TheImage(), r)) Read_Chann(r);
+    }
+  }
+  const GridPos next = forward ? NextCellOnEnter(TheImage(), r, c) : PreviousCell(TheImage(), r, c);
+  if (next != GridPos{r, c}) SetCurrentCell(next.row, next.column);
   Show_Editor();
 }
 
 void frm_chann::CommitFreq(int r, int c) {
-  const CommitResult done = CommitTypedFrequency(r, c == 1 ? FreqField::Rx : FreqField::Tx,
+  const CommitResult done = CommitTypedFrequency(*this, r, c == 1 ? FreqField::Rx : FreqField::Tx,
                                                  Text_Edit->text(), RangeRule::Grid);
   if (done.outcome != CommitOutcome::Refused) Read_Chann(r);
 }
@@ -498,9 +524,7 @@ void frm_chann::Combo_edit_Click() {
 
 bool frm_chann::Combo_edit_KeyPress(int keyAscii) {
   if (keyAscii != kKeyEnter) return false;
-  const int r = Row();
-  const int c = Col();
-  if (r >= 1 && c > 2) MoveOnEnter(r, c);
+  if (Col() > 2) CommitAndMove(true);
   return true;
 }
 

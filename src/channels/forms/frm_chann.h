@@ -94,8 +94,11 @@ class frm_chann : public ChildForm {
 
   // Commits the text typed into the frequency cell (r, c), by Enter or by leaving it.
   void CommitFreq(int r, int c);
-  // Moves on from (r, c) after Enter and lays the editor of the next cell over it.
-  void MoveOnEnter(int r, int c);
+  // Enter, Tab and Shift+Tab in an editor: the edit is committed as Enter commits
+  // it, then the editor moves on to the next cell (back to the previous one).
+  void CommitAndMove(bool forward);
+  // The length guard: with more than nine characters Enter is discarded.
+  bool EnterDiscarded() const;
 
   // The cell an editor was laid over and whose edit is not yet committed.
   std::optional<Cell> editCell_;

@@ -249,7 +249,8 @@ void Form_Edit_scan::Text_prich_Change() {
   }
   // Emptying the box while decoding a stored channel out of range is no entry of the user's.
   if (reading_) return;
-  ShowMessage(Lang("优先信道号在 1 - 16 之间 ！", "The priority channel must be from 1 to 16."));
+  if (!Warn(Lang("优先信道号在 1 - 16 之间 ！", "The priority channel must be from 1 to 16.")))
+    return;
   const QSignalBlocker once(Text_prich);  // the emptied box is no second entry to refuse
   Text_prich->clear();
 }

@@ -150,7 +150,7 @@ void Form_Edit_Test::MSF_Chann_LeaveCell(int row, int col) {
 
 void Form_Edit_Test::Text_Edit_Change() {
   if (Text_Edit->text().size() <= 5) return;
-  ShowMessage(Lang("收音机频率超出范围 ！", "Over the range of FM frequency ."));
+  if (!Warn(Lang("收音机频率超出范围 ！", "Over the range of FM frequency ."))) return;
   Text_Edit->clear();
 }
 
@@ -159,21 +159,23 @@ void Form_Edit_Test::Text_Edit_LostFocus() {
   if (QApplication::focusWidget() != MSF_Chann) CommitOpenEdit();
 }
 
-void Form_Edit_Test::CommitEditor(int row) {
+bool Form_Edit_Test::CommitEditor(int row) {
   // Closed before it is hidden: hiding it moves the focus, which must find nothing open.
   editRow_ = 0;
   const FmCommit commit = CommitFmText(Text_Edit->text().toStdString());
   Text_Edit->hide();
-  if (commit.outOfRange) {
-    ShowMessage(Lang("收音机频率超出范围 ！", "Over the range of FM frequency ."));
+  if (commit.outOfRange &&
+      !Warn(Lang("收音机频率超出范围 ！", "Over the range of FM frequency ."))) {
+    return false;
   }
   MSF_Chann->SetCellText(row, 1, QString::fromStdString(commit.text));
   Text_Edit->clear();
+  return true;
 }
 
 void Form_Edit_Test::CommitOpenEdit() {
   if (editRow_ == 0) return;
   const int row = editRow_;
-  CommitEditor(row);
+  if (!CommitEditor(row)) return;
   Image(FmCell(row - 1)) = FmStoredCode(MSF_Chann->CellText(row, 1).toStdString());
 }

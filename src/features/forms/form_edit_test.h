@@ -58,7 +58,8 @@ class Form_Edit_Test : public ChildForm {
 
  private:
   // The floating editor's text into the cell of the given row; the editor closes.
-  void CommitEditor(int row);
+  // False when the window was closed under the range message.
+  bool CommitEditor(int row);
   // An edit still open when the focus goes elsewhere: committed and that channel stored.
   void CommitOpenEdit();
 

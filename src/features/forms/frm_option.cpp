@@ -183,10 +183,11 @@ void frm_option::Form_Activate() {
 }
 
 void frm_option::Read_Options() {
-  // The range decoded from row 59 becomes the limits of the channel editors.
-  UseBand({DecodeBandLimits(TheImage())});
-  Text_pvfo_d0->setText(Qs(NumberText(RangeEdge(TheImage(), kRangeLowCell))));
-  Text_pvfo_d1->setText(Qs(NumberText(RangeEdge(TheImage(), kRangeHighCell))));
+  // The range decoded from row 59 becomes the limits of the channel editors; a row
+  // without decimal digits (an erased radio or file) keeps the limits as they are.
+  if (const auto limits = DecodeBandLimits(TheImage())) UseBand({*limits});
+  Text_pvfo_d0->setText(Qs(NumberText(static_cast<int>(FreqLow.units / Freq10Hz::kPerMHz))));
+  Text_pvfo_d1->setText(Qs(NumberText(static_cast<int>(FreqHigh.units / Freq10Hz::kPerMHz))));
 
   SelectStored(Combo_TOT, kTotCell);
   SelectStored(Combo_Voice, kVoiceCell);
@@ -335,20 +336,23 @@ void frm_option::PutFocusBack(TextBox* box) {
 }
 
 void frm_option::Text_pvfo_d0_LostFocus() {
-  if (LeftByCode()) return;
+  // An unloaded window (closed under a message) has nothing left to check.
+  if (LeftByCode() || Unloaded()) return;
   const Freq10Hz lower = BoxValue(Text_pvfo_d0);
   const Freq10Hz upper = BoxValue(Text_pvfo_d1);
   const QString title = Lang("操作提示", "Operate Prompt");
   if (lower < Freq10Hz::MHz(FreqLowInt)) {
-    ShowMessage(Lang("下限频率不可小于本机最低工作频率",
-                     "frequency of lower limit can't less than the lowest of work frequency. "),
-                title);
+    if (!Warn(Lang("下限频率不可小于本机最低工作频率",
+                   "frequency of lower limit can't less than the lowest of work frequency. "),
+              title))
+      return;
     Text_pvfo_d0->setText(Qs(NumberTextSpaced(FreqLowInt)));
     PutFocusBack(Text_pvfo_d0);
   } else if (upper < lower) {
-    ShowMessage(Lang("下限频率不可大于上限频率",
-                     "frequency of lower limit can't more than frequency of upper limit."),
-                title);
+    if (!Warn(Lang("下限频率不可大于上限频率",
+                   "frequency of lower limit can't more than frequency of upper limit."),
+              title))
+      return;
     Text_pvfo_d0->setText(Text_pvfo_d1->text());
     PutFocusBack(Text_pvfo_d0);
   }
@@ -356,20 +360,23 @@ void frm_option::Text_pvfo_d0_LostFocus() {
 }
 
 void frm_option::Text_pvfo_d1_LostFocus() {
-  if (LeftByCode()) return;
+  // An unloaded window (closed under a message) has nothing left to check.
+  if (LeftByCode() || Unloaded()) return;
   const Freq10Hz lower = BoxValue(Text_pvfo_d0);
   const Freq10Hz upper = BoxValue(Text_pvfo_d1);
   const QString title = Lang("操作提示", "Operate Prompt");
   if (upper > Freq10Hz::MHz(FreqHighInt)) {
-    ShowMessage(Lang("上限频率不可大于本机最高工作频率",
-                     "frequency of upper limit can't more than the highest of work frequency. "),
-                title);
+    if (!Warn(Lang("上限频率不可大于本机最高工作频率",
+                   "frequency of upper limit can't more than the highest of work frequency. "),
+              title))
+      return;
     Text_pvfo_d1->setText(Qs(NumberTextSpaced(FreqHighInt)));
     PutFocusBack(Text_pvfo_d1);
   } else if (lower > upper) {
-    ShowMessage(Lang("上限频率不可小于下限频率",
-                     "frequency of upper limit can't less than frequency of lower limit."),
-                title);
+    if (!Warn(Lang("上限频率不可小于下限频率",
+                   "frequency of upper limit can't less than frequency of lower limit."),
+              title))
+      return;
     Text_pvfo_d1->setText(Text_pvfo_d0->text());
     PutFocusBack(Text_pvfo_d1);
   }

@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "shell/forms/main_window.h"
+#include "shell/forms/ui.h"
 
 ChildForm::ChildForm(MDImain* main) : main_(main) {}
 
@@ -21,6 +22,17 @@ QMdiSubWindow* ChildForm::SubWindow() const {
 
 void ChildForm::Unload() {
   if (unloaded_) return;
+  if (messageDepth_ > 0) {
+    // Unloaded now, so that a new instance can open, but deleted only once the box
+    // is gone: the code that showed it, and the control whose signal ran that code,
+    // are still on the stack.
+    unloaded_ = true;
+    Form_Unload();
+    if (main_) main_->ChildUnloaded(this);
+    if (QMdiSubWindow* sub = SubWindow()) sub->hide();
+    hide();
+    return;
+  }
   if (QMdiSubWindow* sub = SubWindow()) {
     sub->close();
   } else {
@@ -35,6 +47,24 @@ void ChildForm::closeEvent(QCloseEvent* event) {
     if (main_) main_->ChildUnloaded(this);
   }
   event->accept();
+}
+
+bool ChildForm::Warn(const QString& text, const QString& title) {
+  const QPointer<ChildForm> self(this);
+  const bool closing = unloaded_;  // a message of the window's own unloading
+  ++messageDepth_;
+  ShowMessage(text, title);
+  if (!self) return false;  // the main window went, and every window with it
+  --messageDepth_;
+  if (unloaded_ == closing) return true;
+  if (messageDepth_ > 0) return false;
+  // Unloaded under the box: the window goes when the event loop next runs.
+  if (QMdiSubWindow* sub = SubWindow()) {
+    sub->deleteLater();
+  } else {
+    deleteLater();
+  }
+  return false;
 }
 
 void ChildForm::SetCaption(const QString& caption) {

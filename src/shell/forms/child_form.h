@@ -34,6 +34,11 @@ class ChildForm : public QWidget {
   void Unload();
   bool Unloaded() const { return unloaded_; }
 
+  // Shows a message (ShowMessage) and says whether this window is still open after
+  // it: a language switch or a menu command can close it while the box is up, and a
+  // handler that goes on must stop then.
+  bool Warn(const QString& text, const QString& title = QString());
+
  protected:
   void SetCaption(const QString& caption);
   // Client area of the main window (the MDI area) and the main window's frame.
@@ -54,6 +59,7 @@ class ChildForm : public QWidget {
 
  private:
   MDImain* main_;
+  int messageDepth_ = 0;  // Warn boxes up
   QString formName_;
   bool unloaded_ = false;
 };

@@ -102,8 +102,7 @@ void MDImain::File_import_csv_Click() {
                     .arg(Shown(path), list.join('\n')));
     return;
   }
-  history_.Checkpoint(TheImage());
-  ShowImageAgain();
+  ImageReplaced();
   QString done = Lang("已从文件 %1 导入 %2 个信道。", "%2 channels imported from the file %1.")
                      .arg(Shown(path))
                      .arg(result.channels);

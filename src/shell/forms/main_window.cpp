@@ -507,6 +507,11 @@ void MDImain::ImageLoadedAtStart() {
   baseline_.Mark(TheImage());
 }
 
+void MDImain::ImageReplaced() {
+  history_.Checkpoint(TheImage());
+  ShowImageAgain();
+}
+
 bool MDImain::ImageChanged() const {
   return baseline_.ChangedSince(TheImage());
 }

@@ -60,6 +60,9 @@ class MDImain : public QMainWindow {
   // The image was just read, loaded from a file, saved or written: it is one undo
   // step (when it changed), and exiting asks nothing until it changes again.
   void ImageKept();
+  // A command replaced the image (an import): that is one undo step, and every open
+  // window shows the new image at once. Exiting still asks.
+  void ImageReplaced();
   // Whether exiting now would lose a change.
   bool ImageChanged() const;
   // A file given at start-up replaced the start-up image: undo stops there, and
@@ -146,6 +149,7 @@ class MDImain : public QMainWindow {
   void ApplyCaptions(bool startup);
   void SwitchLanguage(bool chinese);
   void OnSubWindowActivated(QMdiSubWindow* window);
+  const FormEntry* Entry(const QString& formName) const;
   // Runs a window's decoding: edits still open elsewhere are committed first as
   // the user's; what the decoding itself writes back is no one's change.
   void Decode(ChildForm* form, const std::function<void()>& decode);
@@ -154,7 +158,6 @@ class MDImain : public QMainWindow {
   void CommitOpenEdits();
   // Where a user's input begins: the image as the last input left it is checkpointed.
   void UserInput(QEvent* event);
-  const FormEntry* Entry(const QString& formName) const;
 
   std::span<const FormEntry> forms_;
   std::array<QLabel*, 8> panels_{};

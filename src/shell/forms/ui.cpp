@@ -73,7 +73,6 @@ void ShowMessage(const QString& text, const QString& title, MsgIcon icon,
 int ShowQuestion(const QString& text, const QStringList& buttons, const QString& title) {
   const QString shownTitle = title.isNull() ? Lang("操作提示", "Operate prompt") : title;
   const int cancel = static_cast<int>(buttons.size()) - 1;
-  // Recorded as any message box, by whichever recorder is set.
   if (DetailedHook() || Hook()) {
     if (DetailedHook()) {
       DetailedHook()(shownTitle, text, MsgIcon::Warning, QString());
