@@ -10,6 +10,8 @@ work=$(mktemp -d)
 sims=()
 cleanup() {
   for p in "${sims[@]}"; do kill "$p" 2>/dev/null; done
+  # radio() mostly runs in a command substitution, so each radio leaves its id in a file.
+  for f in "$work"/*.pid; do [ -e "$f" ] && kill "$(cat "$f")" 2>/dev/null; done
   rm -rf "$work"
 }
 trap cleanup EXIT
@@ -24,6 +26,7 @@ radio() {
   shift
   "$sim" --quiet "$@" >"$name.dev" 2>"$name.log" &
   sims+=($!)
+  echo $! >"$name.pid"
   for _ in $(seq 200); do [ -s "$name.dev" ] && break; sleep 0.05; done
   head -1 "$name.dev"
 }
