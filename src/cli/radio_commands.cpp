@@ -16,11 +16,9 @@
 #endif
 
 #include "cli/cli.h"
-#include "codec/channel_record.h"
 #include "features/option_codec.h"
 #include "link/comm_read.h"
 #include "link/comm_write.h"
-#include "link/frames.h"
 #include "link/io/link_port.h"
 #include "link/io/port_scan.h"
 #include "shell/model_band.h"
@@ -228,13 +226,9 @@ std::optional<int> ModelCode(const Args& args, const RadioImage& image) {
   return std::nullopt;
 }
 
-// What a write of image sends: the write window's preparation.
+// What a write of image sends.
 RadioImage PreparedForWrite(RadioImage image, int modelCode) {
-  MarkSpotFrequencies(image);
-  for (int c = 0; c < 5; ++c)
-    image.at(kIdentificationCell.row, kIdentificationCell.col + c) =
-        frames::kIdentification[static_cast<std::size_t>(c)];
-  image.at(kModelCodeCell) = static_cast<std::uint8_t>(modelCode);
+  PrepareForWrite(image, modelCode);
   return image;
 }
 

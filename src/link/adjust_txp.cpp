@@ -55,6 +55,9 @@ void PowerAdjustLink::IdentificationAccepted() {
   s_.DataPhase = true;
   t_.Timer2.Stop();
   t_.Timer3.Stop();
+  // An acknowledge at the end of the identification, handed on late, would pass for
+  // the power block's.
+  ListenLonger();
   SendPowerBlock();
 }
 

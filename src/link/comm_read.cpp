@@ -32,13 +32,17 @@ void ReadLink::OnComm() {
 void ReadLink::IdentificationAccepted() {
   pwPhase_ = true;
   Queue(frames::PasswordRequest());
+  // The end of the identification handed on late could not be told from the password
+  // reply, and would refuse the read. (A write need not wait: a late acknowledge can
+  // only run it one block ahead, and the end byte still follows every block.)
+  ListenLonger();
   SendFrame();
 }
 
 void ReadLink::PasswordStage() {
   if (port_.BytesWaiting() <= 6) return;
   for (std::size_t k = 1; k <= 6; ++k) s_.RecvBuf[k] = port_.ReadByte();
-  port_.ClearInput();
+  EmptyAfterReply();
   const std::array<std::uint8_t, 6> password = inputs_.Password();
   bool blank = true;
   bool same = true;
@@ -67,7 +71,7 @@ void ReadLink::DataStage() {
   t_.Timer2.Stop();
   auto& row = store_[static_cast<std::size_t>(s_.BlockNo)];
   for (std::size_t c = 1; c <= 20; ++c) row[c] = port_.ReadByte();
-  port_.ClearInput();
+  EmptyAfterReply();
   port_.WriteByte(frames::kAck);
   if (s_.BlockNo >= s_.BlockCount) {
     StopTransferTimers();

@@ -8,13 +8,17 @@ WriteLink::WriteLink(SerialPortOps& port, Timers timers, LinkView& view, LinkInp
                      RadioImage& image)
     : TransferLink(LinkKind::Write, port, timers, view, inputs, image) {}
 
+void PrepareForWrite(RadioImage& image, int modelCode) {
+  MarkSpotFrequencies(image);
+  for (int c = 0; c < 5; ++c)
+    image.at(kIdentificationCell.row, kIdentificationCell.col + c) =
+        frames::kIdentification[static_cast<std::size_t>(c)];
+  image.at(kModelCodeCell) = static_cast<std::uint8_t>(modelCode);
+}
+
 void WriteLink::Command_Write_Click() {
   if (!StartAllowed()) return;
-  MarkSpotFrequencies(image_);
-  for (int c = 0; c < 5; ++c)
-    image_.at(kIdentificationCell.row, kIdentificationCell.col + c) =
-        frames::kIdentification[static_cast<std::size_t>(c)];
-  image_.at(kModelCodeCell) = static_cast<std::uint8_t>(inputs_.ModelCode());
+  PrepareForWrite(image_, inputs_.ModelCode());
   s_.RetriesLeft = kAttemptsAfterFirst;
   StartLink();
   if (!port_.IsOpen()) return;

@@ -27,7 +27,9 @@ void SerialLink::MSC_OnComm() {
   while (port_.IsOpen()) {
     const int waiting = port_.BytesWaiting();
     if (waiting <= 0) return;
+    inReply_ = true;
     OnComm();
+    inReply_ = false;
     // A stage waiting for a longer reply leaves the bytes where they are.
     if (port_.BytesWaiting() >= waiting) return;
   }
@@ -43,9 +45,7 @@ void SerialLink::Timer1_Timer() {
     t_.Timer1.Stop();
     return;
   }
-  // Whatever is left of the last reply (a radio may send more than the bytes taken)
-  // must not be taken for the start of the reply to this frame.
-  if (FrameWaiting()) port_.ClearInput();
+  if (FrameWaiting() && !LineQuietForFrame()) return;
   for (;;) {
     if (s_.SendPos >= s_.SendLen) {
       t_.Timer2.Start(kReplyWatchMs);
@@ -124,12 +124,41 @@ void SerialLink::StartLink() {
   s_.BusyRead = kind_ == LinkKind::Read;
   s_.BusyWrite = kind_ != LinkKind::Read;
   SendFrame();
+  // The input has just been emptied: no reply of this attempt can be on its way.
+  quietNeeded_ = kQuietTicks;
 }
 
 void SerialLink::SendFrame() {
   s_.SendPos = 0;
   s_.FrameSent = false;
+  followsReply_ = inReply_;
+  quietNeeded_ = talkative_      ? kQuietTicksTalkative
+                 : listenLonger_ ? kQuietTicksListening
+                                 : kQuietTicks;
+  listenLonger_ = false;
+  quietTicks_ = 0;
+  ticksWaited_ = 0;
   t_.Timer1.Start(kSendDelayMs);
+}
+
+bool SerialLink::LineQuietForFrame() {
+  // Whatever came in since the last tick (the rest of the last reply, a radio may
+  // send more than the bytes taken) must not be taken for the reply to this frame.
+  const bool heard = port_.BytesWaiting() > 0;
+  port_.ClearInput();
+  ++ticksWaited_;
+  if (!heard) {
+    ++quietTicks_;
+  } else {
+    quietTicks_ = 0;
+    // Not after a frame that replaced an unanswered one (the power window): the
+    // answer to that one may come now.
+    if (followsReply_) {
+      talkative_ = true;
+      quietNeeded_ = kQuietTicksTalkative;
+    }
+  }
+  return quietTicks_ >= quietNeeded_ || ticksWaited_ >= kMostTicksWaited;
 }
 
 void SerialLink::Shutdown() {
@@ -155,7 +184,7 @@ bool SerialLink::IdentificationStage() {
     if (port_.BytesWaiting() <= 0) return false;
     s_.RecvBuf[static_cast<std::size_t>(++taken_)] = port_.ReadByte();
   }
-  port_.ClearInput();
+  EmptyAfterReply();
   t_.Timer2.Stop();
   t_.Timer3.Stop();
   return true;
@@ -164,6 +193,11 @@ bool SerialLink::IdentificationStage() {
 void SerialLink::Queue(const frames::Frame& frame) {
   std::copy(frame.begin(), frame.end(), s_.SendBuf.begin());
   s_.SendLen = frame.size;
+}
+
+void SerialLink::EmptyAfterReply() {
+  if (port_.BytesWaiting() > 1) talkative_ = true;
+  port_.ClearInput();
 }
 
 void SerialLink::StopTransferTimers() {

@@ -99,6 +99,16 @@ class SerialLink {
   static constexpr int kReplyWatchMs = 1000;     // Timer2 from the end of a frame
   static constexpr int kRestartPauseMs = 5000;   // Timer3
   static constexpr int kAttemptsAfterFirst = 3;  // RetriesLeft at a start
+  // A frame leaves at the first tick of Timer1 that ends a quiet stretch of the line
+  // this many ticks long; whatever is heard meanwhile is emptied. A USB adapter may
+  // hand on the end of a reply a latency timer (16 ms) after the rest, so a radio once
+  // heard talking past a reply is listened to longer for the window's life, and so is
+  // the frame a window asks it for (ListenLonger).
+  static constexpr int kQuietTicks = 1;
+  static constexpr int kQuietTicksListening = 2;
+  static constexpr int kQuietTicksTalkative = 3;
+  // A line that never goes quiet: the frame leaves anyway, and the watchdog judges.
+  static constexpr int kMostTicksWaited = 12;
 
   struct Timers {
     TimerOps& Timer1;
@@ -153,6 +163,11 @@ class SerialLink {
   // The identification's start position in RecvBuf (1..4) once found.
   int IdentificationAt() const { return idAt_; }
   void Queue(const frames::Frame& frame);
+  // The next frame waits for a longer quiet stretch, unless the line is known talkative.
+  void ListenLonger() { listenLonger_ = true; }
+  // Empties the input once a reply has been taken. A reply of the least length
+  // leaves one byte; more say the radio talks past its replies.
+  void EmptyAfterReply();
   // A frame is queued and its first byte has not left yet.
   bool FrameWaiting() const { return t_.Timer1.IsActive() && s_.SendPos == 0 && !s_.FrameSent; }
   void StopTransferTimers();
@@ -175,6 +190,15 @@ class SerialLink {
  private:
   int idAt_ = 0;   // where "RT410" starts in RecvBuf; 0 until found
   int taken_ = 0;  // bytes of the identification reply in RecvBuf
+  // The line before the queued frame leaves.
+  bool LineQuietForFrame();
+  bool inReply_ = false;       // a receive notification is being handled
+  bool followsReply_ = false;  // the queued frame answers a reply just taken
+  bool listenLonger_ = false;
+  bool talkative_ = false;  // the radio sent more than a reply's length
+  int quietNeeded_ = kQuietTicks;
+  int quietTicks_ = 0;
+  int ticksWaited_ = 0;
 };
 
 // What the read and write windows share: a start button, Cancel and the close timer.

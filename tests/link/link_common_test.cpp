@@ -35,7 +35,7 @@ TEST_F(LinkTest, IdentificationIsLookedForInTheFirstEightBytesOfANineByteReply) 
     if (ic.accepted) {
       ASSERT_TRUE(rig.link.PwPhase());
       EXPECT_EQ(rig.port.BytesWaiting(), 0) << "what follows the eight bytes is discarded";
-      rig.clock.RunFor(Ms(20));
+      rig.RunUntil([&] { return rig.Frames().size() > 1; }, Ms(200));
       EXPECT_EQ(rig.Frames(), (std::vector<Bytes>{kWakeUpFrame, {0x06, 0x03}}));
       continue;
     }
@@ -56,16 +56,28 @@ TEST_F(LinkTest, AnEightByteReplyIsNeverProcessed) {
   EXPECT_FALSE(rig.link.PwPhase());
 }
 
+// Cells of image rows 0 to rows - 1 that differ from the radio's memory.
+int CellsDiffering(const RadioModel::Memory& memory, int rows) {
+  int differing = 0;
+  for (int r = 0; r < rows; ++r) {
+    for (int c = 0; c < 16; ++c)
+      differing += Image(r, c) != memory[static_cast<std::size_t>(r * 16 + c)];
+  }
+  return differing;
+}
+
 struct NoisyRadioCase {
   const char* name;
   int extraBytes;     // every reply this much longer
   int strayBeforeId;  // stray bytes before the identification
   bool eachByte;      // one notification a byte, or one a reply
+  SimulatedRadioPort::Chunking chunking{};
+  std::uint8_t extraByte = 0x55;
 };
 
 // Bytes beyond a reply's length, or before the identification, are never taken for
-// the next reply: a read gets the exact memory, the power window the right levels,
-// and a write every block.
+// the next reply, however a USB adapter chunks them: a read gets the exact memory, the
+// power window the right levels, and a write every block.
 TEST_F(LinkTest, LongerRepliesAndStrayBytesBeforeTheIdentificationChangeNothing) {
   const NoisyRadioCase cases[] = {
       {"one byte longer", 1, 0, true},
@@ -76,13 +88,23 @@ TEST_F(LinkTest, LongerRepliesAndStrayBytesBeforeTheIdentificationChangeNothing)
       {"two stray bytes before the identification", 0, 2, true},
       {"three stray bytes before the identification", 0, 3, true},
       {"three stray bytes, one notification a reply", 0, 3, false},
+      {"ten bytes longer, handed on 16 ms after the rest", 10, 0, true, {0, 10, Ms(16)}},
+      {"ten bytes longer, handed on 20 ms after the rest", 10, 0, true, {0, 10, Ms(20)}},
+      {"one byte longer, handed on 18 ms after the rest", 1, 0, true, {0, 1, Ms(18)}},
+      {"ten acknowledges after every reply, 16 ms later", 10, 0, true, {0, 10, Ms(16)}, 0x06},
+      {"an acknowledge after every reply, 16 ms later", 1, 0, true, {0, 1, Ms(16)}, 0x06},
+      {"ten bytes longer, an adapter handing on every 16 ms", 10, 0, true, {Ms(16), 0, 0}},
+      {"one byte longer, an adapter handing on every 16 ms", 1, 0, true, {Ms(16), 0, 0}},
+      {"three stray bytes, an adapter handing on every 16 ms", 0, 3, true, {Ms(16), 0, 0}},
   };
   for (const NoisyRadioCase& nc : cases) {
     SCOPED_TRACE(nc.name);
     auto misbehave = [&nc](auto& rig) {
       rig.radio.faults.extraBytes = nc.extraBytes;
+      rig.radio.faults.extraByte = nc.extraByte;
       rig.radio.faults.strayBeforeId = nc.strayBeforeId;
       rig.port.notifyEachByte = nc.eachByte;
+      rig.port.chunking = nc.chunking;
     };
     ResetApplicationState();
     {
@@ -91,24 +113,22 @@ TEST_F(LinkTest, LongerRepliesAndStrayBytesBeforeTheIdentificationChangeNothing)
       FillPattern(rig.radio.memory(), 21);
       rig.link.Command_read_Click();
       ASSERT_TRUE(rig.RunUntil([&] { return rig.link.State().Done || !rig.messages.empty(); }));
-      EXPECT_TRUE(rig.messages.empty());
+      EXPECT_TRUE(rig.messages.empty()) << rig.messages[0].text;
       EXPECT_EQ(rig.radio.WakeUps(), 1);
-      for (int r = 0; r < 64; ++r) {
-        for (int c = 0; c < 16; ++c)
-          ASSERT_EQ(Image(r, c), rig.radio.memory()[static_cast<std::size_t>(r * 16 + c)])
-              << r << "," << c;
-      }
+      EXPECT_EQ(CellsDiffering(rig.radio.memory(), 64), 0);
     }
     {
       WriteRig rig;
       misbehave(rig);
-      Image(30, 4) = 0x42;
+      for (int r = 0; r < 63; ++r) {
+        for (int c = 0; c < 16; ++c) Image(r, c) = static_cast<std::uint8_t>(r * 5 + c * 11);
+      }
       rig.link.Command_Write_Click();
       ASSERT_TRUE(rig.RunUntil([&] { return rig.link.State().Done; }));
       rig.clock.RunFor(Ms(10));
       EXPECT_EQ(rig.radio.WakeUps(), 1);
       EXPECT_EQ(rig.radio.BlocksWritten(), 63);
-      EXPECT_EQ(rig.radio.memory()[30 * 16 + 4], 0x42);
+      EXPECT_EQ(CellsDiffering(rig.radio.memory(), 63), 0);
       EXPECT_EQ(rig.radio.EndBytes('E'), 1);
     }
     {
@@ -125,6 +145,37 @@ TEST_F(LinkTest, LongerRepliesAndStrayBytesBeforeTheIdentificationChangeNothing)
       rig.link.Command_Close_Click();
     }
   }
+}
+
+// When the frame after a reply leaves, for a radio that stops at the end of its
+// replies: 15 ms later, but 30 ms after the identification of a read. A line that
+// never goes quiet holds a frame back for at most twelve ticks.
+TEST_F(LinkTest, TheFrameAfterAReplyLeavesOnceTheLineIsQuiet) {
+  ReadRig rig;
+  std::vector<Nanos> takenAt;  // each block reply, as its status is shown
+  rig.onStatus = [&](const std::string&) { takenAt.push_back(rig.clock.Now()); };
+  rig.link.Command_read_Click();
+  ASSERT_TRUE(rig.RunUntil([&] { return rig.link.PwPhase(); }));
+  const Nanos identified = rig.clock.Now();
+  ASSERT_TRUE(rig.RunUntil([&] { return rig.link.State().DataPhase; }));
+  const Nanos passwordTaken = rig.clock.Now();
+  ASSERT_TRUE(rig.RunUntil([&] { return rig.link.State().Done; }));
+  const auto& sent = rig.port.Sent();
+  EXPECT_EQ(sent[1].time - identified, Ms(30));
+  EXPECT_EQ(sent[2].time - passwordTaken, Ms(15));
+  // Connecting, then the replies to blocks 0 to 62, each answered by a request.
+  ASSERT_EQ(takenAt.size(), 65u);
+  EXPECT_EQ(sent[4].time - takenAt[1], Ms(15));
+  EXPECT_EQ(sent.back().time, takenAt.back()) << "the last acknowledge goes at once";
+
+  ReadRig noisy;
+  noisy.link.Command_read_Click();
+  ASSERT_TRUE(noisy.RunUntil([&] { return noisy.link.PwPhase(); }));
+  const Nanos noiseFrom = noisy.clock.Now();
+  for (int k = 1; k <= 100; ++k)
+    noisy.clock.At(noiseFrom + Ms(5 * k), [&] { noisy.port.Hear(0xAA); });
+  ASSERT_TRUE(noisy.RunUntil([&] { return noisy.Frames().size() > 1; }));
+  EXPECT_EQ(noisy.port.Sent()[1].time - noiseFrom, Ms(12 * 15));
 }
 
 // The silent radio, for a read and for a write.

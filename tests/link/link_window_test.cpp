@@ -515,6 +515,11 @@ INSTANTIATE_TEST_SUITE_P(
         MisbehaviourCase{"ExtraBytes6", {"--extra-bytes", "6"}, Transfer::Read, nullptr},
         MisbehaviourCase{"ExtraBytes10", {"--extra-bytes", "10"}, Transfer::Read, nullptr},
         MisbehaviourCase{"ExtraBytes10Write", {"--extra-bytes", "10"}, Transfer::Write, nullptr},
+        // The ten handed on after the next frame would have left, were the line not heard.
+        MisbehaviourCase{"ExtraBytes10LateTail",
+                         {"--extra-bytes", "10", "--late-tail", "18"},
+                         Transfer::Read,
+                         nullptr},
         MisbehaviourCase{"ExtraBytes10Power", {"--extra-bytes", "10"}, Transfer::Power, nullptr},
         MisbehaviourCase{"StrayId3", {"--stray-id", "3"}, Transfer::Read, nullptr},
         MisbehaviourCase{"StrayId3Power", {"--stray-id", "3"}, Transfer::Power, nullptr},

@@ -104,7 +104,7 @@ std::vector<std::uint8_t> RadioModel::Reply(std::int64_t t, std::vector<std::uin
       note += " (one byte short)";
     }
     if (faults.extraBytes > 0) {
-      bytes.insert(bytes.end(), static_cast<std::size_t>(faults.extraBytes), kExtra);
+      bytes.insert(bytes.end(), static_cast<std::size_t>(faults.extraBytes), faults.extraByte);
       note += " (" + std::to_string(faults.extraBytes) + " bytes longer)";
     }
     const int stray = faults.garbageBytes +

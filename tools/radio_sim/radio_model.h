@@ -21,6 +21,7 @@ struct RadioFaults {
   int garbageBytes = 0;              // stray bytes sent before every reply
   int strayBeforeId = 0;             // stray bytes sent before the identification only
   int extraBytes = 0;                // every reply this many bytes longer
+  std::uint8_t extraByte = 0x55;     // what those bytes carry
   int earlyAckBlock = -1;            // acknowledges block k before it was sent, then never
   // The faults hold for the first n wake-ups only; -1: for every one.
   int faultySessions = -1;
@@ -31,7 +32,6 @@ class RadioModel {
   static constexpr int kMemoryBytes = 1024;
   static constexpr std::int64_t kFrameGapNs = 100'000'000;  // a partial frame is dropped
   static constexpr std::uint8_t kGarbage = 0xAA;            // a stray byte
-  static constexpr std::uint8_t kExtra = 0x55;              // a byte beyond the reply's length
   using Memory = std::array<std::uint8_t, kMemoryBytes>;
 
   enum class Direction { ToRadio, FromRadio, Note };

@@ -43,6 +43,7 @@ struct Options {
   long baud = 9600;
   bool quiet = false;
   RadioFaults faults;
+  long lateTailMs = 0;
   std::string password;
 };
 
@@ -66,6 +67,8 @@ void Usage(FILE* out) {
       "  --garbage N            send N stray bytes (0xAA) before every reply\n"
       "  --stray-id N           send N stray bytes (0xAA) before the identification only\n"
       "  --extra-bytes N        make every reply N bytes (0x55) longer\n"
+      "  --late-tail MS         hand those bytes on MS ms after the rest, as a USB adapter's\n"
+      "                         latency timer may\n"
       "  --early-ack K          acknowledge block K before it was sent, then not at all\n"
       "  --faulty-sessions N    misbehave for the first N wake-ups only (default: always)\n",
       out);
@@ -146,6 +149,8 @@ bool ParseOptions(int argc, char** argv, Options& o) {
     } else if (arg == "--extra-bytes") {
       if (!number(0, 64, n)) return false;
       o.faults.extraBytes = static_cast<int>(n);
+    } else if (arg == "--late-tail") {
+      if (!number(0, 1000, o.lateTailMs)) return false;
     } else if (arg == "--early-ack") {
       if (!number(1, 62, n)) return false;
       o.faults.earlyAckBlock = static_cast<int>(n);
@@ -351,11 +356,15 @@ int main(int argc, char** argv) {
     while (!incoming.empty() && incoming.front().at <= now) {
       const Timed in = incoming.front();
       incoming.pop_front();
-      for (std::uint8_t b : radio.Receive(in.byte, in.at)) {
+      const std::vector<std::uint8_t> reply = radio.Receive(in.byte, in.at);
+      const std::size_t tail = o.lateTailMs > 0 ? static_cast<std::size_t>(o.faults.extraBytes) : 0;
+      for (std::size_t i = 0; i < reply.size(); ++i) {
         // The answer starts when the last byte of the command is in, whatever our
         // own scheduling delay was.
         outFree = std::max(outFree, in.at) + byteNs;
-        outgoing.push_back({outFree, b});
+        if (i > 0 && i + tail == reply.size())
+          outFree = std::max(outFree, outgoing.back().at + o.lateTailMs * 1'000'000);
+        outgoing.push_back({outFree, reply[i]});
       }
     }
     while (!outgoing.empty() && outgoing.front().at <= NowNs()) {

@@ -124,18 +124,43 @@ void SimulatedRadioPort::DrainOutput() {
 }
 
 void SimulatedRadioPort::Deliver(const std::vector<std::uint8_t>& reply, Nanos from) {
-  std::weak_ptr<bool> alive = alive_;
+  // When each byte reaches the port: its wire time, held back as the adapter does,
+  // never before a byte that came over the wire before it.
+  std::vector<Nanos> at(reply.size());
+  const std::size_t tailFrom =
+      reply.size() -
+      std::min<std::size_t>(reply.size(), static_cast<std::size_t>(chunking.tailBytes));
   for (std::size_t i = 0; i < reply.size(); ++i) {
     rxFree_ = std::max(rxFree_, from) + byteTime_;
-    const bool last = i + 1 == reply.size();
-    const std::uint8_t byte = reply[i];
-    clock_.At(rxFree_, [this, alive, byte, last] {
+    Nanos t = rxFree_;
+    if (i >= tailFrom && i > 0) t = std::max(t, at[tailFrom - 1] + chunking.tailDelay);
+    if (chunking.latency > 0) t = (t + chunking.latency - 1) / chunking.latency * chunking.latency;
+    handedOn_ = std::max(handedOn_, t);
+    at[i] = handedOn_;
+  }
+  std::weak_ptr<bool> alive = alive_;
+  const bool chunked = chunking.latency > 0 || chunking.tailBytes > 0;
+  for (std::size_t i = 0; i < reply.size();) {
+    // One chunk: the bytes handed on at the same moment, or a single byte.
+    std::size_t end = i + 1;
+    while (chunked && end < reply.size() && at[end] == at[i]) ++end;
+    const std::vector<std::uint8_t> bytes(reply.begin() + static_cast<std::ptrdiff_t>(i),
+                                          reply.begin() + static_cast<std::ptrdiff_t>(end));
+    const bool last = end == reply.size();
+    clock_.At(at[i], [this, alive, bytes, last] {
       if (alive.expired() || !*alive.lock()) return;
       if (!open_ || unplugged_) return;
-      input_.push_back(byte);
+      input_.insert(input_.end(), bytes.begin(), bytes.end());
       if ((notifyEachByte || last) && onReceive) onReceive();
     });
+    i = end;
   }
+}
+
+void SimulatedRadioPort::Hear(std::uint8_t byte) {
+  if (!open_ || unplugged_) return;
+  input_.push_back(byte);
+  if (onReceive) onReceive();
 }
 
 void SimulatedRadioPort::Unplug() {

@@ -79,7 +79,17 @@ class SimulatedRadioPort : public SerialPortOps {
   std::function<void()> onLost;
   // False: one notification when a whole reply is in, as a busy driver may give it.
   bool notifyEachByte = true;
+  // A USB adapter between the radio and the port hands received bytes on in chunks,
+  // one notification a chunk.
+  struct Chunking {
+    Nanos latency = 0;    // every byte waits for the next multiple of this (FTDI's 16 ms)
+    int tailBytes = 0;    // the last n bytes of every reply...
+    Nanos tailDelay = 0;  // ...arrive together, this long after the byte before them
+  };
+  Chunking chunking;
 
+  // A byte from the line that no reply accounts for (noise), notified at once.
+  void Hear(std::uint8_t byte);
   // The cable: pulled, the port reports a fault, nothing passes and it cannot be opened.
   void Unplug();
   void Replug() { unplugged_ = false; }
@@ -111,6 +121,7 @@ class SimulatedRadioPort : public SerialPortOps {
   std::vector<std::shared_ptr<Outgoing>> inFlight_;
   Nanos txFree_ = 0;
   Nanos rxFree_ = 0;
+  Nanos handedOn_ = 0;  // when the adapter hands on the last byte given to it
   std::vector<Burst> sent_;
   bool burstOpen_ = false;
   std::vector<std::uint8_t> lostOnClose_;
