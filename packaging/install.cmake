@@ -37,7 +37,8 @@ set(guide_dir ${CMAKE_INSTALL_DATADIR}/doc/rt410-cps)
 install(FILES ${CMAKE_SOURCE_DIR}/docs/user-guide.md ${CMAKE_SOURCE_DIR}/docs/user-guide.zh.md
               ${CMAKE_SOURCE_DIR}/docs/radio-sim.md
         DESTINATION ${guide_dir} COMPONENT cps)
-install(DIRECTORY ${CMAKE_SOURCE_DIR}/docs/screenshots DESTINATION ${guide_dir} COMPONENT cps)
+install(DIRECTORY ${CMAKE_SOURCE_DIR}/docs/screenshots ${CMAKE_SOURCE_DIR}/docs/samples
+        DESTINATION ${guide_dir} COMPONENT cps)
 
 if(UNIX AND NOT APPLE)
   # Manual pages and the changelog go in compressed the way Debian wants them:

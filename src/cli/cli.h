@@ -62,6 +62,7 @@ int Show(const Args& args);
 int Diff(const Args& args);
 int ExportCsv(const Args& args);
 int ImportCsv(const Args& args);
+int Sheet(const Args& args);
 int Ports(const Args& args);
 int Read(const Args& args);
 int Write(const Args& args);

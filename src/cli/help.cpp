@@ -63,6 +63,7 @@ const Help kHelps[] = {
      "  diff        比较两个文件\n"
      "  export-csv  把信道导出为 CHIRP 格式的 CSV\n"
      "  import-csv  由 CHIRP 格式的 CSV 生成 .chann 文件\n"
+     "  sheet       把信道表写成 PDF\n"
      "\n"
      "“rt410 命令 --help” 显示各命令的帮助。\n"
      "\n",
@@ -82,6 +83,7 @@ const Help kHelps[] = {
      "  diff        print the differences between two files\n"
      "  export-csv  write the channels as CSV in CHIRP's layout\n"
      "  import-csv  build a .chann file from a CSV in CHIRP's layout\n"
+     "  sheet       write the channel sheet of a file as PDF\n"
      "\n"
      "\"rt410 COMMAND --help\" shows the help of each command.\n"
      "\n"},
@@ -272,6 +274,27 @@ const Help kHelps[] = {
      "  --band N                set row 59 as the model dialog does, and check the\n"
      "                          frequencies against that band\n"
      "  --force                 overwrite an existing FILE\n"
+     "\n"},
+    {"sheet",
+     "用法：rt410 sheet FILE -o OUT.pdf\n"
+     "\n"
+     "把 FILE 的信道表写成一页 A4 纵向的 PDF，与程序“导出信道表 PDF...”所写的相同：\n"
+     "标题、机型和频段、日期，按信道表格的列和单元文字列出 16 个信道，以及按可选\n"
+     "参数窗口标题列出的主要可选功能。不需要显示器。已存在的 OUT.pdf 被替换。\n"
+     "\n"
+     "选项：\n"
+     "  -o OUT.pdf, --output OUT.pdf  要写的 PDF 文件\n"
+     "\n",
+     "Usage: rt410 sheet FILE -o OUT.pdf\n"
+     "\n"
+     "Writes the channel sheet of FILE as a one-page A4 portrait PDF, the same the\n"
+     "program's \"Export Channel Sheet PDF...\" writes: the title, the model and\n"
+     "band, the date, the 16 channels with the channel grid's columns and cell\n"
+     "texts, and the main optional features with the options window's captions.\n"
+     "No display is needed. An existing OUT.pdf is replaced.\n"
+     "\n"
+     "Options:\n"
+     "  -o OUT.pdf, --output OUT.pdf  the PDF file to write\n"
      "\n"},
 };
 

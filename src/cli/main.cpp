@@ -3,11 +3,13 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QSaveFile>
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <memory>
 
 #include "cli/cli.h"
 #include "features/option_codec.h"
@@ -189,6 +191,7 @@ const std::vector<CommandSpec>& Commands() {
        1,
        {{"-o", "output", true}, {"", "base", true}, {"", "band", true}, {"", "force", false}},
        ImportCsv},
+      {"sheet", 1, 1, {{"-o", "output", true}}, Sheet},
   };
   return commands;
 }
@@ -319,10 +322,34 @@ int Run(const std::vector<std::string>& words) {
 
 }  // namespace cli
 
+namespace {
+// The command word: the first that is neither an option nor the value of --lang.
+std::string CommandWord(const std::vector<std::string>& words) {
+  for (std::size_t i = 0; i < words.size(); ++i) {
+    if (words[i] == "--lang") {
+      ++i;
+    } else if (words[i].empty() || words[i][0] != '-') {
+      return words[i];
+    }
+  }
+  return {};
+}
+}  // namespace
+
 int main(int argc, char* argv[]) {
-  QCoreApplication app(argc, argv);
-  QCoreApplication::setApplicationName("rt410");
   std::vector<std::string> words;
+  for (int i = 1; i < argc; ++i) words.emplace_back(argv[i]);
+  // Only the sheet draws: it needs fonts, never a display.
+  std::unique_ptr<QCoreApplication> app;
+  if (CommandWord(words) == "sheet") {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    app = std::make_unique<QGuiApplication>(argc, argv);
+  } else {
+    app = std::make_unique<QCoreApplication>(argc, argv);
+  }
+  QCoreApplication::setApplicationName("rt410");
+  // Without what the application took for itself.
+  words.clear();
   for (int i = 1; i < argc; ++i) words.emplace_back(argv[i]);
   ResetApplicationState();
   return cli::Run(words);

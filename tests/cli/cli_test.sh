@@ -10,6 +10,8 @@ work=$(mktemp -d)
 sims=()
 cleanup() {
   for p in "${sims[@]}"; do kill "$p" 2>/dev/null; done
+  # radio() mostly runs in a command substitution, so each radio leaves its id in a file.
+  for f in "$work"/*.pid; do [ -e "$f" ] && kill "$(cat "$f")" 2>/dev/null; done
   rm -rf "$work"
 }
 trap cleanup EXIT
@@ -24,6 +26,7 @@ radio() {
   shift
   "$sim" --quiet "$@" >"$name.dev" 2>"$name.log" &
   sims+=($!)
+  echo $! >"$name.pid"
   for _ in $(seq 200); do [ -s "$name.dev" ] && break; sleep 0.05; done
   head -1 "$name.dev"
 }
@@ -77,6 +80,13 @@ printf 'Location,Frequency,Mode\n1,300,FM\n2,446,AM\n' >bad.csv
 run 2 'line 3, Mode "AM": mode other than FM or NFM' "$rt410" import-csv bad.csv -o bad.chann
 [ ! -e bad.chann ] || fail "a failed import wrote its file"
 run 2 "第 2 行，Frequency “300”：频率超出频段范围" "$rt410" import-csv bad.csv -o bad.chann --lang zh
+# The channel sheet without a display, read back from the PDF as text.
+env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$rt410" sheet plan.chann -o plan.pdf --lang zh ||
+  fail "sheet: exit $?"
+sheet=$(pdftotext -layout plan.pdf - | tr -s ' ')
+[[ "$sheet" == *"RT410 信道表"* && "$sheet" == *"3 436.12500 438.00625 D023I 88.5 QT/DQT 低 窄带 否"* ]] ||
+  fail "sheet text: $sheet"
+run 2 "-o OUT.pdf is missing" "$rt410" sheet plan.chann
 head -c 2000 plan.chann >cut.chann
 run 2 "holds only" "$rt410" show cut.chann
 run 2 "unknown option: --frob" "$rt410" show plan.chann --frob

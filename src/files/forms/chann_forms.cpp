@@ -13,6 +13,7 @@
 #include <string_view>
 
 #include "files/channel_file.h"
+#include "files/channel_file_messages.h"
 #include "files/forms/file_lists.h"
 #include "image/radio_image.h"
 #include "shell/forms/controls.h"
@@ -53,6 +54,37 @@ void SetChannFileDir(const QString& dir) {
 
 void ResetChannFileDir() {
   g_chosenDir.clear();
+}
+
+QString LoadChannFile(const QString& path) {
+  const QString file = Shown(path);
+  const QFileInfo info(path);
+  if (!info.exists()) {
+    return Lang("文件 %1 不存在，信道参数未调入。",
+                "The file %1 does not exist; no channel parameter was loaded.")
+        .arg(file);
+  }
+  // A folder, a pipe or a device would not be a channel file, and a pipe could hang the reading.
+  if (!info.isFile()) {
+    return Lang("%1 不是文件，信道参数未调入。",
+                "%1 is not a file; no channel parameter was loaded.")
+        .arg(file);
+  }
+  QFile input(path);
+  QByteArray bytes;
+  if (input.open(QIODevice::ReadOnly)) {
+    bytes = input.read(static_cast<qint64>(kChannelFileMaxBytes) + 1);
+  }
+  if (!input.isOpen() || input.error() != QFileDevice::NoError) {
+    return Lang("无法读取文件 %1，信道参数未调入。",
+                "The file %1 cannot be read; no channel parameter was loaded.")
+        .arg(file);
+  }
+  input.close();
+
+  const ChannelFileCheck check = LoadChannelFileText(
+      std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())), TheImage());
+  return QString::fromStdString(ChannelFileFaultText(check, file.toStdString(), LangChinese));
 }
 
 ChannFileForm::ChannFileForm(MDImain* main, const char* nameLabel, LangPair caption,
@@ -214,77 +246,26 @@ void Form_open_chann::Command_enter_Click() {
     return;
   }
 
-  const QString path = ChosenPath();
-  const QString file = Shown(path);
-  const QFileInfo info(path);
-  if (!info.exists()) {
-    ShowMessage(Lang("文件 %1 不存在，信道参数未调入。",
-                     "The file %1 does not exist; no channel parameter was loaded.")
-                    .arg(file));
+  const QString problem = LoadChannFile(ChosenPath());
+  if (!problem.isEmpty()) {
+    ShowMessage(problem);
     return;
-  }
-  // A folder, a pipe or a device would not be a channel file, and a pipe could hang the reading.
-  if (!info.isFile()) {
-    ShowMessage(
-        Lang("%1 不是文件，信道参数未调入。", "%1 is not a file; no channel parameter was loaded.")
-            .arg(file));
-    return;
-  }
-  QFile input(path);
-  QByteArray bytes;
-  if (input.open(QIODevice::ReadOnly)) {
-    bytes = input.read(static_cast<qint64>(kChannelFileMaxBytes) + 1);
-  }
-  if (!input.isOpen() || input.error() != QFileDevice::NoError) {
-    ShowMessage(Lang("无法读取文件 %1，信道参数未调入。",
-                     "The file %1 cannot be read; no channel parameter was loaded.")
-                    .arg(file));
-    return;
-  }
-  input.close();
-
-  const ChannelFileCheck check = LoadChannelFileText(
-      std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())), TheImage());
-  const QString line = QString::number(check.line);
-  const QString position = QString::number(check.position);
-  const QString item = QString::fromStdString(check.item);
-  switch (check.fault) {
-    case ChannelFileFault::None:
-      break;
-    case ChannelFileFault::TooLarge:
-      ShowMessage(Lang("文件 %1 大于 1 MiB，不是信道参数文件，信道参数未调入。",
-                       "The file %1 is larger than 1 MiB and is not a channel parameter file; "
-                       "no channel parameter was loaded.")
-                      .arg(file));
-      return;
-    case ChannelFileFault::TooFewNumbers:
-      ShowMessage(Lang("文件 %1 只有 %2 个数，信道参数文件应有 4096 个数，信道参数未调入。",
-                       "The file %1 holds only %2 numbers where a channel parameter file holds "
-                       "4096; no channel parameter was loaded.")
-                      .arg(file, QString::number(check.numbers)));
-      return;
-    case ChannelFileFault::TooManyNumbers:
-      ShowMessage(Lang("文件 %1 有 %2 个数，信道参数文件应有 4096 个数，信道参数未调入。",
-                       "The file %1 holds %2 numbers where a channel parameter file holds 4096; "
-                       "no channel parameter was loaded.")
-                      .arg(file, QString::number(check.numbers)));
-      return;
-    case ChannelFileFault::NotANumber:
-      ShowMessage(Lang("文件 %1 第 %2 行第 %3 个字符处的“%4”不是整数，信道参数未调入。",
-                       "The file %1 has \"%4\" at line %2, position %3, which is not a whole "
-                       "number; no channel parameter was loaded.")
-                      .arg(file, line, position, item));
-      return;
-    case ChannelFileFault::OutOfRange:
-      ShowMessage(Lang("文件 %1 第 %2 行第 %3 个字符处的数 %4 超出 0 到 255，信道参数未调入。",
-                       "The file %1 has the number %4 at line %2, position %3, which is not "
-                       "within 0 to 255; no channel parameter was loaded.")
-                      .arg(file, line, position, item));
-      return;
   }
   if (Main()) Main()->ImageKept();
   ShowMessage(Lang("信道参数从文件调入成功 ！", "Succeed fold the channel parameter from file."));
   Unload();
+}
+
+void OpenFileGivenAtStart(MDImain& main, const QStringList& arguments) {
+  if (arguments.size() != 1) return;
+  const QString& path = arguments.front();
+  if (!path.endsWith(QLatin1String(".chann")) && !path.endsWith(QLatin1String(".CHANN"))) return;
+  const QString problem = LoadChannFile(path);
+  if (problem.isEmpty()) {
+    main.ImageLoadedAtStart();
+  } else {
+    ShowMessage(problem);
+  }
 }
 
 Form_save_chann::Form_save_chann(MDImain* main)

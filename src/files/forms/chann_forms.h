@@ -2,6 +2,7 @@
 // Form_open_chann and Form_save_chann: load the radio image from a channel
 // parameter file, or save it to one.
 #include <QString>
+#include <QStringList>
 
 #include "shell/forms/child_form.h"
 
@@ -18,6 +19,16 @@ QString ChannFileDir();
 void SetChannFileDir(const QString& dir);
 // Back to the folder the program was started in.
 void ResetChannFileDir();
+
+// The open dialog's whole-file check and load: the channel file at path replaces rows
+// 0..255, columns 0..15 of the image when every number in it is good. Empty when
+// loaded, else the dialog's message, the image unchanged.
+QString LoadChannFile(const QString& path);
+
+// rt410-cps FILE.chann, as a desktop starts the program for a double-clicked file: the
+// one argument, ending as the open dialog requires, is loaded in silence, or its
+// message shown and the start-up image kept. Any other arguments change nothing.
+void OpenFileGivenAtStart(MDImain& main, const QStringList& arguments);
 
 // A Chinese/English pair of texts.
 struct LangPair {

@@ -140,8 +140,12 @@ void MDImain::BuildMenus() {
   File_Open = MakeAction(this, "File_Open", QKeySequence(Qt::CTRL | Qt::Key_O));
   File_save = MakeAction(this, "File_save", QKeySequence(Qt::CTRL | Qt::Key_S));
   File_saveas = MakeAction(this, "File_saveas");
+  File_import_csv = MakeAction(this, "File_import_csv");
+  File_export_csv = MakeAction(this, "File_export_csv");
+  File_export_sheet = MakeAction(this, "File_export_sheet");
   File_exit = MakeAction(this, "File_exit");
-  File->addActions({File_New, File_Open, File_save, File_saveas, File_exit});
+  File->addActions({File_New, File_Open, File_save, File_saveas, File_import_csv, File_export_csv,
+                    File_export_sheet, File_exit});
 
   proc_type = MakeAction(this, "proc_type");
   bar->addAction(proc_type);
@@ -206,6 +210,9 @@ void MDImain::BuildMenus() {
   connect(File_Open, &QAction::triggered, this, &MDImain::File_Open_Click);
   connect(File_save, &QAction::triggered, this, &MDImain::File_save_Click);
   connect(File_saveas, &QAction::triggered, this, &MDImain::File_saveas_Click);
+  connect(File_import_csv, &QAction::triggered, this, &MDImain::File_import_csv_Click);
+  connect(File_export_csv, &QAction::triggered, this, &MDImain::File_export_csv_Click);
+  connect(File_export_sheet, &QAction::triggered, this, &MDImain::File_export_sheet_Click);
   connect(File_exit, &QAction::triggered, this, &MDImain::File_exit_Click);
   connect(Edit_undo, &QAction::triggered, this, &MDImain::Edit_undo_Click);
   connect(Edit_redo, &QAction::triggered, this, &MDImain::Edit_redo_Click);
@@ -325,6 +332,9 @@ void MDImain::ApplyCaptions(bool startup) {
   File_Open->setText(Lang("打开", "Open"));
   File_save->setText(Lang("保存", "Save"));
   File_saveas->setText(Lang("另存为", "Save As"));
+  File_import_csv->setText(Lang("导入 CSV...", "Import CSV..."));
+  File_export_csv->setText(Lang("导出 CSV...", "Export CSV..."));
+  File_export_sheet->setText(Lang("导出信道表 PDF...", "Export Channel Sheet PDF..."));
   File_exit->setText(Lang("退出", "Exit"));
 
   const QString company = Lang("林岛沃岚电子有限公司", "Lindao VORLAN Electronic Co.,Ltd. ");
@@ -493,6 +503,11 @@ void MDImain::Edit_redo_Click() {
 
 void MDImain::ImageKept() {
   history_.Checkpoint(TheImage());
+  baseline_.Mark(TheImage());
+}
+
+void MDImain::ImageLoadedAtStart() {
+  history_.Reset(TheImage());
   baseline_.Mark(TheImage());
 }
 

@@ -65,6 +65,9 @@ class MDImain : public QMainWindow {
   void ImageReplaced();
   // Whether exiting now would lose a change.
   bool ImageChanged() const;
+  // A file given at start-up replaced the start-up image: undo stops there, and
+  // exiting asks nothing until it changes.
+  void ImageLoadedAtStart();
 
   // Menu and toolbar handlers.
   void Edit_undo_Click();
@@ -73,6 +76,9 @@ class MDImain : public QMainWindow {
   void File_Open_Click();
   void File_save_Click();
   void File_saveas_Click();
+  void File_import_csv_Click();
+  void File_export_csv_Click();
+  void File_export_sheet_Click();
   void File_exit_Click();
   void proc_type_Click();
   void Channel_edit_Click();
@@ -100,6 +106,9 @@ class MDImain : public QMainWindow {
   QAction* File_Open;
   QAction* File_save;
   QAction* File_saveas;
+  QAction* File_import_csv;
+  QAction* File_export_csv;
+  QAction* File_export_sheet;
   QAction* File_exit;
   QAction* proc_type;
   QMenu* Edit;

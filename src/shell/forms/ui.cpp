@@ -1,6 +1,7 @@
 #include "shell/forms/ui.h"
 
 #include <QApplication>
+#include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -9,26 +10,45 @@ MessageHook& Hook() {
   static MessageHook hook;
   return hook;
 }
-DetailedMessageHook& DetailedHook() {
-  static DetailedMessageHook hook;
-  return hook;
-}
 AnswerHook& Answer() {
   static AnswerHook hook;
   return hook;
 }
+FileDialogHook& FileHook() {
+  static FileDialogHook hook;
+  return hook;
+}
+DetailedMessageHook& DetailedHook() {
+  static DetailedMessageHook hook;
+  return hook;
+}
 }  // namespace
+
+void SetFileDialogHook(FileDialogHook hook) {
+  FileHook() = std::move(hook);
+}
+
+QString ChooseFile(const FileRequest& request) {
+  if (FileHook()) return FileHook()(request);
+  QFileDialog dialog(QApplication::activeWindow(), request.caption, request.start, request.filter);
+  const bool save = request.mode == FileDialogMode::Save;
+  dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+  dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+  dialog.setDefaultSuffix(request.defaultSuffix);
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+  return dialog.selectedFiles().front();
+}
 
 void SetMessageHook(MessageHook hook) {
   Hook() = std::move(hook);
 }
 
-void SetDetailedMessageHook(DetailedMessageHook hook) {
-  DetailedHook() = std::move(hook);
-}
-
 void SetAnswerHook(AnswerHook hook) {
   Answer() = std::move(hook);
+}
+
+void SetDetailedMessageHook(DetailedMessageHook hook) {
+  DetailedHook() = std::move(hook);
 }
 
 void ShowMessage(const QString& text, const QString& title, MsgIcon icon,
@@ -42,8 +62,10 @@ void ShowMessage(const QString& text, const QString& title, MsgIcon icon,
     Hook()(shownTitle, text, icon);
     return;
   }
-  QMessageBox box(icon == MsgIcon::Warning ? QMessageBox::Warning : QMessageBox::NoIcon, shownTitle,
-                  text, QMessageBox::Ok, QApplication::activeWindow());
+  const QMessageBox::Icon shown = icon == MsgIcon::Warning       ? QMessageBox::Warning
+                                  : icon == MsgIcon::Information ? QMessageBox::Information
+                                                                 : QMessageBox::NoIcon;
+  QMessageBox box(shown, shownTitle, text, QMessageBox::Ok, QApplication::activeWindow());
   if (!informative.isEmpty()) box.setInformativeText(informative);
   box.exec();
 }

@@ -11,7 +11,7 @@ inline QString Lang(const char* chinese, const char* english) {
   return QString::fromUtf8(LangChinese ? chinese : english);
 }
 
-enum class MsgIcon { Warning, None };
+enum class MsgIcon { Warning, Information, None };
 
 // The only way a modal message box is shown: one OK button, a warning icon, and
 // the title "操作提示" / "Operate prompt" unless another is given. An informative
@@ -30,11 +30,27 @@ void SetDetailedMessageHook(DetailedMessageHook hook);
 
 // The same box as a question: the buttons given, in order, and the index of the
 // one chosen (the last, as a cancel, when the box is closed another way). With a
-// message hook set, the hook records the question and the answer hook answers it
+// message hook (either kind) set, the hook records the question and the answer hook answers it
 // (the last button when there is none).
 int ShowQuestion(const QString& text, const QStringList& buttons, const QString& title = QString());
 using AnswerHook = std::function<int(const QString& text, const QStringList& buttons)>;
 void SetAnswerHook(AnswerHook hook);
+
+// The platform's file dialog: open an existing file or name one to save, starting
+// in folder (a folder, or a suggested file in it), offering filter ("CSV (*.csv)").
+// A saved name without a suffix gets defaultSuffix. Empty when the user cancels.
+enum class FileDialogMode { Open, Save };
+struct FileRequest {
+  FileDialogMode mode = FileDialogMode::Open;
+  QString caption;
+  QString start;
+  QString filter;
+  QString defaultSuffix;
+};
+QString ChooseFile(const FileRequest& request);
+// Tests answer the dialog instead; an empty hook restores the real dialog.
+using FileDialogHook = std::function<QString(const FileRequest& request)>;
+void SetFileDialogHook(FileDialogHook hook);
 
 // Lengths of the window layouts are given in twips: 1440 to the inch, 15 to a pixel.
 constexpr int Twips(double twips) {
