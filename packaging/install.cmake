@@ -3,7 +3,7 @@
 #
 # Two components, one package each:
 #   cps  -> rt410-cps        the program, rt410, desktop entry, icons, file type,
-#                            AppStream data, manual pages
+#                            AppStream data, manual pages, the user's guides
 #   sim  -> rt410-radio-sim  the simulated radio and its manual page
 include(GNUInstallDirs)
 
@@ -30,6 +30,15 @@ install(FILES ${RT410_PACKAGING_DIR}/rt410-cps.mime.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages RENAME rt410-cps.xml COMPONENT cps)
 install(FILES ${RT410_PACKAGING_DIR}/cn.vorlan.rt410cps.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo COMPONENT cps)
+
+# The user's guides for reading, with their pictures; the program has them built in for
+# its Help window.
+set(guide_dir ${CMAKE_INSTALL_DATADIR}/doc/rt410-cps)
+install(FILES ${CMAKE_SOURCE_DIR}/docs/user-guide.md ${CMAKE_SOURCE_DIR}/docs/user-guide.zh.md
+              ${CMAKE_SOURCE_DIR}/docs/radio-sim.md
+        DESTINATION ${guide_dir} COMPONENT cps)
+install(DIRECTORY ${CMAKE_SOURCE_DIR}/docs/screenshots ${CMAKE_SOURCE_DIR}/docs/samples
+        DESTINATION ${guide_dir} COMPONENT cps)
 
 if(UNIX AND NOT APPLE)
   # Manual pages and the changelog go in compressed the way Debian wants them:
@@ -100,7 +109,8 @@ DCS tones, busy-channel lockout, transmit power, bandwidth, scan
 membership), the optional features, the DTMF timing and the functions of
 the two side keys. It saves the memory to .chann channel files, opens them
 again (also from a file manager) and adjusts the radio's two transmit power
-levels live. Every caption and message is in Chinese and in English.")
+levels live. Every caption and message is in Chinese and in English, and
+every Help button shows the user's guide in the language of the captions.")
 if(TARGET rt410)
   string(APPEND cps_description "
 

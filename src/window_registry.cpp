@@ -15,6 +15,7 @@
 #include "shell/forms/about.h"
 #include "shell/forms/form_setup.h"
 #include "shell/forms/form_type.h"
+#include "shell/forms/help.h"
 
 std::span<const FormEntry> ProgramForms() {
   // The flagged windows in the order a language switch reloads them, then the rest.
@@ -32,6 +33,7 @@ std::span<const FormEntry> ProgramForms() {
       {"Form_edit_Key", MakeForm<Form_edit_Key>, kOpenFlag},
       {"frm_dtmf", MakeForm<frm_dtmf>, kOpenFlag},
       {"Form_Adjust_Txp", MakeForm<Form_Adjust_Txp>, kOpenFlag},
+      {"frmHelp", MakeForm<frmHelp>, kOpenFlag},
       {"Form_Edit_scan", MakeForm<Form_Edit_scan>, kNoOpenFlag},
       {"Form_Edit_Message", MakeForm<Form_Edit_Message>, kNoOpenFlag},
       {"Form_Chann_Edit", MakeForm<Form_Chann_Edit>, kNoOpenFlag},

@@ -558,13 +558,17 @@ TEST_P(ChannFormScreenshot, Dialog) {
   if (out.isEmpty()) GTEST_SKIP() << "RT410_SCREENSHOT_DIR not set";
   const auto [formName, chinese] = GetParam();
   if (!chinese) main->Language_eng->trigger();
-  ASSERT_TRUE(QDir(dir.path()).mkpath("dealer/archive"));
-  ASSERT_TRUE(QDir(dir.path()).mkpath("dealer/customers"));
-  for (const char* name : {"dealer/uhf-400-470.chann", "dealer/vhf-136-174.chann",
-                           "dealer/SHOP-DEFAULT.CHANN", "dealer/notes.txt"}) {
-    WriteFile(name, "");
+  // A fixed folder, so that the pictures show no temporary folder's random name.
+  QDir samples(QDir::temp().filePath(QStringLiteral("radio-files")));
+  samples.removeRecursively();
+  ASSERT_TRUE(samples.mkpath("archive"));
+  ASSERT_TRUE(samples.mkpath("customers"));
+  for (const char* name :
+       {"uhf-400-470.chann", "vhf-136-174.chann", "SHOP-DEFAULT.CHANN", "notes.txt"}) {
+    QFile file(samples.filePath(QString::fromLatin1(name)));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
   }
-  SetChannFileDir(PathOf("dealer"));
+  SetChannFileDir(samples.path());
   auto* form = Open<ChannFileForm>(formName);
   ASSERT_NE(form, nullptr);
   ClickFile(form, "uhf-400-470.chann");
@@ -572,6 +576,8 @@ TEST_P(ChannFormScreenshot, Dialog) {
   const QString file =
       QStringLiteral("%1/%2-%3.png").arg(out, QString::fromLatin1(formName), chinese ? "zh" : "en");
   EXPECT_TRUE(form->SubWindow()->grab().save(file));
+  form->Unload();
+  samples.removeRecursively();
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -27,6 +27,9 @@ program_files=(
   usr/share/man/man1/rt410-cps.1.gz
   usr/share/doc/rt410-cps/copyright
   usr/share/doc/rt410-cps/changelog.gz
+  usr/share/doc/rt410-cps/user-guide.md
+  usr/share/doc/rt410-cps/user-guide.zh.md
+  usr/share/doc/rt410-cps/screenshots/frm_chann-zh.png
 )
 [ -n "$with_cli" ] && program_files+=(usr/bin/rt410 usr/share/man/man1/rt410.1.gz)
 sim_files=(

@@ -108,7 +108,6 @@ Form_Chann_Edit::Form_Chann_Edit(MDImain* main) : ChildForm(main) {
   connect(Combo_TXP, &ComboBox::Click, this, &Form_Chann_Edit::Combo_TXP_Click);
   connect(Combo_WN, &ComboBox::Click, this, &Form_Chann_Edit::Combo_WN_Click);
   connect(Command_Close, &QPushButton::clicked, this, &Form_Chann_Edit::Command_Close_Click);
-  connect(Command_Help, &QPushButton::clicked, this, &Form_Chann_Edit::Command_Help_Click);
 }
 
 void Form_Chann_Edit::Form_Load() {

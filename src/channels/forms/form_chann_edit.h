@@ -37,7 +37,6 @@ class Form_Chann_Edit : public ChildForm {
   // The drop-downs take no typed characters; arrow keys still choose entries.
   static bool Combo_KeyPress(int keyAscii) { return keyAscii != 0; }
   void Command_Close_Click() { Unload(); }
-  void Command_Help_Click() {}
 
   // Shows channel n's record and makes it the channel edits go to.
   void ShowChannel(int n);

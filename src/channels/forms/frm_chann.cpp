@@ -132,7 +132,6 @@ frm_chann::frm_chann(MDImain* main) : ChildForm(main) {
   connect(Command_Clear, &QPushButton::clicked, this, &frm_chann::Command_Clear_Click);
   connect(Command_Edit, &QPushButton::clicked, this, &frm_chann::Command_Edit_Click);
   connect(Command_Close, &QPushButton::clicked, this, &frm_chann::Command_Close_Click);
-  connect(Command_Help, &QPushButton::clicked, this, &frm_chann::Command_Help_Click);
   if (main) {
     connect(main->MdiArea(), &QMdiArea::subWindowActivated, this, &frm_chann::OtherWindowActivated);
   }

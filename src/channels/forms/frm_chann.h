@@ -46,7 +46,6 @@ class frm_chann : public ChildForm {
   void Command_Clear_Click();
   void Command_Edit_Click();
   void Command_Close_Click();
-  void Command_Help_Click() {}
 
   // Commits an edit still open in an editor, as leaving its cell would.
   void CommitOpenEdit() override;

@@ -58,7 +58,6 @@ Form_Edit_Message::Form_Edit_Message(MDImain* main) : ChildForm(main) {
   layout->addLayout(buttons);
 
   connect(Command_Close, &QPushButton::clicked, this, &Form_Edit_Message::Command_Close_Click);
-  connect(Command_Help, &QPushButton::clicked, this, &Form_Edit_Message::Command_Help_Click);
 }
 
 void Form_Edit_Message::Form_Load() {

@@ -14,7 +14,6 @@ class Form_Edit_Message : public ChildForm {
   void Form_Load() override;
   void Form_Activate() override { Read_Message(); }
   void Command_Close_Click() { Unload(); }
-  void Command_Help_Click() {}
 
   void Read_Message();
   // Stores message 1 or 2 from its box.

@@ -88,7 +88,6 @@ Form_Edit_scan::Form_Edit_scan(MDImain* main) : ChildForm(main) {
   connect(Combo_TYC, &ComboBox::Change, this, &Form_Edit_scan::Combo_TYC_Change);
   connect(Text_prich, &TextBox::Change, this, &Form_Edit_scan::Text_prich_Change);
   connect(Command_Close, &QPushButton::clicked, this, &Form_Edit_scan::Command_Close_Click);
-  connect(Command_Help, &QPushButton::clicked, this, &Form_Edit_scan::Command_Help_Click);
 }
 
 void Form_Edit_scan::Form_Load() {

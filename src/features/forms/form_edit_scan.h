@@ -17,7 +17,6 @@ class Form_Edit_scan : public ChildForm {
   void Form_Load() override;
   void Form_Activate() override { Read_Scan(); }
   void Command_Close_Click() { Unload(); }
-  void Command_Help_Click() {}
   void Combo_pri_Click();
   void Combo_pri_Change();
   void Combo_BC_Click();

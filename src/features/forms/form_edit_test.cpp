@@ -93,7 +93,6 @@ Form_Edit_Test::Form_Edit_Test(MDImain* main) : ChildForm(main) {
   connect(Text_Edit, &TextBox::Change, this, &Form_Edit_Test::Text_Edit_Change);
   connect(Text_Edit, &TextBox::LostFocus, this, &Form_Edit_Test::Text_Edit_LostFocus);
   connect(Command_Close, &QPushButton::clicked, this, &Form_Edit_Test::Command_Close_Click);
-  connect(Command_Help, &QPushButton::clicked, this, &Form_Edit_Test::Command_Help_Click);
 }
 
 void Form_Edit_Test::Form_Load() {

@@ -40,7 +40,6 @@ class Form_Edit_Test : public ChildForm {
   void Form_Activate() override { Read_Fm(); }
   void Form_Unload() override;
   void Command_Close_Click() { Unload(); }
-  void Command_Help_Click() {}
   void MSF_Chann_Click(int row, int col);
   // row and col: the cell being left.
   void MSF_Chann_LeaveCell(int row, int col);

@@ -98,6 +98,7 @@ ChannFileForm::ChannFileForm(MDImain* main, const char* nameLabel, LangPair capt
   Text1 = Named<TextBox>(this, "Text1");
   Command_enter = Named<QPushButton>(this, "Command_enter");
   Command_close = Named<QPushButton>(this, "Command_close");
+  Command_Help = Named<QPushButton>(this, "Command_Help");
 
   auto* grid = new QGridLayout(this);
   grid->addWidget(Label_drive, 0, 0);
@@ -109,7 +110,7 @@ ChannFileForm::ChannFileForm(MDImain* main, const char* nameLabel, LangPair capt
   grid->setRowStretch(1, 1);
   grid->setColumnStretch(1, 1);
   grid->setColumnStretch(2, 1);
-  auto* buttons = CentredRow({Command_enter, Command_close}, 24);
+  auto* buttons = CentredRow({Command_enter, Command_close, Command_Help}, 24);
   grid->addLayout(buttons, 3, 0, 1, 3);
 
   connect(Drive1, &ComboBox::Click, this, &ChannFileForm::Drive1_Click);
@@ -126,6 +127,7 @@ void ChannFileForm::Form_Load() {
   nameLabel_->setText(Lang(nameCaption_.chinese, nameCaption_.english));
   Command_enter->setText(Lang("确  定", "Confirm"));
   Command_close->setText(Lang("取  消", "Cancel"));
+  Command_Help->setText(Lang("帮助", "Help"));
 
   const QSize frame = MainFrameSize();
   const int width = static_cast<int>(frame.width() / 1.5);

@@ -60,6 +60,7 @@ class ChannFileForm : public ChildForm {
   TextBox* Text1;
   QPushButton* Command_enter;
   QPushButton* Command_close;
+  QPushButton* Command_Help;
   QLabel* Label_drive;
 
  protected:

@@ -65,7 +65,6 @@ Form_Adjust_Txp::Form_Adjust_Txp(MDImain* main)
   connect(HScroll_L, &QScrollBar::valueChanged, this, &Form_Adjust_Txp::HScroll_L_Change);
   connect(HScroll_H, &QScrollBar::valueChanged, this, &Form_Adjust_Txp::HScroll_H_Change);
   connect(Command_Close, &QPushButton::clicked, this, &Form_Adjust_Txp::Command_Close_Click);
-  connect(Command_Help, &QPushButton::clicked, this, &Form_Adjust_Txp::Command_Help_Click);
 }
 
 Form_Adjust_Txp::~Form_Adjust_Txp() = default;

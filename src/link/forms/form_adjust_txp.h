@@ -19,7 +19,6 @@ class Form_Adjust_Txp : public LinkForm {
   void HScroll_L_Change();
   void HScroll_H_Change();
   void Command_Close_Click() { link_->Command_Close_Click(); }
-  void Command_Help_Click() {}
   void ShowLevel(PowerLevel level, int value) override;
 
   QScrollBar* HScroll_L;

@@ -144,7 +144,6 @@ TransferForm::TransferForm(MDImain* main, const char* startName) : LinkForm(main
   layout->addLayout(buttons);
   layout->addStretch(1);
 
-  connect(Command_Help, &QPushButton::clicked, this, &TransferForm::Command_Help_Click);
 }
 
 void TransferForm::LoadTransferForm(const QString& caption, const QString& startCaption) {

@@ -71,7 +71,6 @@ class TransferForm : public LinkForm {
 
   void Form_Activate() override;
   void SetStatus(const std::string& text) override;
-  void Command_Help_Click() {}
 
   QPushButton* Command_Cancel;
   QPushButton* Command_Help;

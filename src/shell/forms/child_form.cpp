@@ -6,6 +6,7 @@
 #include <QStyle>
 #include <algorithm>
 
+#include "shell/forms/help.h"
 #include "shell/forms/main_window.h"
 #include "shell/forms/ui.h"
 
@@ -38,6 +39,11 @@ void ChildForm::Unload() {
   } else {
     close();
   }
+}
+
+void ChildForm::Command_Help_Click() {
+  SetHelpTopic(formName_);
+  if (main_) main_->OpenChild(QStringLiteral("frmHelp"));
 }
 
 void ChildForm::closeEvent(QCloseEvent* event) {

@@ -30,6 +30,10 @@ class ChildForm : public QWidget {
   // Commits an edit still open in one of the window's editors, as leaving it would.
   virtual void CommitOpenEdit() {}
 
+  // Opens the Help window at this window's section of the guide. The main window
+  // connects a window's Command_Help button to it.
+  void Command_Help_Click();
+
   // Closes the window: Form_Unload runs now, the window is deleted later.
   void Unload();
   bool Unloaded() const { return unloaded_; }

@@ -14,6 +14,7 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QScreen>
 #include <QStatusBar>
 #include <QToolBar>
@@ -411,6 +412,9 @@ ChildForm* MDImain::OpenChild(const QString& formName) {
       QList<QKeySequence> keys = action->shortcuts();
       if (keys.removeAll(QKeySequence(Qt::CTRL | Qt::Key_W)) > 0) action->setShortcuts(keys);
     }
+  }
+  if (auto* help = form->findChild<QPushButton*>(QStringLiteral("Command_Help"))) {
+    connect(help, &QPushButton::clicked, form, &ChildForm::Command_Help_Click);
   }
   if (entry->openFlag) SetFormOpenFlag(entry->name, true);
   Decode(form, [&] {
