@@ -124,26 +124,18 @@ Outcome RunTransfer(FixedLinkInputs& inputs, RadioImage& image,
   auto check = [&] {
     if (link.State().Done || view.ended) loop.quit();
   };
-  QObject::connect(&port, &QSerialPort::readyRead, [&] {
-    link.MSC_OnComm();
-    check();
-  });
-  QObject::connect(&port, &LinkPort::PortLost, [&] {
-    link.MSC_PortLost();
-    check();
-  });
-  QObject::connect(&t1, &QTimer::timeout, [&] {
-    link.Timer1_Timer();
-    check();
-  });
-  QObject::connect(&t2, &QTimer::timeout, [&] {
-    link.Timer2_Timer();
-    check();
-  });
-  QObject::connect(&t3, &QTimer::timeout, [&] {
-    link.Timer3_Timer();
-    check();
-  });
+  // Each event runs its handler, then looks whether the transfer has ended.
+  auto wire = [&](const auto* sender, auto signal, void (L::*handler)()) {
+    QObject::connect(sender, signal, [&, handler] {
+      (link.*handler)();
+      check();
+    });
+  };
+  wire(&port, &QSerialPort::readyRead, &L::MSC_OnComm);
+  wire(&port, &LinkPort::PortLost, &L::MSC_PortLost);
+  wire(&t1, &QTimer::timeout, &L::Timer1_Timer);
+  wire(&t2, &QTimer::timeout, &L::Timer2_Timer);
+  wire(&t3, &QTimer::timeout, &L::Timer3_Timer);
   clock.start();
   start(link);
   if (!link.State().Done && !view.ended) loop.exec();
