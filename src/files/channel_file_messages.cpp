@@ -23,17 +23,18 @@ std::string ChannelFileFaultText(const ChannelFileCheck& check, const std::strin
                            "parameter was loaded.";
     }
     case ChannelFileFault::NotANumber:
-      return chinese ? "文件 " + file + " 第 " + line + " 行第 " + position + " 个字符处的“" +
-                           check.item + "”不是整数，信道参数未调入。"
-                     : "The file " + file + " has \"" + check.item + "\" at line " + line +
-                           ", position " + position +
-                           ", which is not a whole number; no channel parameter was loaded.";
-    case ChannelFileFault::OutOfRange:
-      return chinese ? "文件 " + file + " 第 " + line + " 行第 " + position + " 个字符处的数 " +
-                           check.item + " 超出 0 到 255，信道参数未调入。"
-                     : "The file " + file + " has the number " + check.item + " at line " + line +
-                           ", position " + position +
-                           ", which is not within 0 to 255; no channel parameter was loaded.";
+    case ChannelFileFault::OutOfRange: {
+      const bool word = check.fault == ChannelFileFault::NotANumber;
+      return chinese ? "文件 " + file + " 第 " + line + " 行第 " + position + " 个字符处的" +
+                           (word ? "“" + check.item + "”不是整数"
+                                 : "数 " + check.item + " 超出 0 到 255") +
+                           "，信道参数未调入。"
+                     : "The file " + file + " has " +
+                           (word ? "\"" + check.item + "\"" : "the number " + check.item) +
+                           " at line " + line + ", position " + position + ", which is " +
+                           (word ? "not a whole number" : "not within 0 to 255") +
+                           "; no channel parameter was loaded.";
+    }
   }
   return {};
 }
