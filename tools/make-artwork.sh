@@ -192,27 +192,26 @@ fill '#C8EAFF'
 polygon 58,24 90,24 58,52
 "
 
-# --- read.png: download from radio (arrow radio -> computer) ---------------
-render 32 32 4 read.png "
+# transfer_icon <outfile> <colour> <arrow points>
+# The read and write icons: the radio and the monitor, and between them an
+# arrow outlined in paper so that it stands off both.
+transfer_icon() {
+    render 32 32 4 "$1" "
 $RADIO_SMALL
 $MONITOR
 stroke $PAPER stroke-width 6 stroke-linejoin round
-fill $GREEN
-polygon 20,99 86,99 86,86 122,106 86,126 86,113 20,113
+fill $2
+polygon $3
 stroke none
-polygon 20,99 86,99 86,86 122,106 86,126 86,113 20,113
+polygon $3
 "
+}
+
+# --- read.png: download from radio (arrow radio -> computer) ---------------
+transfer_icon read.png "$GREEN" "20,99 86,99 86,86 122,106 86,126 86,113 20,113"
 
 # --- write.png: upload to radio (arrow computer -> radio) ------------------
-render 32 32 4 write.png "
-$RADIO_SMALL
-$MONITOR
-stroke $PAPER stroke-width 6 stroke-linejoin round
-fill $ORANGE
-polygon 112,99 46,99 46,86 10,106 46,126 46,113 112,113
-stroke none
-polygon 112,99 46,99 46,86 10,106 46,126 46,113 112,113
-"
+transfer_icon write.png "$ORANGE" "112,99 46,99 46,86 10,106 46,126 46,113 112,113"
 
 # --- exit.png: a red power symbol ------------------------------------------
 render 32 32 4 exit.png "

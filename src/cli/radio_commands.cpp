@@ -124,26 +124,18 @@ Outcome RunTransfer(FixedLinkInputs& inputs, RadioImage& image,
   auto check = [&] {
     if (link.State().Done || view.ended) loop.quit();
   };
-  QObject::connect(&port, &QSerialPort::readyRead, [&] {
-    link.MSC_OnComm();
-    check();
-  });
-  QObject::connect(&port, &LinkPort::PortLost, [&] {
-    link.MSC_PortLost();
-    check();
-  });
-  QObject::connect(&t1, &QTimer::timeout, [&] {
-    link.Timer1_Timer();
-    check();
-  });
-  QObject::connect(&t2, &QTimer::timeout, [&] {
-    link.Timer2_Timer();
-    check();
-  });
-  QObject::connect(&t3, &QTimer::timeout, [&] {
-    link.Timer3_Timer();
-    check();
-  });
+  // Each event runs its handler, then looks whether the transfer has ended.
+  auto wire = [&](const auto* sender, auto signal, void (L::*handler)()) {
+    QObject::connect(sender, signal, [&, handler] {
+      (link.*handler)();
+      check();
+    });
+  };
+  wire(&port, &QSerialPort::readyRead, &L::MSC_OnComm);
+  wire(&port, &LinkPort::PortLost, &L::MSC_PortLost);
+  wire(&t1, &QTimer::timeout, &L::Timer1_Timer);
+  wire(&t2, &QTimer::timeout, &L::Timer2_Timer);
+  wire(&t3, &QTimer::timeout, &L::Timer3_Timer);
   clock.start();
   start(link);
   if (!link.State().Done && !view.ended) loop.exec();
@@ -320,17 +312,29 @@ int Read(const Args& args) {
   return kSuccess;
 }
 
-int Write(const Args& args) {
+// What write, verify and clone start from: the port, the file's image and the model
+// code to write, with the port and the language put into inputs. False when one of
+// them is missing or wrong (the usage error is already said).
+bool StartFromFile(const Args& args, std::optional<RadioImage>& image, int& model,
+                   FixedLinkInputs& inputs) {
   const auto port = PortOption(args);
-  if (!port) return kUsage;
-  auto image = LoadChannFile(args.positional[0]);
-  if (!image) return kUsage;
-  const auto model = ModelCode(args, *image);
-  if (!model) return kUsage;
-  FixedLinkInputs inputs;
+  if (!port) return false;
+  image = LoadChannFile(args.positional[0]);
+  if (!image) return false;
+  const auto code = ModelCode(args, *image);
+  if (!code) return false;
+  model = *code;
   inputs.port = *port;
   inputs.chinese = Chinese();
-  inputs.modelCode = *model;
+  return true;
+}
+
+int Write(const Args& args) {
+  std::optional<RadioImage> image;
+  int model = 0;
+  FixedLinkInputs inputs;
+  if (!StartFromFile(args, image, model, inputs)) return kUsage;
+  inputs.modelCode = model;
   const Outcome outcome = WriteRadio(inputs, *image);
   if (!outcome.ok) {
     Err(outcome.failure);
@@ -342,18 +346,13 @@ int Write(const Args& args) {
 }
 
 int Verify(const Args& args) {
-  const auto port = PortOption(args);
-  if (!port) return kUsage;
-  const auto image = LoadChannFile(args.positional[0]);
-  if (!image) return kUsage;
-  const auto model = ModelCode(args, *image);
-  if (!model) return kUsage;
+  std::optional<RadioImage> image;
+  int model = 0;
   FixedLinkInputs inputs;
-  inputs.port = *port;
-  inputs.chinese = Chinese();
+  if (!StartFromFile(args, image, model, inputs)) return kUsage;
   if (!PasswordOption(args, *image, inputs.password)) return kUsage;
   std::vector<std::string> lines;
-  const Outcome outcome = VerifyRadio(inputs, PreparedForWrite(*image, *model), lines);
+  const Outcome outcome = VerifyRadio(inputs, PreparedForWrite(*image, model), lines);
   if (!outcome.ok) {
     Err(outcome.failure);
     return kFailed;
@@ -367,17 +366,12 @@ int Verify(const Args& args) {
 }
 
 int Clone(const Args& args) {
-  const auto port = PortOption(args);
-  if (!port) return kUsage;
-  const std::string file = args.positional[0];
-  const auto image = LoadChannFile(file);
-  if (!image) return kUsage;
-  const auto model = ModelCode(args, *image);
-  if (!model) return kUsage;
+  std::optional<RadioImage> image;
+  int model = 0;
   FixedLinkInputs inputs;
-  inputs.port = *port;
-  inputs.chinese = Chinese();
-  inputs.modelCode = *model;
+  if (!StartFromFile(args, image, model, inputs)) return kUsage;
+  const std::string file = args.positional[0];
+  inputs.modelCode = model;
   if (!PasswordOption(args, *image, inputs.password)) return kUsage;
   int count = -1;
   if (const auto value = args.Value("count")) {
@@ -397,7 +391,7 @@ int Clone(const Args& args) {
       return kUsage;
     }
   }
-  const RadioImage expected = PreparedForWrite(*image, *model);
+  const RadioImage expected = PreparedForWrite(*image, model);
 
   int done = 0, good = 0;
   while (count < 0 || done < count) {
@@ -442,7 +436,7 @@ int Clone(const Args& args) {
         result + "  " + Seconds(outcome.seconds));
     if (log) {
       const std::string line = QDateTime::currentDateTime().toString(Qt::ISODate).toStdString() +
-                               "  " + port->device + "  " + file + "  " + result + "\n";
+                               "  " + inputs.port.device + "  " + file + "  " + result + "\n";
       log->write(line.data(), static_cast<qint64>(line.size()));
       log->flush();
     }

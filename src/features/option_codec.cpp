@@ -59,6 +59,19 @@ std::string PasswordText(const RadioImage& image) {
   return DecodeDigits(image, kPasswordCell, kPasswordLength, 10);
 }
 
+namespace {
+// What a box keeps of a typed or pasted text: each character its key rule takes,
+// given what it already holds.
+std::string KeptEntry(std::u32string_view text,
+                      std::optional<char> (*key)(char32_t, std::size_t length)) {
+  std::string entry;
+  for (char32_t c : text) {
+    if (const auto digit = key(c, entry.size())) entry += *digit;
+  }
+  return entry;
+}
+}  // namespace
+
 void StorePassword(std::string_view text, RadioImage& image) {
   StoreDigits(text, image, kPasswordCell, kPasswordLength, 10);
 }
@@ -69,11 +82,7 @@ std::optional<char> PasswordKey(char32_t key, std::size_t length) {
 }
 
 std::string PasswordEntry(std::u32string_view text) {
-  std::string entry;
-  for (char32_t c : text) {
-    if (const auto digit = PasswordKey(c, entry.size())) entry += *digit;
-  }
-  return entry;
+  return KeptEntry(text, PasswordKey);
 }
 
 std::string AniText(const RadioImage& image) {
@@ -91,11 +100,7 @@ std::optional<char> AniKey(char32_t key, std::size_t length) {
 }
 
 std::string AniEntry(std::u32string_view text) {
-  std::string entry;
-  for (char32_t c : text) {
-    if (const auto digit = AniKey(c, entry.size())) entry += *digit;
-  }
-  return entry;
+  return KeptEntry(text, AniKey);
 }
 
 std::optional<int> RangeEdge(const RadioImage& image, Cell edge) {

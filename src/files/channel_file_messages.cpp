@@ -13,29 +13,28 @@ std::string ChannelFileFaultText(const ChannelFileCheck& check, const std::strin
                            " is larger than 1 MiB and is not a channel parameter file; no "
                            "channel parameter was loaded.";
     case ChannelFileFault::TooFewNumbers:
-      return chinese ? "文件 " + file + " 只有 " + std::to_string(check.numbers) +
+    case ChannelFileFault::TooManyNumbers: {
+      const bool few = check.fault == ChannelFileFault::TooFewNumbers;
+      const std::string numbers = std::to_string(check.numbers);
+      return chinese ? "文件 " + file + (few ? " 只有 " : " 有 ") + numbers +
                            " 个数，信道参数文件应有 4096 个数，信道参数未调入。"
-                     : "The file " + file + " holds only " + std::to_string(check.numbers) +
+                     : "The file " + file + (few ? " holds only " : " holds ") + numbers +
                            " numbers where a channel parameter file holds 4096; no channel "
                            "parameter was loaded.";
-    case ChannelFileFault::TooManyNumbers:
-      return chinese ? "文件 " + file + " 有 " + std::to_string(check.numbers) +
-                           " 个数，信道参数文件应有 4096 个数，信道参数未调入。"
-                     : "The file " + file + " holds " + std::to_string(check.numbers) +
-                           " numbers where a channel parameter file holds 4096; no channel "
-                           "parameter was loaded.";
+    }
     case ChannelFileFault::NotANumber:
-      return chinese ? "文件 " + file + " 第 " + line + " 行第 " + position + " 个字符处的“" +
-                           check.item + "”不是整数，信道参数未调入。"
-                     : "The file " + file + " has \"" + check.item + "\" at line " + line +
-                           ", position " + position +
-                           ", which is not a whole number; no channel parameter was loaded.";
-    case ChannelFileFault::OutOfRange:
-      return chinese ? "文件 " + file + " 第 " + line + " 行第 " + position + " 个字符处的数 " +
-                           check.item + " 超出 0 到 255，信道参数未调入。"
-                     : "The file " + file + " has the number " + check.item + " at line " + line +
-                           ", position " + position +
-                           ", which is not within 0 to 255; no channel parameter was loaded.";
+    case ChannelFileFault::OutOfRange: {
+      const bool word = check.fault == ChannelFileFault::NotANumber;
+      return chinese ? "文件 " + file + " 第 " + line + " 行第 " + position + " 个字符处的" +
+                           (word ? "“" + check.item + "”不是整数"
+                                 : "数 " + check.item + " 超出 0 到 255") +
+                           "，信道参数未调入。"
+                     : "The file " + file + " has " +
+                           (word ? "\"" + check.item + "\"" : "the number " + check.item) +
+                           " at line " + line + ", position " + position + ", which is " +
+                           (word ? "not a whole number" : "not within 0 to 255") +
+                           "; no channel parameter was loaded.";
+    }
   }
   return {};
 }

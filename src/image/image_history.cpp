@@ -24,24 +24,24 @@ bool UndoHistory::Checkpoint(const RadioImage& image, Source source) {
 }
 
 bool UndoHistory::Undo(RadioImage& image) {
-  Checkpoint(image);
-  lastSource_ = 0;
-  if (undo_.empty()) return false;
-  redo_.push_back(image);
-  image = undo_.back();
-  undo_.pop_back();
-  settled_ = image;
-  return true;
+  return Step(undo_, redo_, image);
 }
 
 bool UndoHistory::Redo(RadioImage& image) {
+  return Step(redo_, undo_, image);
+}
+
+// Undo and redo are mirror images: the shown image goes onto one list (never
+// more than steps_ deep) and the last of the other comes back.
+bool UndoHistory::Step(std::deque<RadioImage>& from, std::deque<RadioImage>& to,
+                       RadioImage& image) {
   Checkpoint(image);
   lastSource_ = 0;
-  if (redo_.empty()) return false;
-  undo_.push_back(image);
-  if (undo_.size() > steps_) undo_.pop_front();
-  image = redo_.back();
-  redo_.pop_back();
+  if (from.empty()) return false;
+  to.push_back(image);
+  if (to.size() > steps_) to.pop_front();
+  image = from.back();
+  from.pop_back();
   settled_ = image;
   return true;
 }

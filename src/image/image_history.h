@@ -37,6 +37,8 @@ class UndoHistory {
   std::size_t RedoSteps() const { return redo_.size(); }
 
  private:
+  bool Step(std::deque<RadioImage>& from, std::deque<RadioImage>& to, RadioImage& image);
+
   std::size_t steps_;
   std::deque<RadioImage> undo_;
   std::deque<RadioImage> redo_;

@@ -35,12 +35,7 @@ void PowerAdjustLink::Shutdown() {
 }
 
 void PowerAdjustLink::OnComm() {
-  if (!s_.DataPhase) {
-    if (IdentificationStage()) IdentificationAccepted();
-    return;
-  }
-  s_.RecvBuf[0] = port_.ReadByte();
-  if (s_.RecvBuf[0] != frames::kAck || !s_.FrameSent) return;
+  if (!FrameAcknowledged()) return;
   StopTransferTimers();
   s_.BusyWrite = false;
   s_.BusyRead = false;

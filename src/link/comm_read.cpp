@@ -12,11 +12,7 @@ void ReadLink::Form_Load() {
 
 void ReadLink::Command_read_Click() {
   if (!StartAllowed()) return;
-  s_.RetriesLeft = kAttemptsAfterFirst;
-  StartLink();
-  if (!port_.IsOpen()) return;
-  view_.SetProgress(0);
-  view_.SetStatus(Text("正在与对讲机联络 ！", "Connecting with transceiver. "));
+  StartTransfer();
 }
 
 void ReadLink::OnComm() {

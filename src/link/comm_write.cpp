@@ -19,11 +19,7 @@ void PrepareForWrite(RadioImage& image, int modelCode) {
 void WriteLink::Command_Write_Click() {
   if (!StartAllowed()) return;
   PrepareForWrite(image_, inputs_.ModelCode());
-  s_.RetriesLeft = kAttemptsAfterFirst;
-  StartLink();
-  if (!port_.IsOpen()) return;
-  view_.SetProgress(0);
-  view_.SetStatus(Text("正在与对讲机联络 ！", "Connecting with transceiver. "));
+  StartTransfer();
 }
 
 void WriteLink::IdentificationAccepted() {
@@ -37,12 +33,7 @@ void WriteLink::IdentificationAccepted() {
 }
 
 void WriteLink::OnComm() {
-  if (!s_.DataPhase) {
-    if (IdentificationStage()) IdentificationAccepted();
-    return;
-  }
-  s_.RecvBuf[0] = port_.ReadByte();
-  if (s_.RecvBuf[0] != frames::kAck || !s_.FrameSent) return;
+  if (!FrameAcknowledged()) return;
   t_.Timer2.Stop();
   if (s_.BlockNo >= s_.BlockCount) {
     StopTransferTimers();

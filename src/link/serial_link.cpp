@@ -274,3 +274,20 @@ PortMessage PortOpenMessage(const PortId& port, const PortOpenResult& result, bo
   message.informative = text("设备：", "Device: ") + name + "\n" + reason;
   return message;
 }
+
+void SerialLink::StartTransfer() {
+  s_.RetriesLeft = kAttemptsAfterFirst;
+  StartLink();
+  if (!port_.IsOpen()) return;
+  view_.SetProgress(0);
+  view_.SetStatus(Text("正在与对讲机联络 ！", "Connecting with transceiver. "));
+}
+
+bool SerialLink::FrameAcknowledged() {
+  if (!s_.DataPhase) {
+    if (IdentificationStage()) IdentificationAccepted();
+    return false;
+  }
+  s_.RecvBuf[0] = port_.ReadByte();
+  return s_.RecvBuf[0] == frames::kAck && s_.FrameSent;
+}

@@ -160,6 +160,13 @@ class SerialLink {
   // The common identification stage; true once the reply carried "RT410" and the
   // bytes the window uses after it.
   bool IdentificationStage();
+  // A read or a write begins at its button: a full count of attempts, the wake-up
+  // frame, and "Connecting" once the port opened.
+  void StartTransfer();
+  // A receive notification of a window that expects one acknowledgement a frame:
+  // the identification stage first; after it, takes the byte and says whether it
+  // acknowledges a frame that went out.
+  bool FrameAcknowledged();
   // The identification's start position in RecvBuf (1..4) once found.
   int IdentificationAt() const { return idAt_; }
   void Queue(const frames::Frame& frame);

@@ -4,7 +4,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <optional>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "codec/channel_record.h"
 #include "codec/tones.h"
@@ -196,13 +200,46 @@ TEST(ChirpCsvImport, RoundTripKeepsTheCsv) {
   EXPECT_EQ(ChirpCsvText(back), csv);
 }
 
+// A good row with some columns spoilt: each edit names a column of kBadRowHeader
+// and what to put there.
 struct BadCase {
   const char* what;
-  const char* header;
-  const char* row;
+  std::vector<std::pair<std::string, std::string>> edits;
   const char* column;
   CsvReason reason;
 };
+
+constexpr const char* kBadRowHeader =
+    "Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,DtcsCode,DtcsPolarity,"
+    "RxDtcsCode,CrossMode,Mode,Power";
+
+std::vector<std::string> SplitCommas(const std::string& text) {
+  std::vector<std::string> fields{""};
+  for (char ch : text) {
+    if (ch == ',') {
+      fields.emplace_back();
+    } else {
+      fields.back().push_back(ch);
+    }
+  }
+  return fields;
+}
+
+// Channel 2 at 445 with no tones, then the case's edits; a column past the last
+// one written is added with empty ones before it.
+std::string BadRow(const BadCase& c) {
+  const std::vector<std::string> header = SplitCommas(kBadRowHeader);
+  std::vector<std::string> fields = SplitCommas("2,,445,,0,,88.5,88.5,023,NN,023,Tone->Tone,FM");
+  for (const auto& [column, value] : c.edits) {
+    const auto at =
+        static_cast<std::size_t>(std::find(header.begin(), header.end(), column) - header.begin());
+    if (at >= fields.size()) fields.resize(at + 1);
+    fields[at] = value;
+  }
+  std::string row;
+  for (const std::string& field : fields) row += (row.empty() ? "" : ",") + field;
+  return row;
+}
 
 class ChirpCsvBadRow : public ::testing::TestWithParam<BadCase> {};
 
@@ -212,8 +249,9 @@ TEST_P(ChirpCsvBadRow, NamesLineColumnAndReason) {
   RadioImage image = Blank();
   Put(image, 4, {"445", "445"});
   const RadioImage before = image;
-  const std::string csv = std::string(c.header) +
-                          "\n1,,445.000000,,0,,88.5,88.5,023,NN,023,Tone->Tone,FM\n" + c.row + "\n";
+  const std::string csv = std::string(kBadRowHeader) +
+                          "\n1,,445.000000,,0,,88.5,88.5,023,NN,023,Tone->Tone,FM\n" + BadRow(c) +
+                          "\n";
   const CsvImport result = ImportChirpCsv(csv, kBand400, image);
   ASSERT_EQ(result.problems.size(), 1u);
   EXPECT_EQ(result.problems[0].line, 3);
@@ -222,45 +260,49 @@ TEST_P(ChirpCsvBadRow, NamesLineColumnAndReason) {
   EXPECT_EQ(image, before);
 }
 
-constexpr const char* kH =
-    "Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,DtcsCode,DtcsPolarity,"
-    "RxDtcsCode,CrossMode,Mode,Power";
 INSTANTIATE_TEST_SUITE_P(
     Rows, ChirpCsvBadRow,
     ::testing::Values(
-        BadCase{"malformed frequency", kH, "2,,44x.5,,0,,88.5,88.5,023,NN,023,Tone->Tone,FM",
-                "Frequency", CsvReason::BadNumber},
-        BadCase{"below the band", kH, "2,,399.995,,0,,88.5,88.5,023,NN,023,Tone->Tone,FM",
-                "Frequency", CsvReason::OutOfBand},
-        BadCase{"the grid refuses the upper limit itself", kH,
-                "2,,471.000000,,0,,88.5,88.5,023,NN,023,Tone->Tone,FM", "Frequency",
+        BadCase{"malformed frequency", {{"Frequency", "44x.5"}}, "Frequency", CsvReason::BadNumber},
+        BadCase{"below the band", {{"Frequency", "399.995"}}, "Frequency", CsvReason::OutOfBand},
+        BadCase{"the grid refuses the upper limit itself",
+                {{"Frequency", "471.000000"}},
+                "Frequency",
                 CsvReason::OutOfBand},
-        BadCase{"offset takes TX out of the band", kH,
-                "2,,445,+,30,,88.5,88.5,023,NN,023,Tone->Tone,FM", "Offset", CsvReason::OutOfBand},
-        BadCase{"malformed offset", kH, "2,,445,split,abc,,88.5,88.5,023,NN,023,Tone->Tone,FM",
-                "Offset", CsvReason::BadNumber},
-        BadCase{"unknown duplex", kH, "2,,445,x,0,,88.5,88.5,023,NN,023,Tone->Tone,FM", "Duplex",
-                CsvReason::BadDuplex},
-        BadCase{"CTCSS not in the table", kH, "2,,445,,0,Tone,69.4,88.5,023,NN,023,Tone->Tone,FM",
-                "rToneFreq", CsvReason::ToneNotInTable},
-        BadCase{"DCS not in the table", kH, "2,,445,,0,DTCS,88.5,88.5,024,NN,023,Tone->Tone,FM",
-                "DtcsCode", CsvReason::ToneNotInTable},
-        BadCase{"malformed DCS", kH, "2,,445,,0,Cross,88.5,88.5,023,NN,2x3,->DTCS,FM", "RxDtcsCode",
+        BadCase{"offset takes TX out of the band",
+                {{"Duplex", "+"}, {"Offset", "30"}},
+                "Offset",
+                CsvReason::OutOfBand},
+        BadCase{"malformed offset",
+                {{"Duplex", "split"}, {"Offset", "abc"}},
+                "Offset",
                 CsvReason::BadNumber},
-        BadCase{"unknown tone mode", kH, "2,,445,,0,DTCS-R,88.5,88.5,023,NN,023,Tone->Tone,FM",
-                "Tone", CsvReason::BadToneMode},
-        BadCase{"unknown cross mode", kH, "2,,445,,0,Cross,88.5,88.5,023,NN,023,Tone->X,FM",
-                "CrossMode", CsvReason::BadCrossMode},
-        BadCase{"bad polarity", kH, "2,,445,,0,DTCS,88.5,88.5,023,NX,023,Tone->Tone,FM",
-                "DtcsPolarity", CsvReason::BadPolarity},
-        BadCase{"AM", kH, "2,,445,,0,,88.5,88.5,023,NN,023,Tone->Tone,AM", "Mode",
-                CsvReason::BadMode},
-        BadCase{"power nobody can read", kH, "2,,445,,0,,88.5,88.5,023,NN,023,Tone->Tone,FM,lots",
-                "Power", CsvReason::BadPower},
-        BadCase{"malformed location", kH, "x,,445,,0,,88.5,88.5,023,NN,023,Tone->Tone,FM",
-                "Location", CsvReason::BadNumber},
-        BadCase{"location twice", kH, "1,,445,,0,,88.5,88.5,023,NN,023,Tone->Tone,FM", "Location",
-                CsvReason::DoubleLocation}),
+        BadCase{"unknown duplex", {{"Duplex", "x"}}, "Duplex", CsvReason::BadDuplex},
+        BadCase{"CTCSS not in the table",
+                {{"Tone", "Tone"}, {"rToneFreq", "69.4"}},
+                "rToneFreq",
+                CsvReason::ToneNotInTable},
+        BadCase{"DCS not in the table",
+                {{"Tone", "DTCS"}, {"DtcsCode", "024"}},
+                "DtcsCode",
+                CsvReason::ToneNotInTable},
+        BadCase{"malformed DCS",
+                {{"Tone", "Cross"}, {"RxDtcsCode", "2x3"}, {"CrossMode", "->DTCS"}},
+                "RxDtcsCode",
+                CsvReason::BadNumber},
+        BadCase{"unknown tone mode", {{"Tone", "DTCS-R"}}, "Tone", CsvReason::BadToneMode},
+        BadCase{"unknown cross mode",
+                {{"Tone", "Cross"}, {"CrossMode", "Tone->X"}},
+                "CrossMode",
+                CsvReason::BadCrossMode},
+        BadCase{"bad polarity",
+                {{"Tone", "DTCS"}, {"DtcsPolarity", "NX"}},
+                "DtcsPolarity",
+                CsvReason::BadPolarity},
+        BadCase{"AM", {{"Mode", "AM"}}, "Mode", CsvReason::BadMode},
+        BadCase{"power nobody can read", {{"Power", "lots"}}, "Power", CsvReason::BadPower},
+        BadCase{"malformed location", {{"Location", "x"}}, "Location", CsvReason::BadNumber},
+        BadCase{"location twice", {{"Location", "1"}}, "Location", CsvReason::DoubleLocation}),
     [](const auto& row) { return "row" + std::to_string(row.index); });
 
 TEST(ChirpCsvImport, EveryBadRowIsListedAndMessagesReadInBothLanguages) {

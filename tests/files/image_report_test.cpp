@@ -7,6 +7,7 @@
 
 #include "codec/channel_record.h"
 #include "codec/tones.h"
+#include "support/sample_channel.h"
 
 namespace {
 
@@ -18,13 +19,7 @@ RadioImage Sample() {
   const std::uint8_t row60[] = {5, 0, 0, 0x84, 0, 7, 15, 0x13, 1, 4, 1, 4, 0, 0, 0, 0};
   for (int c = 0; c < 4; ++c) image.at(59, c) = row59[c];
   for (int c = 0; c < 16; ++c) image.at(60, c) = row60[c];
-  std::string rx = "136.125", tx = "438.00625";
-  StoreFreqText(image, rx, 2, kRxFreqCol);
-  New_Chann(image, 2);
-  StoreFreqText(image, tx, 2, kTxFreqCol);
-  SetChannelDecodeTone(image, 2, 156);
-  SetChannelEncodeTone(image, 2, 9);
-  image.at(2, kOptionCol) = 0x98;
+  StoreExampleChannel(image);
   return image;
 }
 

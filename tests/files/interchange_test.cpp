@@ -21,6 +21,7 @@
 #include "files/io/sheet_pdf.h"
 #include "shell/state.h"
 #include "support/gui_test.h"
+#include "support/sample_channel.h"
 
 namespace {
 
@@ -30,13 +31,8 @@ QString U(const char* s) {
 
 // Channel 2 of the CSV layout's own example, and channel 5 with the start-up defaults.
 void StoreSample(RadioImage& image) {
-  std::string rx = "136.125", tx = "438.00625", five = "446.00625";
-  StoreFreqText(image, rx, 2, kRxFreqCol);
-  New_Chann(image, 2);
-  StoreFreqText(image, tx, 2, kTxFreqCol);
-  SetChannelDecodeTone(image, 2, 156);
-  SetChannelEncodeTone(image, 2, 9);
-  image.at(2, kOptionCol) = 0x98;
+  StoreExampleChannel(image);
+  std::string five = "446.00625";
   StoreFreqText(image, five, 5, kRxFreqCol);
   New_Chann(image, 5);
   StoreFreqText(image, five, 5, kTxFreqCol);

@@ -6,30 +6,20 @@
 #include <QPushButton>
 
 namespace {
-MessageHook& Hook() {
-  static MessageHook hook;
-  return hook;
-}
-AnswerHook& Answer() {
-  static AnswerHook hook;
-  return hook;
-}
-FileDialogHook& FileHook() {
-  static FileDialogHook hook;
-  return hook;
-}
-DetailedMessageHook& DetailedHook() {
-  static DetailedMessageHook hook;
+// The one installed hook of each kind (the hook types are distinct signatures).
+template <class H>
+H& Installed() {
+  static H hook;
   return hook;
 }
 }  // namespace
 
 void SetFileDialogHook(FileDialogHook hook) {
-  FileHook() = std::move(hook);
+  Installed<FileDialogHook>() = std::move(hook);
 }
 
 QString ChooseFile(const FileRequest& request) {
-  if (FileHook()) return FileHook()(request);
+  if (Installed<FileDialogHook>()) return Installed<FileDialogHook>()(request);
   QFileDialog dialog(QApplication::activeWindow(), request.caption, request.start, request.filter);
   const bool save = request.mode == FileDialogMode::Save;
   dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
@@ -40,26 +30,26 @@ QString ChooseFile(const FileRequest& request) {
 }
 
 void SetMessageHook(MessageHook hook) {
-  Hook() = std::move(hook);
+  Installed<MessageHook>() = std::move(hook);
 }
 
 void SetAnswerHook(AnswerHook hook) {
-  Answer() = std::move(hook);
+  Installed<AnswerHook>() = std::move(hook);
 }
 
 void SetDetailedMessageHook(DetailedMessageHook hook) {
-  DetailedHook() = std::move(hook);
+  Installed<DetailedMessageHook>() = std::move(hook);
 }
 
 void ShowMessage(const QString& text, const QString& title, MsgIcon icon,
                  const QString& informative) {
   const QString shownTitle = title.isNull() ? Lang("操作提示", "Operate prompt") : title;
-  if (DetailedHook()) {
-    DetailedHook()(shownTitle, text, icon, informative);
+  if (Installed<DetailedMessageHook>()) {
+    Installed<DetailedMessageHook>()(shownTitle, text, icon, informative);
     return;
   }
-  if (Hook()) {
-    Hook()(shownTitle, text, icon);
+  if (Installed<MessageHook>()) {
+    Installed<MessageHook>()(shownTitle, text, icon);
     return;
   }
   const QMessageBox::Icon shown = icon == MsgIcon::Warning       ? QMessageBox::Warning
@@ -73,13 +63,13 @@ void ShowMessage(const QString& text, const QString& title, MsgIcon icon,
 int ShowQuestion(const QString& text, const QStringList& buttons, const QString& title) {
   const QString shownTitle = title.isNull() ? Lang("操作提示", "Operate prompt") : title;
   const int cancel = static_cast<int>(buttons.size()) - 1;
-  if (DetailedHook() || Hook()) {
-    if (DetailedHook()) {
-      DetailedHook()(shownTitle, text, MsgIcon::Warning, QString());
+  if (Installed<DetailedMessageHook>() || Installed<MessageHook>()) {
+    if (Installed<DetailedMessageHook>()) {
+      Installed<DetailedMessageHook>()(shownTitle, text, MsgIcon::Warning, QString());
     } else {
-      Hook()(shownTitle, text, MsgIcon::Warning);
+      Installed<MessageHook>()(shownTitle, text, MsgIcon::Warning);
     }
-    return Answer() ? Answer()(text, buttons) : cancel;
+    return Installed<AnswerHook>() ? Installed<AnswerHook>()(text, buttons) : cancel;
   }
   QMessageBox box(QMessageBox::Warning, shownTitle, text, QMessageBox::NoButton,
                   QApplication::activeWindow());
