@@ -17,15 +17,18 @@ struct TextPair {
 
 // The grid's columns: 0 channel number, 1 receive and 2 transmit frequency,
 // 3 decode and 4 encode tone, 5 busy lock, 6 power, 7 bandwidth, 8 scan add.
-inline constexpr int kGridColumns = 9;
-inline constexpr int kRxColumn = 1;
-inline constexpr int kTxColumn = 2;
-inline constexpr int kDecodeColumn = 3;
-inline constexpr int kEncodeColumn = 4;
-inline constexpr int kBusyLockColumn = 5;
-inline constexpr int kPowerColumn = 6;
-inline constexpr int kBandwidthColumn = 7;
-inline constexpr int kScanAddColumn = 8;
+enum GridColumn : int {
+  kChannelColumn,
+  kRxColumn,
+  kTxColumn,
+  kDecodeColumn,
+  kEncodeColumn,
+  kBusyLockColumn,
+  kPowerColumn,
+  kBandwidthColumn,
+  kScanAddColumn,
+  kGridColumns
+};
 
 // The header text of a column, as the grid shows it (" Channel ", "RX Frequency").
 std::string ChannelColumnCaption(int column, bool chinese);

@@ -293,14 +293,18 @@ TEST_F(OptionTest, DecodingRewritesScatteredDigitsCompactly) {
 }
 
 // One edit of a range box: its text, typed, then the focus moved on by Tab.
+struct Message {
+  const char* zh;
+  const char* en;
+};
+
 struct LimitCase {
   const char* name;
   int band;  // applied first; 3 is 400-470
   int low, high;
   bool upperBox;
   const char* typed;
-  const char* zh;  // message, or nullptr for none
-  const char* en;
+  Message message;  // zh nullptr: no message
   int storedLow, storedHigh;
 };
 
@@ -317,9 +321,9 @@ TEST_P(LimitTest, ValidatesStoresAndMovesTheLimits) {
   TypeInto(box, QString::fromLatin1(c.typed));
   EXPECT_TRUE(messages.empty());
   QTest::keyClick(box, Qt::Key_Tab);
-  if (c.zh) {
+  if (c.message.zh) {
     ASSERT_EQ(messages.size(), 1u);
-    EXPECT_EQ(messages[0].text, InLang(chinese, c.zh, c.en));
+    EXPECT_EQ(messages[0].text, InLang(chinese, c.message.zh, c.message.en));
     EXPECT_EQ(messages[0].title, InLang(chinese, "操作提示", "Operate Prompt"));
     EXPECT_EQ(messages[0].icon, MsgIcon::Warning);
     EXPECT_TRUE(box->hasFocus());
@@ -337,35 +341,33 @@ TEST_P(LimitTest, ValidatesStoresAndMovesTheLimits) {
   EXPECT_EQ(FreqHighInt, BandTable[static_cast<std::size_t>(c.band)][1]);
 }
 
-constexpr const char* kBelowLowest = "下限频率不可小于本机最低工作频率";
-constexpr const char* kBelowLowestEn =
-    "frequency of lower limit can't less than the lowest of work frequency. ";
-constexpr const char* kLowerAboveUpper = "下限频率不可大于上限频率";
-constexpr const char* kLowerAboveUpperEn =
-    "frequency of lower limit can't more than frequency of upper limit.";
-constexpr const char* kAboveHighest = "上限频率不可大于本机最高工作频率";
-constexpr const char* kAboveHighestEn =
-    "frequency of upper limit can't more than the highest of work frequency. ";
-constexpr const char* kUpperBelowLower = "上限频率不可小于下限频率";
-constexpr const char* kUpperBelowLowerEn =
-    "frequency of upper limit can't less than frequency of lower limit.";
+constexpr Message kBelowLowest{
+    "下限频率不可小于本机最低工作频率",
+    "frequency of lower limit can't less than the lowest of work frequency. "};
+constexpr Message kLowerAboveUpper{
+    "下限频率不可大于上限频率",
+    "frequency of lower limit can't more than frequency of upper limit."};
+constexpr Message kAboveHighest{
+    "上限频率不可大于本机最高工作频率",
+    "frequency of upper limit can't more than the highest of work frequency. "};
+constexpr Message kUpperBelowLower{
+    "上限频率不可小于下限频率",
+    "frequency of upper limit can't less than frequency of lower limit."};
 
 const LimitCase kLimitCases[] = {
-    {"LowerBelowBandEdge", 3, 400, 470, false, "399", kBelowLowest, kBelowLowestEn, 400, 470},
-    {"LowerEmptyCountsAsZero", 3, 420, 470, false, "", kBelowLowest, kBelowLowestEn, 400, 470},
-    {"LowerAboveUpper", 3, 400, 450, false, "460", kLowerAboveUpper, kLowerAboveUpperEn, 450, 450},
-    {"LowerFractionAboveUpper", 3, 400, 450, false, "450.5", kLowerAboveUpper, kLowerAboveUpperEn,
-     450, 450},
-    {"UpperAboveBandEdge", 3, 400, 450, true, "471", kAboveHighest, kAboveHighestEn, 400, 470},
-    {"UpperFractionAboveBandEdge", 3, 400, 450, true, "470.1", kAboveHighest, kAboveHighestEn, 400,
-     470},
-    {"UpperBelowLower", 3, 430, 470, true, "420", kUpperBelowLower, kUpperBelowLowerEn, 430, 430},
-    {"LowerAtBandEdge", 3, 420, 470, false, "400", nullptr, nullptr, 400, 470},
-    {"UpperAtBandEdge", 3, 400, 450, true, "470", nullptr, nullptr, 400, 470},
-    {"LowerEqualsUpper", 3, 400, 450, false, "450", nullptr, nullptr, 450, 450},
-    {"FractionDropped", 0, 140, 174, false, "136.5", nullptr, nullptr, 136, 174},
-    {"LeadingZeroKept", 3, 400, 470, false, "0420", nullptr, nullptr, 420, 470},
-    {"OtherBand", 4, 465, 520, true, "500", nullptr, nullptr, 465, 500},
+    {"LowerBelowBandEdge", 3, 400, 470, false, "399", kBelowLowest, 400, 470},
+    {"LowerEmptyCountsAsZero", 3, 420, 470, false, "", kBelowLowest, 400, 470},
+    {"LowerAboveUpper", 3, 400, 450, false, "460", kLowerAboveUpper, 450, 450},
+    {"LowerFractionAboveUpper", 3, 400, 450, false, "450.5", kLowerAboveUpper, 450, 450},
+    {"UpperAboveBandEdge", 3, 400, 450, true, "471", kAboveHighest, 400, 470},
+    {"UpperFractionAboveBandEdge", 3, 400, 450, true, "470.1", kAboveHighest, 400, 470},
+    {"UpperBelowLower", 3, 430, 470, true, "420", kUpperBelowLower, 430, 430},
+    {"LowerAtBandEdge", 3, 420, 470, false, "400", {}, 400, 470},
+    {"UpperAtBandEdge", 3, 400, 450, true, "470", {}, 400, 470},
+    {"LowerEqualsUpper", 3, 400, 450, false, "450", {}, 450, 450},
+    {"FractionDropped", 0, 140, 174, false, "136.5", {}, 136, 174},
+    {"LeadingZeroKept", 3, 400, 470, false, "0420", {}, 420, 470},
+    {"OtherBand", 4, 465, 520, true, "500", {}, 465, 500},
 };
 
 INSTANTIATE_TEST_SUITE_P(Cases, LimitTest,
@@ -381,14 +383,14 @@ TEST_F(OptionTest, RefocusAfterAMessageDoesNotValidateTheOtherBox) {
   auto* form = OpenShown<frm_option>("frm_option");
   TypeInto(form->Text_pvfo_d0, "300");
   QTest::keyClick(form->Text_pvfo_d0, Qt::Key_Tab);
-  EXPECT_EQ(MessageTexts(), std::vector<QString>{U(kBelowLowest)});
+  EXPECT_EQ(MessageTexts(), std::vector<QString>{U(kBelowLowest.zh)});
   EXPECT_TRUE(form->Text_pvfo_d0->hasFocus());
   EXPECT_EQ(StoredRange(), std::make_pair(400, 520));
   // Now the user really leaves the upper box.
   QTest::mouseClick(form->Text_pvfo_d1, Qt::LeftButton);
   EXPECT_EQ(messages.size(), 1u);
   QTest::mouseClick(form->Text_PASSWORD, Qt::LeftButton);
-  EXPECT_EQ(MessageTexts(), (std::vector<QString>{U(kBelowLowest), U(kAboveHighest)}));
+  EXPECT_EQ(MessageTexts(), (std::vector<QString>{U(kBelowLowest.zh), U(kAboveHighest.zh)}));
   EXPECT_TRUE(form->Text_pvfo_d1->hasFocus());
   EXPECT_EQ(StoredRange(), std::make_pair(400, 470));
 }
