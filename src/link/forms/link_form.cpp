@@ -143,7 +143,6 @@ TransferForm::TransferForm(MDImain* main, const char* startName) : LinkForm(main
   buttons->addStretch(1);
   layout->addLayout(buttons);
   layout->addStretch(1);
-
 }
 
 void TransferForm::LoadTransferForm(const QString& caption, const QString& startCaption) {
