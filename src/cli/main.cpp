@@ -256,9 +256,9 @@ int Run(const std::vector<std::string>& words) {
   if (i == words.size()) return UsageError(args, T("缺少命令。", "no command given."));
   args.command = words[i++];
   const auto& commands = Commands();
-  const auto spec = std::find_if(commands.begin(), commands.end(),
-                                 [&](const CommandSpec& c) { return args.command == c.name; });
-  if (spec == commands.end()) {
+  const auto chosen = std::find_if(commands.begin(), commands.end(),
+                                   [&](const CommandSpec& c) { return args.command == c.name; });
+  if (chosen == commands.end()) {
     const std::string unknown = args.command;
     args.command.clear();
     return UsageError(args, std::string(T("未知命令：", "unknown command: ")) + unknown);
@@ -294,10 +294,10 @@ int Run(const std::vector<std::string>& words) {
       continue;
     }
     const auto option =
-        std::find_if(spec->options.begin(), spec->options.end(), [&](const OptionSpec& o) {
+        std::find_if(chosen->options.begin(), chosen->options.end(), [&](const OptionSpec& o) {
           return name == o.shortName || name == std::string("--") + o.longName;
         });
-    if (option == spec->options.end())
+    if (option == chosen->options.end())
       return UsageError(args, std::string(T("未知选项：", "unknown option: ")) + w);
     if (!option->takesValue) {
       if (inlineValue)
@@ -310,12 +310,12 @@ int Run(const std::vector<std::string>& words) {
     args.values[option->longName] = inlineValue ? *inlineValue : words[++i];
   }
   const int count = static_cast<int>(args.positional.size());
-  if (count < spec->minPositional)
+  if (count < chosen->minPositional)
     return UsageError(args, T("缺少文件名。", "a file name is missing."));
-  if (count > spec->maxPositional)
+  if (count > chosen->maxPositional)
     return UsageError(args, std::string(T("多余的参数：", "too many arguments: ")) +
-                                args.positional[static_cast<std::size_t>(spec->maxPositional)]);
-  return spec->run(args);
+                                args.positional[static_cast<std::size_t>(chosen->maxPositional)]);
+  return chosen->run(args);
 }
 
 }  // namespace
