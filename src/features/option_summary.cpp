@@ -39,14 +39,13 @@ std::vector<OptionLine> OptionSummary(const RadioImage& image, bool chinese) {
     return std::string(on ? Pick(chinese, "开", "On") : Pick(chinese, "关", "Off"));
   };
   return {
-      {Pick(chinese, "静噪等级", "Squelch Level"), ListEntry(Levels(), image.at(kSquelchCell))},
-      {Pick(chinese, "声控等级", "VOX Level"), ListEntry(Levels(), image.at(kVoxCell))},
-      {Pick(chinese, "发射超时定时器(秒)", "Time Out Timer(S)"),
-       ListEntry(tot, image.at(kTotCell))},
-      {Pick(chinese, "语音提示", "Voice"), ListEntry(voice, image.at(kVoiceCell))},
-      {Pick(chinese, "哔声", "Beep"), onOff((flags & kBeepBit) != 0)},
-      {Pick(chinese, "电池省电", "Battery Saver"), onOff((flags & kSaverBit) != 0)},
-      {Pick(chinese, "低功率", "Low Power"), std::to_string(image.at(kLowLevelCell))},
-      {Pick(chinese, "高功率", "High Power"), std::to_string(image.at(kHighLevelCell))},
+      {kSquelchCaption.In(chinese), ListEntry(Levels(), image.at(kSquelchCell))},
+      {kVoxCaption.In(chinese), ListEntry(Levels(), image.at(kVoxCell))},
+      {kTotCaption.In(chinese), ListEntry(tot, image.at(kTotCell))},
+      {kVoiceCaption.In(chinese), ListEntry(voice, image.at(kVoiceCell))},
+      {kBeepCaption.In(chinese), onOff((flags & kBeepBit) != 0)},
+      {kSaverCaption.In(chinese), onOff((flags & kSaverBit) != 0)},
+      {kLowPowerCaption.In(chinese), std::to_string(image.at(kLowLevelCell))},
+      {kHighPowerCaption.In(chinese), std::to_string(image.at(kHighLevelCell))},
   };
 }

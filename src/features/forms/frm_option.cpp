@@ -15,6 +15,7 @@
 #include "codec/frequency.h"
 #include "features/forms/editor_controls.h"
 #include "features/option_codec.h"
+#include "features/option_summary.h"
 #include "image/radio_image.h"
 #include "shell/forms/controls.h"
 #include "shell/forms/ui.h"
@@ -141,13 +142,13 @@ frm_option::frm_option(MDImain* main) : ChildForm(main) {
 
 void frm_option::Form_Load() {
   SetCaption(Lang("可选参数", "Optional Features"));
-  Label_tot->setText(Lang("发射超时定时器(秒)", "Time Out Timer(S)"));
-  Label_vox->setText(Lang("声控等级", "VOX Level"));
-  Label_sql->setText(Lang("静噪等级", "Squelch Level"));
-  Label_voice->setText(Lang("语音提示", "Voice"));
-  Check_Beep->setText(Lang("哔声", "Beep"));
+  Label_tot->setText(Lang(kTotCaption.zh, kTotCaption.en));
+  Label_vox->setText(Lang(kVoxCaption.zh, kVoxCaption.en));
+  Label_sql->setText(Lang(kSquelchCaption.zh, kSquelchCaption.en));
+  Label_voice->setText(Lang(kVoiceCaption.zh, kVoiceCaption.en));
+  Check_Beep->setText(Lang(kBeepCaption.zh, kBeepCaption.en));
   Check_Roger->setText(Lang("结束提示音", "ROGER"));
-  Check_Save->setText(Lang("电池省电", "Battery Saver"));
+  Check_Save->setText(Lang(kSaverCaption.zh, kSaverCaption.en));
   Check_PttOff_Code->setText(Lang("发送关机码", "Send Stop Code"));
   Check_STE->setText(QStringLiteral("STE"));
   Label_pttID->setText(QStringLiteral("PTTID"));

@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 
+#include "features/option_summary.h"
 #include "shell/forms/controls.h"
 #include "shell/forms/ui.h"
 #include "shell/state.h"
@@ -79,8 +80,8 @@ void Form_Adjust_Txp::Form_Load() {
   const int height = frame.height() / 2;
   PlaceWindow((frame.width() - width) / 2, (frame.height() - height) / 3, width, height);
   SetCaption(Lang("发射功率调整", "Power Adjust"));
-  Label_Low->setText(Lang("低功率", "Low Power"));
-  Label_High->setText(Lang("高功率", "High Power"));
+  Label_Low->setText(Lang(kLowPowerCaption.zh, kLowPowerCaption.en));
+  Label_High->setText(Lang(kHighPowerCaption.zh, kHighPowerCaption.en));
   Command_Close->setText(Lang("关闭", "Close"));
   Command_Help->setText(Lang("帮助", "Help"));
 
