@@ -1,14 +1,20 @@
 #include <QApplication>
+#include <string>
+#include <vector>
 
-#include "files/forms/chann_forms.h"
 #include "shell/forms/main_window.h"
+#include "shell/forms/program_start.h"
 #include "window_registry.h"
 
 int main(int argc, char* argv[]) {
+  // Read before QApplication, which needs a display: --help and --version need none.
+  const StartOptions options = ParseStartOptions(std::vector<std::string>(argv + 1, argv + argc));
+  if (const auto status = AnswerFromShell(options)) return *status;
+
   QApplication app(argc, argv);
   QApplication::setApplicationName("rt410-cps");
   MDImain window(ProgramForms());
   window.MDIForm_Load();
-  OpenFileGivenAtStart(window, QApplication::arguments().mid(1));
+  ApplyStartOptions(window, options);
   return QApplication::exec();
 }

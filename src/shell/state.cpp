@@ -7,6 +7,7 @@ bool LangChinese = true;
 std::string VersionText = "Ver1.2";
 int ComPort = 1;
 std::string ComDevice;
+std::string PortGiven;
 bool PortError = false;
 int BandIndex = 3;
 Freq10Hz FreqLow = Freq10Hz::MHz(400);
@@ -72,6 +73,7 @@ void ResetApplicationState() {
   LoadAboutTexts();
   ComPort = 1;
   ComDevice.clear();
+  PortGiven.clear();
   PortError = false;
   BandIndex = 3;
   Cur_Chann = 1;
@@ -81,4 +83,8 @@ void ResetApplicationState() {
   TheImage().Fill(0);
   InitImageDefaults(TheImage());
   if (const auto limits = DecodeBandLimits(TheImage())) UseBand({*limits});
+}
+
+std::string PortPanelText() {
+  return PortGiven.empty() ? "COM" + std::to_string(ComPort) : PortGiven;
 }

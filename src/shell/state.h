@@ -25,6 +25,10 @@ extern int ComPort;              // serial port number 1..8
 // The device ComPort stands for, fixed when the port dialog is confirmed or at the
 // first transfer of the run; empty until then.
 extern std::string ComDevice;
+// rt410-cps --port DEVICE: the device of every transfer of this run; empty without.
+extern std::string PortGiven;
+// Status panel 3: "COM" and ComPort, or the device of --port.
+std::string PortPanelText();
 extern bool PortError;    // the last attempt to open the port failed
 extern int BandIndex;     // selected row of BandTable
 extern Freq10Hz FreqLow;  // limits every channel editor checks against

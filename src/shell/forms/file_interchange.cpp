@@ -13,6 +13,7 @@
 #include "files/io/sheet_pdf.h"
 #include "shell/forms/main_window.h"
 #include "shell/forms/ui.h"
+#include "shell/io/settings_file.h"
 #include "shell/model_band.h"
 #include "shell/state.h"
 
@@ -21,18 +22,20 @@ namespace {
 // Far beyond any channel plan; a bigger file is no CSV of channels.
 constexpr qint64 kCsvMaxBytes = 4 * 1024 * 1024;
 
-// Where the three file dialogs start: the folder of the last file chosen in this run.
-QString& LastFolder() {
-  static QString folder = QDir::currentPath();
-  return folder;
-}
-
+// The three file dialogs start in the folder of the last file one of them read or
+// wrote, kept in the settings file; else in the working folder.
 QString Choose(FileDialogMode mode, const QString& caption, const QString& suggested,
                const QString& filter, const QString& suffix) {
-  const QString start = suggested.isEmpty() ? LastFolder() : QDir(LastFolder()).filePath(suggested);
-  const QString path = ChooseFile({mode, caption, start, filter, suffix});
-  if (!path.isEmpty()) LastFolder() = QFileInfo(path).absolutePath();
-  return path;
+  QString folder = RememberedFolder();
+  if (folder.isEmpty()) folder = QDir::currentPath();
+  const QString start = suggested.isEmpty() ? folder : QDir(folder).filePath(suggested);
+  return ChooseFile({mode, caption, start, filter, suffix});
+}
+
+// Only a folder whose file was read or written is remembered: a failed export into
+// a folder that hangs must not become where every later dialog opens.
+void Done(const QString& path) {
+  RememberFolder(QFileInfo(path).absolutePath());
 }
 
 QString CsvFilter() {
@@ -87,6 +90,7 @@ void MDImain::File_import_csv_Click() {
   if (path.isEmpty()) return;
   const auto text = ReadCsv(path);
   if (!text) return;
+  Done(path);
 
   // What was typed before is a step of its own; the import is the next one.
   CommitOpenEdits();
@@ -123,6 +127,7 @@ void MDImain::File_export_csv_Click() {
     ShowWriteFailure(path, file.errorString());
     return;
   }
+  Done(path);
   ShowMessage(Lang("信道已导出到 %1。", "The channels were exported to %1.").arg(Shown(path)),
               QString(), MsgIcon::Information);
 }
@@ -141,6 +146,7 @@ void MDImain::File_export_sheet_Click() {
     ShowWriteFailure(path, error);
     return;
   }
+  Done(path);
   ShowMessage(Lang("信道表已导出到 %1。", "The channel sheet was exported to %1.").arg(Shown(path)),
               QString(), MsgIcon::Information);
 }

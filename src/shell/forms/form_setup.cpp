@@ -9,7 +9,6 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "codec/frequency.h"
 #include "link/io/port_scan.h"
 #include "shell/forms/main_window.h"
 #include "shell/forms/ui.h"
@@ -51,8 +50,10 @@ void Form_setup::Form_Load() {
   for (int n = 1; n <= 8; ++n) {
     QRadioButton* option = Option[static_cast<std::size_t>(n - 1)];
     option->setChecked(false);
-    option->setToolTip(
-        QString::fromStdString(PortToolTip(DescribePort(PortDeviceName(n)), LangChinese)));
+    // With --port every option stands for the device given, and none can be chosen.
+    const std::string device = PortGiven.empty() ? PortDeviceName(n) : PortGiven;
+    option->setToolTip(QString::fromStdString(PortToolTip(DescribePort(device), LangChinese)));
+    option->setEnabled(PortGiven.empty());
   }
   group_->setExclusive(true);
   if (ComPort >= 1 && ComPort <= 8) Option[static_cast<std::size_t>(ComPort - 1)]->setChecked(true);
@@ -63,7 +64,7 @@ void Form_setup::Command_ok_Click() {
     if (Option[static_cast<std::size_t>(n - 1)]->isChecked()) ComPort = n;
   }
   // The number is pinned to the device it stands for now, until confirmed again.
-  ComDevice = PortDeviceName(ComPort);
-  if (Main()) Main()->SetPanelText(3, QString::fromStdString("COM" + NumberText(ComPort)));
+  ComDevice = PortGiven.empty() ? PortDeviceName(ComPort) : PortGiven;
+  if (Main()) Main()->SetPanelText(3, QString::fromStdString(PortPanelText()));
   if (!PortError) Unload();
 }

@@ -1,9 +1,14 @@
 #include "shell/forms/ui.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileIconProvider>
+#include <QMimeDatabase>
 #include <QMessageBox>
 #include <QPushButton>
+
+#include "shell/start_options.h"
 
 namespace {
 // The one installed hook of each kind (the hook types are distinct signatures).
@@ -12,15 +17,46 @@ H& Installed() {
   static H hook;
   return hook;
 }
+
+// Icons and types from the name alone: guessing a type from the contents reads the
+// file, and some files (/proc/kmsg, a pipe) never answer.
+class NameOnlyIconProvider : public QFileIconProvider {
+ public:
+  NameOnlyIconProvider() { setOptions(DontUseCustomDirectoryIcons); }
+  QIcon icon(const QFileInfo& info) const override {
+    return QFileIconProvider::icon(info.isDir() ? Folder : File);
+  }
+  QString type(const QFileInfo& info) const override {
+    if (info.isDir()) return Lang("文件夹", "Folder");
+    return QMimeDatabase().mimeTypeForFile(info.fileName(), QMimeDatabase::MatchExtension).comment();
+  }
+};
+
+// The start as asked, or the same file name in the home folder when the folder has
+// gone or lies in /proc, /sys or /dev.
+QString SafeStart(const QString& start) {
+  const QFileInfo info(start);
+  const bool folder = info.isDir();
+  const QString canonical = QFileInfo(folder ? start : info.absolutePath()).canonicalFilePath();
+  if (!canonical.isEmpty() && DialogMayStartIn(canonical.toStdString())) return start;
+  return folder ? QDir::homePath() : QDir::home().filePath(info.fileName());
+}
 }  // namespace
 
 void SetFileDialogHook(FileDialogHook hook) {
   Installed<FileDialogHook>() = std::move(hook);
 }
 
-QString ChooseFile(const FileRequest& request) {
+QString ChooseFile(const FileRequest& asked) {
+  FileRequest request = asked;
+  request.start = SafeStart(asked.start);
   if (Installed<FileDialogHook>()) return Installed<FileDialogHook>()(request);
   QFileDialog dialog(QApplication::activeWindow(), request.caption, request.start, request.filter);
+  // Qt's own dialog everywhere: its texts follow the program's language, and its icons
+  // come from the provider below instead of from each file's contents.
+  dialog.setOption(QFileDialog::DontUseNativeDialog);
+  NameOnlyIconProvider icons;
+  dialog.setIconProvider(&icons);
   const bool save = request.mode == FileDialogMode::Save;
   dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
   dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);

@@ -1,0 +1,66 @@
+#include "shell/io/settings_file.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTranslator>
+#include <memory>
+
+namespace {
+
+QSettings File() {
+  return QSettings(SettingsFilePath(), QSettings::IniFormat);
+}
+
+}  // namespace
+
+QString SettingsFilePath() {
+  const QString config = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+  return QDir(config).filePath(QStringLiteral("rt410-cps/rt410-cps.conf"));
+}
+
+std::optional<bool> RememberedLanguage() {
+  const QString language = File().value(QStringLiteral("language")).toString();
+  if (language == QLatin1String("zh")) return true;
+  if (language == QLatin1String("en")) return false;
+  return std::nullopt;
+}
+
+void RememberLanguage(bool chinese) {
+  File().setValue(QStringLiteral("language"), chinese ? QStringLiteral("zh") : QStringLiteral("en"));
+}
+
+QString RememberedFolder() {
+  return File().value(QStringLiteral("FileDialogs/folder")).toString();
+}
+
+void RememberFolder(const QString& folder) {
+  File().setValue(QStringLiteral("FileDialogs/folder"), folder);
+}
+
+void KeepQtDialogHistoryAside() {
+  static QTemporaryDir scratch;
+  if (!scratch.isValid()) return;
+  QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, scratch.path());
+  QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, scratch.path());
+}
+
+bool UseQtTranslations(bool chinese) {
+  static std::unique_ptr<QTranslator> installed;
+  if (installed) QCoreApplication::removeTranslator(installed.get());
+  installed.reset();
+  if (!chinese) return true;
+  auto translator = std::make_unique<QTranslator>();
+  if (!translator->load(QLocale(QLocale::Chinese, QLocale::China), QStringLiteral("qtbase"),
+                        QStringLiteral("_"),
+                        QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    return false;
+  }
+  QCoreApplication::installTranslator(translator.get());
+  installed = std::move(translator);
+  return true;
+}
