@@ -7,9 +7,14 @@ namespace {
 
 // Qt's own options that take a value; QApplication removes them from the line.
 constexpr std::array<std::string_view, 15> kQtValueOptions = {
-    "-platform", "-platformpluginpath", "-platformtheme", "-plugin",  "-qmljsdebugger",
-    "-style",    "-stylesheet",         "-session",       "-display", "-geometry",
-    "-title",    "-name",               "-qwindowgeometry", "-qwindowtitle", "-qwindowicon"};
+    "-platform",        "-platformpluginpath",
+    "-platformtheme",   "-plugin",
+    "-qmljsdebugger",   "-style",
+    "-stylesheet",      "-session",
+    "-display",         "-geometry",
+    "-title",           "-name",
+    "-qwindowgeometry", "-qwindowtitle",
+    "-qwindowicon"};
 constexpr std::array<std::string_view, 5> kQtFlags = {"-reverse", "-widgetcount", "-nograb",
                                                       "-dograb", "-sync"};
 

@@ -12,10 +12,18 @@ constexpr std::optional<bool> kNone = std::nullopt;
 
 // Every locale against every remembered choice and every --lang.
 TEST(StartLanguage, LocaleRememberedAndGiven) {
-  const std::map<std::string, bool> localeChinese = {
-      {"", true},           {"C", true},           {"C.UTF-8", true},        {"POSIX", true},
-      {"zh_CN.UTF-8", true}, {"zh_TW", true},       {"zh", true},             {"en_US.UTF-8", false},
-      {"en", false},        {"de_DE@euro", false}, {"ja_JP.eucJP", false},   {"Chinese", false}};
+  const std::map<std::string, bool> localeChinese = {{"", true},
+                                                     {"C", true},
+                                                     {"C.UTF-8", true},
+                                                     {"POSIX", true},
+                                                     {"zh_CN.UTF-8", true},
+                                                     {"zh_TW", true},
+                                                     {"zh", true},
+                                                     {"en_US.UTF-8", false},
+                                                     {"en", false},
+                                                     {"de_DE@euro", false},
+                                                     {"ja_JP.eucJP", false},
+                                                     {"Chinese", false}};
   for (const auto& [locale, chinese] : localeChinese) {
     for (std::optional<bool> remembered : {kNone, kZh, kEn}) {
       for (std::optional<bool> given : {kNone, kZh, kEn}) {
@@ -77,7 +85,12 @@ TEST(StartOptions, Lines) {
       {{"-x"}, StartError::UnknownOption, "-x", kNone, "", ""},
       {{"a.chann", "b.chann"}, StartError::TwoFiles, "b.chann", kNone, "", "a.chann"},
       // Qt's own options and their values are left to Qt.
-      {{"-platform", "offscreen", "-reverse", "a.chann"}, StartError::None, "", kNone, "", "a.chann"},
+      {{"-platform", "offscreen", "-reverse", "a.chann"},
+       StartError::None,
+       "",
+       kNone,
+       "",
+       "a.chann"},
       {{"-style=fusion"}, StartError::None, "", kNone, "", ""},
       {{"-platform"}, StartError::MissingValue, "-platform", kNone, "", ""},
       // After "--" a name that begins with '-' is a file.
@@ -104,9 +117,9 @@ TEST(StartOptions, Lines) {
 
 TEST(DialogStart, SystemFoldersRefused) {
   const std::pair<const char*, bool> rows[] = {
-      {"/home/dealer", true}, {"/", true},         {"/tmp", true},        {"/proc", false},
-      {"/proc/1/fd", false},  {"/sys", false},     {"/sys/class", false}, {"/dev", false},
-      {"/dev/pts", false},    {"/devices", true},  {"/process", true},   {"/system", true},
+      {"/home/dealer", true}, {"/", true},        {"/tmp", true},        {"/proc", false},
+      {"/proc/1/fd", false},  {"/sys", false},    {"/sys/class", false}, {"/dev", false},
+      {"/dev/pts", false},    {"/devices", true}, {"/process", true},    {"/system", true},
       {"/home/proc", true}};
   for (const auto& [folder, allowed] : rows) EXPECT_EQ(DialogMayStartIn(folder), allowed) << folder;
 }

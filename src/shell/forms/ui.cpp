@@ -4,8 +4,8 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileIconProvider>
-#include <QMimeDatabase>
 #include <QMessageBox>
+#include <QMimeDatabase>
 #include <QPushButton>
 
 #include "shell/start_options.h"
@@ -28,7 +28,9 @@ class NameOnlyIconProvider : public QFileIconProvider {
   }
   QString type(const QFileInfo& info) const override {
     if (info.isDir()) return Lang("文件夹", "Folder");
-    return QMimeDatabase().mimeTypeForFile(info.fileName(), QMimeDatabase::MatchExtension).comment();
+    return QMimeDatabase()
+        .mimeTypeForFile(info.fileName(), QMimeDatabase::MatchExtension)
+        .comment();
   }
 };
 

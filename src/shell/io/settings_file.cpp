@@ -31,7 +31,8 @@ std::optional<bool> RememberedLanguage() {
 }
 
 void RememberLanguage(bool chinese) {
-  File().setValue(QStringLiteral("language"), chinese ? QStringLiteral("zh") : QStringLiteral("en"));
+  File().setValue(QStringLiteral("language"),
+                  chinese ? QStringLiteral("zh") : QStringLiteral("en"));
 }
 
 QString RememberedFolder() {
@@ -56,8 +57,7 @@ bool UseQtTranslations(bool chinese) {
   if (!chinese) return true;
   auto translator = std::make_unique<QTranslator>();
   if (!translator->load(QLocale(QLocale::Chinese, QLocale::China), QStringLiteral("qtbase"),
-                        QStringLiteral("_"),
-                        QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+                        QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
     return false;
   }
   QCoreApplication::installTranslator(translator.get());
