@@ -1,10 +1,15 @@
 // Qt's own dialogs in the program's language, from the start and after a switch.
+#include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
 #include <QDialogButtonBox>
+#include <QDir>
+#include <QFile>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
 
 #include "shell/forms/program_start.h"
@@ -61,6 +66,39 @@ TEST_F(QtTextsTest, FileDialogAndMessageBoxFollowTheLanguage) {
   main->findChild<QAction*>("Language_chn")->trigger();
   EXPECT_EQ(MessageBoxButtons(), QStringList{QString::fromUtf8("确定")});
   EXPECT_EQ(RememberedLanguage(), true);
+}
+
+// The CSV export dialog for the guide, in a folder of channel files: written only when
+// RT410_SCREENSHOT_DIR names a folder (tools/take-screenshots.sh sets it).
+TEST_F(QtTextsTest, FileDialogScreenshot) {
+  const QString dir = qEnvironmentVariable("RT410_SCREENSHOT_DIR");
+  if (dir.isEmpty()) GTEST_SKIP() << "RT410_SCREENSHOT_DIR not set";
+  const QTemporaryDir folder;
+  for (const char* name : {"shop.chann", "taxi-fleet.chann", "channels.csv", "notes.txt"}) {
+    QFile file(QDir(folder.path()).filePath(name));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  }
+  QDir(folder.path()).mkdir("backups");
+  RememberFolder(folder.path());
+  StartOptions options;
+  options.chinese = true;
+  ApplyStartOptions(*main, options);
+  for (const char* language : {"Language_chn", "Language_eng"}) {
+    main->findChild<QAction*>(language)->trigger();
+    QTimer::singleShot(0, [&] {
+      QWidget* dialog = QApplication::activeModalWidget();
+      ASSERT_NE(dialog, nullptr);
+      dialog->resize(860, 440);
+      // The folder's listing arrives from Qt's gatherer thread.
+      const auto* view = dialog->findChild<QAbstractItemView*>("treeView");
+      ASSERT_NE(view, nullptr);
+      EXPECT_TRUE(QTest::qWaitFor([&] { return view->model()->rowCount(view->rootIndex()) >= 2; }));
+      const QString file = dir + (LangChinese ? "/file-dialog-zh.png" : "/file-dialog-en.png");
+      EXPECT_TRUE(dialog->grab().save(file)) << file.toStdString();
+      dialog->close();
+    });
+    main->File_export_csv->trigger();
+  }
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "shell/forms/program_start.h"
 
 #include <QAction>
+#include <QLabel>
 #include <QStringList>
 #include <cstdio>
 #include <cstdlib>
@@ -55,6 +56,8 @@ void ApplyStartOptions(MDImain& window, const StartOptions& options) {
   if (!options.port.empty()) {
     PortGiven = ComDevice = options.port;
     window.SetPanelText(3, QString::fromStdString(PortPanelText()));
+    // A path rarely fits the narrow panel; the whole of it shows on hover.
+    window.Panel(3)->setToolTip(QString::fromStdString(PortGiven));
   }
   if (!options.file.empty()) OpenFileGivenAtStart(window, {QString::fromStdString(options.file)});
 }

@@ -54,10 +54,17 @@ bool UseQtTranslations(bool chinese) {
   static std::unique_ptr<QTranslator> installed;
   if (installed) QCoreApplication::removeTranslator(installed.get());
   installed.reset();
+  // Dates and file types in Qt's dialogs follow the language too.
+  const QLocale system = QLocale::system();
+  const QLocale english = system.language() == QLocale::Chinese
+                              ? QLocale(QLocale::English, QLocale::UnitedStates)
+                              : system;
+  const QLocale chineseLocale(QLocale::Chinese, QLocale::China);
+  QLocale::setDefault(chinese ? chineseLocale : english);
   if (!chinese) return true;
   auto translator = std::make_unique<QTranslator>();
-  if (!translator->load(QLocale(QLocale::Chinese, QLocale::China), QStringLiteral("qtbase"),
-                        QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+  if (!translator->load(chineseLocale, QStringLiteral("qtbase"), QStringLiteral("_"),
+                        QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
     return false;
   }
   QCoreApplication::installTranslator(translator.get());

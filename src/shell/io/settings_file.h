@@ -20,6 +20,7 @@ void RememberFolder(const QString& folder);
 void KeepQtDialogHistoryAside();
 
 // Qt's own texts (the file dialog, the standard buttons of message boxes) in the
-// program's language: the system's qtbase catalogue for Chinese, none for English.
+// program's language: the system's qtbase catalogue for Chinese, none for English;
+// Qt's default locale (dates, file types) goes with it.
 // False when the Chinese catalogue cannot be found.
 bool UseQtTranslations(bool chinese);
