@@ -2,6 +2,7 @@
 #include <string>
 #include <vector>
 
+#include "files/forms/chann_forms.h"
 #include "shell/forms/main_window.h"
 #include "shell/forms/program_start.h"
 #include "window_registry.h"
@@ -16,5 +17,6 @@ int main(int argc, char* argv[]) {
   MDImain window(ProgramForms());
   window.MDIForm_Load();
   ApplyStartOptions(window, options);
+  if (!options.file.empty()) OpenFileGivenAtStart(window, {QString::fromStdString(options.file)});
   return QApplication::exec();
 }

@@ -2,11 +2,9 @@
 
 #include <QAction>
 #include <QLabel>
-#include <QStringList>
 #include <cstdio>
 #include <cstdlib>
 
-#include "files/forms/chann_forms.h"
 #include "shell/forms/main_window.h"
 #include "shell/io/settings_file.h"
 #include "shell/state.h"
@@ -59,5 +57,4 @@ void ApplyStartOptions(MDImain& window, const StartOptions& options) {
     // A path rarely fits the narrow panel; the whole of it shows on hover.
     window.Panel(3)->setToolTip(QString::fromStdString(PortGiven));
   }
-  if (!options.file.empty()) OpenFileGivenAtStart(window, {QString::fromStdString(options.file)});
 }

@@ -11,7 +11,7 @@ class MDImain;
 // the exit status, or nothing when the program goes on.
 std::optional<int> AnswerFromShell(const StartOptions& options);
 
-// After MDIForm_Load: the start-up language with Qt's own texts in it, the device of
-// --port, the channel file; from then on the Language menu's choice is remembered and
+// After MDIForm_Load: the start-up language with Qt's own texts in it and the device
+// of --port; from then on the Language menu's choice is remembered and
 // Qt's texts follow it.
 void ApplyStartOptions(MDImain& window, const StartOptions& options);
