@@ -11,6 +11,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <vector>
 
 #include "shell/forms/program_start.h"
 #include "shell/io/settings_file.h"
@@ -66,6 +67,31 @@ TEST_F(QtTextsTest, FileDialogAndMessageBoxFollowTheLanguage) {
   main->findChild<QAction*>("Language_chn")->trigger();
   EXPECT_EQ(MessageBoxButtons(), QStringList{QString::fromUtf8("确定")});
   EXPECT_EQ(RememberedLanguage(), true);
+}
+
+// A folder is remembered once its file was written, never after a failure, and a
+// remembered folder in /proc is not where a dialog starts.
+TEST_F(QtTextsTest, FileDialogFolders) {
+  const QTemporaryDir folder;
+  QString answer;
+  std::vector<FileRequest> requests;
+  SetFileDialogHook([&](const FileRequest& request) {
+    requests.push_back(request);
+    return answer;
+  });
+  RememberFolder("/proc/self");
+  answer = QDir(folder.path()).filePath("plan.csv");
+  main->File_export_csv->trigger();
+  ASSERT_EQ(requests.size(), 1u);
+  EXPECT_EQ(requests[0].start, QDir::home().filePath("channels.csv"));
+  EXPECT_EQ(RememberedFolder(), folder.path());
+
+  answer = "/proc/plan.csv";
+  main->File_export_csv->trigger();
+  main->File_export_sheet->trigger();
+  EXPECT_EQ(RememberedFolder(), folder.path());
+  EXPECT_EQ(requests.back().start, QDir(folder.path()).filePath("channel-sheet.pdf"));
+  SetFileDialogHook(nullptr);
 }
 
 // The CSV export dialog for the guide, in a folder of channel files: written only when

@@ -53,11 +53,11 @@ QString ChooseFile(const FileRequest& asked) {
   FileRequest request = asked;
   request.start = SafeStart(asked.start);
   if (Installed<FileDialogHook>()) return Installed<FileDialogHook>()(request);
-  QFileDialog dialog(QApplication::activeWindow(), request.caption, request.start, request.filter);
   // Qt's own dialog everywhere: its texts follow the program's language, and its icons
-  // come from the provider below instead of from each file's contents.
-  dialog.setOption(QFileDialog::DontUseNativeDialog);
+  // come from names instead of each file's contents. The provider outlives the dialog.
   NameOnlyIconProvider icons;
+  QFileDialog dialog(QApplication::activeWindow(), request.caption, request.start, request.filter);
+  dialog.setOption(QFileDialog::DontUseNativeDialog);
   dialog.setIconProvider(&icons);
   const bool save = request.mode == FileDialogMode::Save;
   dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
