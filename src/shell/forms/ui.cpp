@@ -27,9 +27,9 @@ class NameOnlyIconProvider : public QFileIconProvider {
     return QFileIconProvider::icon(info.isDir() ? Folder : File);
   }
   QString type(const QFileInfo& info) const override {
-    if (info.isDir()) return Lang("文件夹", "Folder");
-    return QMimeDatabase()
-        .mimeTypeForFile(info.fileName(), QMimeDatabase::MatchExtension)
+    const QMimeDatabase types;
+    return (info.isDir() ? types.mimeTypeForName(QStringLiteral("inode/directory"))
+                         : types.mimeTypeForFile(info.fileName(), QMimeDatabase::MatchExtension))
         .comment();
   }
 };
