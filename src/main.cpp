@@ -5,6 +5,7 @@
 #include "files/forms/chann_forms.h"
 #include "shell/forms/main_window.h"
 #include "shell/forms/program_start.h"
+#include "shell/io/settings_file.h"
 #include "window_registry.h"
 
 int main(int argc, char* argv[]) {
@@ -14,6 +15,7 @@ int main(int argc, char* argv[]) {
 
   QApplication app(argc, argv);
   QApplication::setApplicationName("rt410-cps");
+  const auto qtHistory = KeepQtDialogHistoryAside();
   MDImain window(ProgramForms());
   window.MDIForm_Load();
   ApplyStartOptions(window, options);

@@ -36,7 +36,6 @@ std::optional<int> AnswerFromShell(const StartOptions& options) {
 }
 
 void ApplyStartOptions(MDImain& window, const StartOptions& options) {
-  KeepQtDialogHistoryAside();
   auto* chinese = window.findChild<QAction*>(QStringLiteral("Language_chn"));
   auto* english = window.findChild<QAction*>(QStringLiteral("Language_eng"));
   if (!StartChinese(options)) english->trigger();

@@ -43,17 +43,19 @@ void RememberFolder(const QString& folder) {
   File().setValue(QStringLiteral("FileDialogs/folder"), folder);
 }
 
-void KeepQtDialogHistoryAside() {
-  static QTemporaryDir scratch;
-  if (!scratch.isValid()) return;
-  QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, scratch.path());
-  QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, scratch.path());
+std::unique_ptr<QTemporaryDir> KeepQtDialogHistoryAside() {
+  auto scratch = std::make_unique<QTemporaryDir>();
+  if (!scratch->isValid()) return nullptr;
+  QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, scratch->path());
+  QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, scratch->path());
+  return scratch;
 }
 
 bool UseQtTranslations(bool chinese) {
-  static std::unique_ptr<QTranslator> installed;
-  if (installed) QCoreApplication::removeTranslator(installed.get());
-  installed.reset();
+  // The one installed is a child of the application, found again by its name.
+  QCoreApplication* app = QCoreApplication::instance();
+  const QString name = QStringLiteral("rt410_qtbase");
+  delete app->findChild<QTranslator*>(name, Qt::FindDirectChildrenOnly);
   // Dates and file types in Qt's dialogs follow the language too.
   const QLocale system = QLocale::system();
   const QLocale english = system.language() == QLocale::Chinese
@@ -63,11 +65,12 @@ bool UseQtTranslations(bool chinese) {
   QLocale::setDefault(chinese ? chineseLocale : english);
   if (!chinese) return true;
   auto translator = std::make_unique<QTranslator>();
+  translator->setObjectName(name);
   if (!translator->load(chineseLocale, QStringLiteral("qtbase"), QStringLiteral("_"),
                         QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
     return false;
   }
   QCoreApplication::installTranslator(translator.get());
-  installed = std::move(translator);
+  translator.release()->setParent(app);
   return true;
 }

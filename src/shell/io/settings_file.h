@@ -3,6 +3,8 @@
 // (~/.config/rt410-cps/rt410-cps.conf on Linux): the language last chosen in the
 // Language menu and the folders the file dialogs were last used in.
 #include <QString>
+#include <QTemporaryDir>
+#include <memory>
 #include <optional>
 
 QString SettingsFilePath();
@@ -16,8 +18,9 @@ QString RememberedFolder();
 void RememberFolder(const QString& folder);
 
 // Qt's own file dialog writes its history to QtProject.conf; where Qt allows it (Linux
-// and the other systems of INI settings) it goes to a scratch folder dropped at exit.
-void KeepQtDialogHistoryAside();
+// and the other systems of INI settings) it goes to the scratch folder returned, which
+// goes with its owner.
+std::unique_ptr<QTemporaryDir> KeepQtDialogHistoryAside();
 
 // Qt's own texts (the file dialog, the standard buttons of message boxes) in the
 // program's language: the system's qtbase catalogue for Chinese, none for English;
