@@ -42,11 +42,11 @@ struct CsvTone {
 // The tone a stored pair shows as, by its list position; position 0 is no tone.
 CsvTone ToneOf(StoredTone stored) {
   const int p = DecodeTone(stored);
-  if (p <= 0 || p > ToneLast) return {};
-  if (p <= ToneLastCtcss) return {ToneKind::Ctcss, Trimmed(ToneTable[static_cast<std::size_t>(p)])};
-  const bool inverted = p > ToneLastDcs;
+  if (p <= 0 || p > kToneLast) return {};
+  if (p <= kToneLastCtcss) return {ToneKind::Ctcss, Trimmed(ToneTableEntry(p))};
+  const bool inverted = p > kToneLastDcs;
   const std::string normal =
-      Trimmed(ToneTable[static_cast<std::size_t>(inverted ? p - (ToneLast - ToneLastDcs) : p)]);
+      Trimmed(ToneTableEntry(inverted ? p - (kToneLast - kToneLastDcs) : p));
   return {ToneKind::Dcs, normal.substr(1, 3), inverted};
 }
 
@@ -85,16 +85,16 @@ std::optional<std::int64_t> ParseDecimal(std::string_view text, int decimals) {
 
 // List position of a CTCSS tone given in Hz ("88.5", "88.50"), 0 when the table has none.
 int CtcssPosition(std::int64_t hundredths) {
-  for (int p = 1; p <= ToneLastCtcss; ++p) {
-    if (ParseDecimal(ToneTable[static_cast<std::size_t>(p)], 2) == hundredths) return p;
+  for (int p = 1; p <= kToneLastCtcss; ++p) {
+    if (ParseDecimal(ToneTableEntry(p), 2) == hundredths) return p;
   }
   return 0;
 }
 
 // List position of a normal DCS code ("023", "23"), 0 when the table has none.
 int DcsPosition(std::int64_t code) {
-  for (int p = ToneLastCtcss + 1; p <= ToneLastDcs; ++p) {
-    if (ParseDecimal(Trimmed(ToneTable[static_cast<std::size_t>(p)]).substr(1, 3), 0) == code)
+  for (int p = kToneLastCtcss + 1; p <= kToneLastDcs; ++p) {
+    if (ParseDecimal(Trimmed(ToneTableEntry(p)).substr(1, 3), 0) == code)
       return p;
   }
   return 0;
@@ -309,7 +309,7 @@ std::optional<int> TonePosition(Row& row, const std::string& column, ToneKind ki
     row.Problem(column, CsvReason::ToneNotInTable);
     return std::nullopt;
   }
-  return inverted ? p + (ToneLast - ToneLastDcs) : p;
+  return inverted ? p + (kToneLast - kToneLastDcs) : p;
 }
 
 struct TonePlan {

@@ -67,7 +67,7 @@ frmHelp::frmHelp(MDImain* main) : ChildForm(main) {
 void frmHelp::Form_Load() {
   SetCaption(Lang("帮助", "Help"));
   PlaceInMainFrame(1.25, 1.2, 0);
-  QUrl guide = GuideUrl(LangChinese);
+  QUrl guide = GuideUrl(Chinese());
   if (!g_helpTopic.isEmpty()) guide.setFragment(g_helpTopic);
   Text_Guide->setSource(guide, QTextDocument::MarkdownResource);
 }
