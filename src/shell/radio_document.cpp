@@ -90,10 +90,15 @@ void RadioDocument::Enter(const RadioImage& image, ImageSource source) {
   lastSource_ = 0;
   image_ = image;
   NormaliseErasedChannels(image_);
+  NormaliseFeatureCells(image_);
   FollowRow59();
   Checkpoint();
-  if (source == ImageSource::Read || source == ImageSource::Open || source == ImageSource::New)
-    MarkSaved();
+  // The image the program starts with (a file given at start-up) is where undo stops.
+  if (source == ImageSource::Start) {
+    undo_.clear();
+    redo_.clear();
+  }
+  if (source != ImageSource::Import && source != ImageSource::Band) MarkSaved();
   Notify(source);
 }
 

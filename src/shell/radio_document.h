@@ -17,13 +17,13 @@
 
 // What the user chose for this run; nothing here is saved between runs.
 struct AppSettings {
-  bool LangChinese = true;            // caption language: true Chinese, false English
+  bool LangChinese = true;  // caption language: true Chinese, false English
   std::string VersionText = "Ver1.2";
-  int ComPort = 1;                    // serial port number 1..8
+  int ComPort = 1;  // serial port number 1..8
   // The device ComPort stands for, fixed when the port dialog is confirmed or at the
   // first transfer of the run; empty until then.
   std::string ComDevice;
-  bool PortError = false;             // the last attempt to open the port failed
+  bool PortError = false;  // the last attempt to open the port failed
   // The folders the file dialogs go to; empty until the user chose one in this run.
   std::string ChannFileDir;
   std::string CsvDir;
@@ -34,7 +34,8 @@ struct AppSettings {
   }
 };
 
-// Where an image came from as it entered the document.
+// Where an image came from as it entered the document. Start: the image the program
+// starts with (a file given at start-up).
 enum class ImageSource { Start, New, Open, Read, Import, Undo, Redo, Band, Edit };
 
 struct DocumentChange {
@@ -64,7 +65,8 @@ class RadioDocument {
   // undo step at the next Checkpoint.
   RadioImage& EditImage() { return image_; }
 
-  // The one place an image enters: erased channels normalised, the limits decoded
+  // The one place an image enters: erased channels and out-of-list feature values
+  // normalised as the editors show them (NormaliseFeatureCells), the limits decoded
   // from row 59 (an erased or undecodable row keeps the current limits), one undo
   // step, and every observer told. A read or an opened file is also what is saved.
   void Enter(const RadioImage& image, ImageSource source);
@@ -98,6 +100,9 @@ class RadioDocument {
   void ApplyBand(int b);
   // Sets the limits (and, with a band, BandIndex and the Int pair) as a band rule says.
   void UseBand(const BandState& state);
+  // The limits from the edges row 59 holds now, when it holds any (the options window's
+  // range, confirmed).
+  void LimitsFromRow59() { FollowRow59(); }
   // The model code a write of this image stamps.
   int ModelCode() const;
 

@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "codec/channel_record.h"
-#include "features/option_codec.h"
 #include "codec/frequency.h"
+#include "features/option_codec.h"
 #include "image/radio_image.h"
 #include "shell/model_band.h"
 
@@ -109,9 +109,8 @@ TEST(RadioDocument, ObserversAreCalledOncePerChangeWithItsSource) {
   doc.ApplyBand(0);
   doc.RemoveObserver(handle);
   doc.Undo();
-  EXPECT_EQ(seen, (std::vector<ImageSource>{ImageSource::Read, ImageSource::Undo,
-                                            ImageSource::Redo, ImageSource::New,
-                                            ImageSource::Band}));
+  EXPECT_EQ(seen, (std::vector<ImageSource>{ImageSource::Read, ImageSource::Undo, ImageSource::Redo,
+                                            ImageSource::New, ImageSource::Band}));
 }
 
 TEST(RadioDocument, AnObserverMayRemoveAnotherWhileCalled) {
@@ -188,58 +187,57 @@ TEST_P(DocumentScript, Steps) {
 using A = Action;
 INSTANTIATE_TEST_SUITE_P(
     Scripts, DocumentScript,
-    ::testing::Values(
-        Script{"UndoTwiceRedoOnce",
-               {{A::Change, 1, 0, 1, 1, 0, true},
-                {A::Change, 2, 0, 2, 2, 0, true},
-                {A::Undo, 0, 0, 1, 1, 1, true},
-                {A::Undo, 0, 0, 0, 0, 2, false},
-                {A::Undo, 0, 0, 0, 0, 2, false},
-                {A::Redo, 0, 0, 1, 1, 1, true}}},
-        Script{"ANewChangeDropsRedo",
-               {{A::Change, 1, 0, 1, 1, 0, true},
-                {A::Change, 2, 0, 2, 2, 0, true},
-                {A::Undo, 0, 0, 1, 1, 1, true},
-                {A::Change, 3, 0, 3, 2, 0, true},
-                {A::Redo, 0, 0, 3, 2, 0, true},
-                {A::Undo, 0, 0, 1, 1, 1, true}}},
-        Script{"TypingInOneBoxIsOneStep",
-               {{A::Change, 1, kBoxA, 1, 1, 0, true},
-                {A::Look, 0, kBoxA, 1, 1, 0, true},
-                {A::Change, 12, kBoxA, 12, 1, 0, true},
-                {A::Change, 123, kBoxA, 123, 1, 0, true},
-                {A::Undo, 0, 0, 0, 0, 1, false}}},
-        Script{"OtherInputOrAnotherBoxEndsTheRun",
-               {{A::Change, 1, kBoxA, 1, 1, 0, true},
-                {A::Look, 0, 0, 1, 1, 0, true},
-                {A::Change, 2, kBoxA, 2, 2, 0, true},
-                {A::Change, 3, kBoxB, 3, 3, 0, true},
-                {A::Undo, 0, 0, 2, 2, 1, true},
-                {A::Change, 4, kBoxB, 4, 3, 0, true}}},
-        Script{"AChangeNotYetCheckpointedIsUndoneFirst",
-               {{A::Change, 1, 0, 1, 1, 0, true},
-                {A::Pending, 7, 0, 7, 1, 0, true},
-                {A::Undo, 0, 0, 1, 1, 1, true},
-                {A::Redo, 0, 0, 7, 2, 0, true}}},
-        Script{"BackToTheSameImageIsNoStep", {{A::Change, 0, 0, 0, 0, 0, false}}},
-        Script{"EditedBackByHandIsStillUnsaved",
-               {{A::Change, 5, 0, 5, 1, 0, true}, {A::Change, 0, 0, 0, 2, 0, true}}},
-        Script{"SavedThenUndoneIsUnsavedAgain",
-               {{A::Change, 5, 0, 5, 1, 0, true},
-                {A::Save, 0, 0, 5, 1, 0, false},
-                {A::Undo, 0, 0, 0, 0, 1, true},
-                {A::Redo, 0, 0, 5, 1, 0, false}}},
-        Script{"UndoAcrossAnImport",
-               {{A::Change, 1, 0, 1, 1, 0, true},
-                {A::Import, 9, 0, 9, 2, 0, true},
-                {A::Undo, 0, 0, 1, 1, 1, true},
-                {A::Undo, 0, 0, 0, 0, 2, false},
-                {A::Redo, 0, 0, 1, 1, 1, true},
-                {A::Redo, 0, 0, 9, 2, 0, true}}},
-        Script{"NewIsOneStepAndNothingToSave",
-               {{A::Change, 1, 0, 1, 1, 0, true},
-                {A::New, 0, 0, 0, 2, 0, false},
-                {A::Undo, 0, 0, 1, 1, 1, true}}}),
+    ::testing::Values(Script{"UndoTwiceRedoOnce",
+                             {{A::Change, 1, 0, 1, 1, 0, true},
+                              {A::Change, 2, 0, 2, 2, 0, true},
+                              {A::Undo, 0, 0, 1, 1, 1, true},
+                              {A::Undo, 0, 0, 0, 0, 2, false},
+                              {A::Undo, 0, 0, 0, 0, 2, false},
+                              {A::Redo, 0, 0, 1, 1, 1, true}}},
+                      Script{"ANewChangeDropsRedo",
+                             {{A::Change, 1, 0, 1, 1, 0, true},
+                              {A::Change, 2, 0, 2, 2, 0, true},
+                              {A::Undo, 0, 0, 1, 1, 1, true},
+                              {A::Change, 3, 0, 3, 2, 0, true},
+                              {A::Redo, 0, 0, 3, 2, 0, true},
+                              {A::Undo, 0, 0, 1, 1, 1, true}}},
+                      Script{"TypingInOneBoxIsOneStep",
+                             {{A::Change, 1, kBoxA, 1, 1, 0, true},
+                              {A::Look, 0, kBoxA, 1, 1, 0, true},
+                              {A::Change, 12, kBoxA, 12, 1, 0, true},
+                              {A::Change, 123, kBoxA, 123, 1, 0, true},
+                              {A::Undo, 0, 0, 0, 0, 1, false}}},
+                      Script{"OtherInputOrAnotherBoxEndsTheRun",
+                             {{A::Change, 1, kBoxA, 1, 1, 0, true},
+                              {A::Look, 0, 0, 1, 1, 0, true},
+                              {A::Change, 2, kBoxA, 2, 2, 0, true},
+                              {A::Change, 3, kBoxB, 3, 3, 0, true},
+                              {A::Undo, 0, 0, 2, 2, 1, true},
+                              {A::Change, 4, kBoxB, 4, 3, 0, true}}},
+                      Script{"AChangeNotYetCheckpointedIsUndoneFirst",
+                             {{A::Change, 1, 0, 1, 1, 0, true},
+                              {A::Pending, 7, 0, 7, 1, 0, true},
+                              {A::Undo, 0, 0, 1, 1, 1, true},
+                              {A::Redo, 0, 0, 7, 2, 0, true}}},
+                      Script{"BackToTheSameImageIsNoStep", {{A::Change, 0, 0, 0, 0, 0, false}}},
+                      Script{"EditedBackByHandIsStillUnsaved",
+                             {{A::Change, 5, 0, 5, 1, 0, true}, {A::Change, 0, 0, 0, 2, 0, true}}},
+                      Script{"SavedThenUndoneIsUnsavedAgain",
+                             {{A::Change, 5, 0, 5, 1, 0, true},
+                              {A::Save, 0, 0, 5, 1, 0, false},
+                              {A::Undo, 0, 0, 0, 0, 1, true},
+                              {A::Redo, 0, 0, 5, 1, 0, false}}},
+                      Script{"UndoAcrossAnImport",
+                             {{A::Change, 1, 0, 1, 1, 0, true},
+                              {A::Import, 9, 0, 9, 2, 0, true},
+                              {A::Undo, 0, 0, 1, 1, 1, true},
+                              {A::Undo, 0, 0, 0, 0, 2, false},
+                              {A::Redo, 0, 0, 1, 1, 1, true},
+                              {A::Redo, 0, 0, 9, 2, 0, true}}},
+                      Script{"NewIsOneStepAndNothingToSave",
+                             {{A::Change, 1, 0, 1, 1, 0, true},
+                              {A::New, 0, 0, 0, 2, 0, false},
+                              {A::Undo, 0, 0, 1, 1, 1, true}}}),
     [](const auto& p) { return std::string(p.param.name); });
 
 TEST(RadioDocument, OnlyTheNewestStepsAreKept) {

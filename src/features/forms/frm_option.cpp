@@ -183,9 +183,11 @@ void frm_option::Form_Activate() {
 }
 
 void frm_option::Read_Options() {
-  // The document decodes row 59 into the limits wherever an image enters or row 59 changes.
-  Text_pvfo_d0->setText(Qs(NumberText(static_cast<int>(Doc().FreqLow().units / Freq10Hz::kPerMHz))));
-  Text_pvfo_d1->setText(Qs(NumberText(static_cast<int>(Doc().FreqHigh().units / Freq10Hz::kPerMHz))));
+  // The range row 59 holds; an erased one shows the limits, which it leaves as they are.
+  const BandLimits range =
+      DecodeBandLimits(Doc().Image()).value_or(BandLimits{Doc().FreqLow(), Doc().FreqHigh()});
+  Text_pvfo_d0->setText(Qs(NumberText(static_cast<int>(range.low.units / Freq10Hz::kPerMHz))));
+  Text_pvfo_d1->setText(Qs(NumberText(static_cast<int>(range.high.units / Freq10Hz::kPerMHz))));
 
   SelectStored(Combo_TOT, Doc().Image(), kTotCell);
   SelectStored(Combo_Voice, Doc().Image(), kVoiceCell);
@@ -389,9 +391,12 @@ void frm_option::FinishRangeEdit() {
 void frm_option::Write_Freq_range() {
   // The whole MHz of each box; a value that three BCD digits cannot hold (only a
   // damaged row 59 shows one) leaves its edge as it is.
-  StoreRangeEdge(BoxValue(Text_pvfo_d0).units / Freq10Hz::kPerMHz, kRangeLowCell, Doc().EditImage());
-  StoreRangeEdge(BoxValue(Text_pvfo_d1).units / Freq10Hz::kPerMHz, kRangeHighCell, Doc().EditImage());
-  Doc().Checkpoint();  // the limits follow the new row 59 at once
+  StoreRangeEdge(BoxValue(Text_pvfo_d0).units / Freq10Hz::kPerMHz, kRangeLowCell,
+                 Doc().EditImage());
+  StoreRangeEdge(BoxValue(Text_pvfo_d1).units / Freq10Hz::kPerMHz, kRangeHighCell,
+                 Doc().EditImage());
+  Doc().Checkpoint();
+  Doc().LimitsFromRow59();
   Read_Options();
 }
 
@@ -399,7 +404,7 @@ void frm_option::Check_Chann_range() {
   const int n = FindChannelOutOfLimits(Doc().Image());
   if (n <= 0) return;
   Warn(Lang("信道 %1 中的接收或发射频率超出频率限制范围",
-                   "Channel %1that Receiving or transmitting frequency  out of frequency "
-                   "limitation range ")
-                  .arg(n));
+            "Channel %1that Receiving or transmitting frequency  out of frequency "
+            "limitation range ")
+           .arg(n));
 }

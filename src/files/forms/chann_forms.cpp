@@ -54,7 +54,7 @@ void ResetChannFileDir(AppSettings& settings) {
   settings.ChannFileDir.clear();
 }
 
-QString LoadChannFile(MDImain& main, const QString& path) {
+QString LoadChannFile(MDImain& main, const QString& path, ImageSource source) {
   auto Lang = [&main](const char* chinese, const char* english) {
     return main.Lang(chinese, english);
   };
@@ -90,7 +90,7 @@ QString LoadChannFile(MDImain& main, const QString& path) {
       ChannelFileFaultText(check, file.toStdString(), main.Settings().LangChinese);
   if (!fault.empty()) return QString::fromStdString(fault);
   main.Document().SetFileName(path.toStdString());
-  main.Document().Enter(image, ImageSource::Open);
+  main.Document().Enter(image, source);
   return {};
 }
 
@@ -268,7 +268,7 @@ void OpenFileGivenAtStart(MDImain& main, const QStringList& arguments) {
   if (arguments.size() != 1) return;
   const QString& path = arguments.front();
   if (!path.endsWith(QLatin1String(".chann")) && !path.endsWith(QLatin1String(".CHANN"))) return;
-  const QString problem = LoadChannFile(main, path);
+  const QString problem = LoadChannFile(main, path, ImageSource::Start);
   if (!problem.isEmpty()) ShowMessage(problem, PromptTitle(main.Settings().LangChinese));
 }
 
@@ -296,9 +296,9 @@ void Form_save_chann::Command_enter_Click() {
                      output.commit();
   if (!saved) {
     Warn(Lang("无法写入文件 %1，信道参数未保存，原有文件保持不变。",
-                     "The file %1 could not be written; the channel parameters were not saved and "
-                     "an existing file was left unchanged.")
-                    .arg(Shown(path)));
+              "The file %1 could not be written; the channel parameters were not saved and "
+              "an existing file was left unchanged.")
+             .arg(Shown(path)));
     return;
   }
   Doc().SetFileName(path.toStdString());

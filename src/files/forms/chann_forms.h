@@ -24,7 +24,7 @@ void ResetChannFileDir(AppSettings& settings);
 // 0..255, columns 0..15 of the document's image when every number in it is good (one
 // undo step, and what is saved). Empty when loaded, else the dialog's message, the
 // image unchanged.
-QString LoadChannFile(MDImain& main, const QString& path);
+QString LoadChannFile(MDImain& main, const QString& path, ImageSource source = ImageSource::Open);
 
 // rt410-cps FILE.chann, as a desktop starts the program for a double-clicked file: the
 // one argument, ending as the open dialog requires, is loaded in silence, or its

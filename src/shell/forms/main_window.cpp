@@ -461,18 +461,21 @@ void MDImain::Activate(ChildForm* form) {
   for (const auto& other : children_.values()) {
     if (other && other != form && !other->Unloaded()) other->CommitOpenEdit();
   }
-  doc_.Checkpoint(typing_);
+  if (drawing_ == 0) doc_.Checkpoint(typing_);
 }
 
 void MDImain::Draw(const std::function<void()>& draw) {
   const RadioImage before = doc_.Image();
+  ++drawing_;
   draw();
+  --drawing_;
   // Selecting what the image holds runs a list's handler, which stores what it shows
   // (a value beyond the list as its last entry): the image keeps what it held.
   if (!(doc_.Image() == before)) doc_.EditImage() = before;
 }
 
 void MDImain::UserInput(QEvent* event) {
+  if (drawing_ > 0) return;  // what a window writes while drawing is not kept
   doc_.Checkpoint(typing_);
   typing_ = 0;
   if (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease ||

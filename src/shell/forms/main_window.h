@@ -174,5 +174,6 @@ class MDImain : public QMainWindow {
   RadioDocument doc_;
   // The text box the input under way types into, if any.
   RadioDocument::Source typing_ = 0;
+  int drawing_ = 0;  // windows drawing now
   FileCommands files_;
 };
