@@ -27,6 +27,9 @@ struct AppSettings {
   // The folders the file dialogs go to; empty until the user chose one in this run.
   std::string ChannFileDir;
   std::string CsvDir;
+  // The window whose section the Help window shows. It outlives the Help window so
+  // that a language switch reopens the guide at the same place.
+  std::string HelpTopic;
 
   // The chosen text of a Chinese/English pair.
   const char* Text(const char* chinese, const char* english) const {

@@ -43,7 +43,7 @@ void ChildForm::Unload() {
 }
 
 void ChildForm::Command_Help_Click() {
-  SetHelpTopic(formName_);
+  settings_.HelpTopic = formName_.toStdString();
   if (main_) main_->OpenChild(QStringLiteral("frmHelp"));
 }
 
