@@ -9,9 +9,12 @@
 #include <QTest>
 #include <functional>
 
+#include "channels/forms/channel_widgets.h"
+#include "codec/channel_record.h"
 #include "channels/forms/frm_chann.h"
 #include "features/forms/frm_option.h"
 #include "shell/forms/controls.h"
+#include "shell/model_band.h"
 #include "support/gui_test.h"
 
 namespace {
@@ -174,6 +177,39 @@ TEST_F(UndoExitTest, ExitAsksOnlyWhenAChangeWouldBeLost) {
     EXPECT_FALSE(main->isVisible());
   }
   SetAnswerHook(nullptr);
+}
+
+}  // namespace
+
+namespace {
+
+using DocumentWorkflow = GuiTest;
+
+// A 136-174 MHz file: the grid opens on its own, takes 150 MHz in channel 1, and a
+// read then shows in it at once.
+TEST_F(DocumentWorkflow, OpenedBandIsTheGridsLimitsAndEveryChangeShowsAtOnce) {
+  RadioImage vhf = StartupImage();
+  ApplyBand(0, vhf);
+  Doc().Enter(vhf, ImageSource::Open);
+  ProcessEvents();
+  auto* grid = main->FindChildAs<frm_chann>();
+  ASSERT_NE(grid, nullptr);
+  const CommitResult typed = CommitTypedFrequency(*grid, 1, FreqField::Rx, "150", RangeRule::Grid);
+  EXPECT_EQ(typed.outcome, CommitOutcome::Stored);
+  EXPECT_EQ(ChannelRxText(Doc().Image(), 1), "150.00000");
+  EXPECT_TRUE(messages.empty());
+
+  auto* options = main->OpenChildAs<frm_option>("frm_option");
+  RadioImage read = Doc().Image();
+  std::string text = "151.5";
+  StoreFreqText(read, text, 2, kRxFreqCol);
+  New_Chann(read, 2);
+  Doc().Enter(read, ImageSource::Read);
+  EXPECT_EQ(grid->TextMatrix(2, 1), "151.50000");  // redrawn without activation
+  EXPECT_EQ(options->Text_pvfo_d1->text(), "174");
+  EXPECT_FALSE(main->ImageChanged());
+  main->Edit_undo->trigger();
+  EXPECT_TRUE(grid->TextMatrix(2, 1).isEmpty());
 }
 
 }  // namespace
