@@ -499,7 +499,9 @@ void MDImain::ShowImageAgain() {
 void MDImain::OnDocumentChanged(const DocumentChange& change) {
   SetPanelText(7, QString::fromStdString(BandPanelText(doc_.FreqLowInt(), doc_.FreqHighInt())));
   ShowImageAgain();
-  if (change.source != ImageSource::Read && change.source != ImageSource::Open) return;
+  const ImageSource source = change.source;
+  if (source != ImageSource::Read && source != ImageSource::Open && source != ImageSource::Start)
+    return;
   static constexpr const char* kEditors[] = {"frm_chann",      "Form_Chann_Edit",  "frm_option",
                                              "Form_edit_Key",  "frm_dtmf",         "Form_Edit_scan",
                                              "Form_Edit_Test", "Form_Edit_Message"};
