@@ -45,8 +45,7 @@ CsvTone ToneOf(StoredTone stored) {
   if (p <= 0 || p > kToneLast) return {};
   if (p <= kToneLastCtcss) return {ToneKind::Ctcss, Trimmed(ToneTableEntry(p))};
   const bool inverted = p > kToneLastDcs;
-  const std::string normal =
-      Trimmed(ToneTableEntry(inverted ? p - (kToneLast - kToneLastDcs) : p));
+  const std::string normal = Trimmed(ToneTableEntry(inverted ? p - (kToneLast - kToneLastDcs) : p));
   return {ToneKind::Dcs, normal.substr(1, 3), inverted};
 }
 
@@ -94,8 +93,7 @@ int CtcssPosition(std::int64_t hundredths) {
 // List position of a normal DCS code ("023", "23"), 0 when the table has none.
 int DcsPosition(std::int64_t code) {
   for (int p = kToneLastCtcss + 1; p <= kToneLastDcs; ++p) {
-    if (ParseDecimal(Trimmed(ToneTableEntry(p)).substr(1, 3), 0) == code)
-      return p;
+    if (ParseDecimal(Trimmed(ToneTableEntry(p)).substr(1, 3), 0) == code) return p;
   }
   return 0;
 }
@@ -447,24 +445,24 @@ bool ImportRow(Row& row, int n, FreqRange limits, RadioImage& image) {
 
   if (!good) return false;
 
-  // Typed into the grid: the receive frequency into the empty channel, which gives it
-  // the new-channel values, then the transmit frequency, then each drop-down.
+  // The frequencies by the grid's rule (the receive frequency gives the empty channel
+  // the new-channel values), then each option by what it means.
   ClearChannel(image, n);
   CommitFrequency(image, n, FreqField::Rx, FreqText(*rx), limits, RangeRule::Grid);
   CommitFrequency(image, n, FreqField::Tx, hasTx ? FreqText(*tx) : std::string(), limits,
                   RangeRule::Grid);
-  StoreGridChoice(image, n, kDecodeColumn, decode);
-  // The grid offers no encode tone without a transmit frequency.
-  if (!StoreGridChoice(image, n, kEncodeColumn, encode) && encode != 0)
+  SetTone(image, n, ToneField::Decode, decode);
+  // No encode tone without a transmit frequency.
+  if (!SetTone(image, n, ToneField::Encode, encode) && encode != 0)
     row.Note(CsvNoteKind::TxToneWithoutTx, "Tone", row.Get("Tone"));
   const std::string comment = row.Get("Comment");
-  StoreGridChoice(image, n, kBusyLockColumn,
-                  comment.find("BCL:QT/DQT") != std::string::npos    ? 2
-                  : comment.find("BCL:Carrier") != std::string::npos ? 1
-                                                                     : 0);
-  StoreGridChoice(image, n, kPowerColumn, low ? 0 : 1);
-  StoreGridChoice(image, n, kBandwidthColumn, wide ? 1 : 0);
-  StoreGridChoice(image, n, kScanAddColumn, row.Get("Skip") == "S" ? 1 : 0);
+  SetBusyLock(image, n,
+              comment.find("BCL:QT/DQT") != std::string::npos    ? BusyLock::Tone
+              : comment.find("BCL:Carrier") != std::string::npos ? BusyLock::Carrier
+                                                                 : BusyLock::Off);
+  SetPower(image, n, low ? Power::Low : Power::High);
+  SetBandwidth(image, n, wide ? Bandwidth::Wide : Bandwidth::Narrow);
+  SetScanAdd(image, n, row.Get("Skip") != "S");
   return true;
 }
 
