@@ -13,6 +13,7 @@
 #include <functional>
 #include <string>
 
+#include "features/option_codec.h"
 #include "files/channel_file.h"
 #include "files/forms/chann_forms.h"
 #include "files/forms/file_lists.h"
@@ -316,6 +317,8 @@ TEST_F(ChannFormTest, LoadsAHandEditedUpperCaseFile) {
   MarkOutsideCells(9);
   RadioImage expected = TheImage();
   for (int n = 0; n < 4096; ++n) expected.at(n / 16, n % 16) = static_cast<std::uint8_t>(n % 251);
+  NormaliseErasedChannels(expected);  // what entering makes of it
+  NormaliseFeatureCells(expected);
 
   auto* load = Open<Form_open_chann>("Form_open_chann");
   TypeName(load, "  DEALER.CHANN ");
