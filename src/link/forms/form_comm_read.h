@@ -5,6 +5,8 @@
 #include "link/comm_read.h"
 #include "link/forms/link_form.h"
 
+class QCheckBox;
+
 class Form_Comm_Read : public TransferForm {
   Q_OBJECT
 
@@ -14,12 +16,14 @@ class Form_Comm_Read : public TransferForm {
 
   ReadLink& Link() override { return *link_; }
   void Form_Load() override;
-  void Command_read_Click() { link_->Command_read_Click(); }
+  // The read takes the check box's choice at each start.
+  void Command_read_Click();
   void Command_Cancel_Click() { link_->Command_Cancel_Click(); }
   // Backs the image up and tells the main window it was read.
   bool ImageRead() override;
 
   QPushButton* Command_read;
+  QCheckBox* Check_Verify;
 
  private:
   std::unique_ptr<ReadLink> link_;
