@@ -13,10 +13,10 @@
 namespace {
 
 #if defined(__SANITIZE_ADDRESS__)
-constexpr int kSessions = 2'000;
+constexpr int kSessions = 1'000;
 #elif defined(__has_feature)
 #if __has_feature(address_sanitizer)
-constexpr int kSessions = 2'000;
+constexpr int kSessions = 1'000;
 #else
 constexpr int kSessions = 20'000;
 #endif
