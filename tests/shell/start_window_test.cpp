@@ -46,7 +46,7 @@ class QtTextsTest : public GuiTest {
   }
   QStringList MessageBoxButtons() {
     SetDetailedMessageHook(nullptr);
-    return ButtonsOfModal([] { ShowMessage("x"); });
+    return ButtonsOfModal([] { ShowMessage("x", PromptTitle(true)); });
   }
 };
 
@@ -119,7 +119,8 @@ TEST_F(QtTextsTest, FileDialogScreenshot) {
       const auto* view = dialog->findChild<QAbstractItemView*>("treeView");
       ASSERT_NE(view, nullptr);
       EXPECT_TRUE(QTest::qWaitFor([&] { return view->model()->rowCount(view->rootIndex()) >= 2; }));
-      const QString file = dir + (LangChinese ? "/file-dialog-zh.png" : "/file-dialog-en.png");
+      const QString file =
+          dir + (main->Settings().LangChinese ? "/file-dialog-zh.png" : "/file-dialog-en.png");
       EXPECT_TRUE(dialog->grab().save(file)) << file.toStdString();
       dialog->close();
     });

@@ -12,7 +12,6 @@
 #include "link/io/port_scan.h"
 #include "shell/forms/main_window.h"
 #include "shell/forms/ui.h"
-#include "shell/state.h"
 
 Form_setup::Form_setup(MDImain* main) : ChildForm(main) {
   Frame1 = Named<QGroupBox>(this, "Frame1");
@@ -51,20 +50,24 @@ void Form_setup::Form_Load() {
     QRadioButton* option = Option[static_cast<std::size_t>(n - 1)];
     option->setChecked(false);
     // With --port every option stands for the device given, and none can be chosen.
-    const std::string device = PortGiven.empty() ? PortDeviceName(n) : PortGiven;
-    option->setToolTip(QString::fromStdString(PortToolTip(DescribePort(device), LangChinese)));
-    option->setEnabled(PortGiven.empty());
+    const std::string& given = Settings().PortGiven;
+    const std::string device = given.empty() ? PortDeviceName(n) : given;
+    option->setToolTip(QString::fromStdString(PortToolTip(DescribePort(device), Chinese())));
+    option->setEnabled(given.empty());
   }
   group_->setExclusive(true);
-  if (ComPort >= 1 && ComPort <= 8) Option[static_cast<std::size_t>(ComPort - 1)]->setChecked(true);
+  const int port = Settings().ComPort;
+  if (port >= 1 && port <= 8) Option[static_cast<std::size_t>(port - 1)]->setChecked(true);
 }
 
 void Form_setup::Command_ok_Click() {
+  AppSettings& settings = Settings();
   for (int n = 1; n <= 8; ++n) {
-    if (Option[static_cast<std::size_t>(n - 1)]->isChecked()) ComPort = n;
+    if (Option[static_cast<std::size_t>(n - 1)]->isChecked()) settings.ComPort = n;
   }
   // The number is pinned to the device it stands for now, until confirmed again.
-  ComDevice = PortGiven.empty() ? PortDeviceName(ComPort) : PortGiven;
-  if (Main()) Main()->SetPanelText(3, QString::fromStdString(PortPanelText()));
-  if (!PortError) Unload();
+  settings.ComDevice =
+      settings.PortGiven.empty() ? PortDeviceName(settings.ComPort) : settings.PortGiven;
+  if (Main()) Main()->SetPanelText(3, QString::fromStdString(settings.PortPanelText()));
+  if (!settings.PortError) Unload();
 }

@@ -7,7 +7,6 @@
 
 #include "shell/forms/main_window.h"
 #include "shell/io/settings_file.h"
-#include "shell/state.h"
 
 namespace {
 
@@ -39,7 +38,7 @@ void ApplyStartOptions(MDImain& window, const StartOptions& options) {
   auto* chinese = window.findChild<QAction*>(QStringLiteral("Language_chn"));
   auto* english = window.findChild<QAction*>(QStringLiteral("Language_eng"));
   if (!StartChinese(options)) english->trigger();
-  UseQtTranslations(LangChinese);
+  UseQtTranslations(window.Settings().LangChinese);
   // Only a choice made in the menu is remembered, not one of the locale or --lang.
   QObject::connect(chinese, &QAction::triggered, &window, [] {
     RememberLanguage(true);
@@ -51,9 +50,10 @@ void ApplyStartOptions(MDImain& window, const StartOptions& options) {
   });
 
   if (!options.port.empty()) {
-    PortGiven = ComDevice = options.port;
-    window.SetPanelText(3, QString::fromStdString(PortPanelText()));
+    AppSettings& settings = window.Settings();
+    settings.PortGiven = settings.ComDevice = options.port;
+    window.SetPanelText(3, QString::fromStdString(settings.PortPanelText()));
     // A path rarely fits the narrow panel; the whole of it shows on hover.
-    window.Panel(3)->setToolTip(QString::fromStdString(PortGiven));
+    window.Panel(3)->setToolTip(QString::fromStdString(options.port));
   }
 }
