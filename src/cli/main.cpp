@@ -189,7 +189,12 @@ const std::vector<CommandSpec>& Commands() {
       {"import-csv",
        1,
        1,
-       {{"-o", "output", true}, {"", "base", true}, {"", "band", true}, {"", "force", false}},
+       {{"-o", "output", true},
+        {"", "base", true},
+        {"", "band", true},
+        {"", "force", false},
+        {"", "skip-unfit", false},
+        {"", "renumber", false}},
        ImportCsv},
       {"sheet", 1, 1, {{"-o", "output", true}}, Sheet},
   };
