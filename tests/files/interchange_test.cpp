@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
 #include <QProcess>
@@ -207,6 +208,39 @@ TEST_F(InterchangeTest, ImportDialogTakesTheCheckedRowsInOneUndoStep) {
   form->Command_Cancel->click();
   ProcessEvents();
   EXPECT_TRUE(TheImage() == expected);
+}
+
+TEST_F(InterchangeTest, ImportDialogScreenshot) {
+  const QString out = qEnvironmentVariable("RT410_SCREENSHOT_DIR");
+  if (out.isEmpty()) GTEST_SKIP() << "RT410_SCREENSHOT_DIR not set";
+  WriteFile("repeaters.csv",
+            "Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,DtcsCode,"
+            "DtcsPolarity,Mode,Power\r\n"
+            "0,Call,446.006250,,0,,88.5,88.5,023,NN,NFM,0.5W\r\n"
+            "1,VHF,146.520000,,0,,88.5,88.5,023,NN,FM,5.0W\r\n"
+            "2,North,439.100000,-,7.600000,Tone,88.5,88.5,023,NN,FM,5.0W\r\n"
+            "3,South,442.325000,+,5.000000,TSQL,100.0,100.0,023,NN,FM,5.0W\r\n"
+            "3,Club,443.925000,+,5.000000,DTCS,88.5,88.5,754,NR,FM,4.0W\r\n"
+            "4,Odd,445.500000,,0,Tone,69.4,88.5,023,NN,FM,5.0W\r\n"
+            "5,Simplex,446.500000,,0,,88.5,88.5,023,NN,NFM,1.0W\r\n");
+  // A fixed folder, so that the pictures show no temporary folder's random name.
+  const QString fixed = QDir::temp().filePath(QStringLiteral("radio-files/repeaters.csv"));
+  QDir().mkpath(QFileInfo(fixed).path());
+  QFile::remove(fixed);
+  ASSERT_TRUE(QFile::copy(PathOf("repeaters.csv"), fixed));
+  answer = fixed;
+  for (const bool chinese : {true, false}) {
+    (chinese ? main->Language_chn : main->Language_eng)->trigger();
+    main->File_import_csv->trigger();
+    auto* form = main->FindChildAs<Form_import_csv>();
+    ASSERT_NE(form, nullptr);
+    form->Grid_rows->model()->setData(form->Grid_rows->model()->index(4, CsvRowsModel::kLine),
+                                      Qt::Checked, Qt::CheckStateRole);
+    ProcessEvents();
+    EXPECT_TRUE(main->grab().save(
+        QStringLiteral("%1/Form_import_csv-%2.png").arg(out, chinese ? "zh" : "en")));
+    form->Command_Cancel->click();
+  }
 }
 
 TEST_F(InterchangeTest, ExportsWriteTheCoreTextsAndRememberTheFolder) {
