@@ -75,11 +75,20 @@ QVariant CsvRowsModel::data(const QModelIndex& index, int role) const {
     default:
       break;
   }
-  const CsvRowTexts texts = CsvRowText(choice_.Row(i), limits_, LangChinese);
+  const CsvRowTexts& texts = Texts(i);
   const std::string* shown[] = {nullptr,          nullptr,       &texts.rx,
                                 &texts.tx,        &texts.decode, &texts.encode,
                                 &texts.bandwidth, &texts.power,  &texts.fit};
   return Q(*shown[index.column()]).trimmed();
+}
+
+const CsvRowTexts& CsvRowsModel::Texts(int row) const {
+  if (textsChinese_ != LangChinese) texts_.clear();
+  textsChinese_ = LangChinese;
+  auto it = texts_.find(row);
+  if (it == texts_.end())
+    it = texts_.emplace(row, CsvRowText(choice_.Row(row), limits_, LangChinese)).first;
+  return it->second;
 }
 
 bool CsvRowsModel::setData(const QModelIndex& index, const QVariant& value, int role) {

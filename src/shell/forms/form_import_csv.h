@@ -5,6 +5,7 @@
 #include <QString>
 #include <functional>
 #include <optional>
+#include <unordered_map>
 
 #include "files/chirp_csv.h"
 #include "shell/forms/child_form.h"
@@ -33,8 +34,13 @@ class CsvRowsModel : public QAbstractTableModel {
   void Redraw();
 
  private:
+  const CsvRowTexts& Texts(int row) const;
+
   CsvImportChoice& choice_;
   FreqRange limits_;
+  // The texts of the rows drawn so far: a list may have many thousand rows.
+  mutable std::unordered_map<int, CsvRowTexts> texts_;
+  mutable bool textsChinese_ = false;
 };
 
 class Form_import_csv : public ChildForm {
