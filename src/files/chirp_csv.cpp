@@ -229,16 +229,26 @@ std::vector<std::string> SplitCsvLine(std::string_view line) {
   return fields;
 }
 
-// Calls line(number, text) for each line; LF, CR LF and a lone CR all end one.
+// Calls record(line, text) for each record, numbered by the line it starts on. LF,
+// CR LF and a lone CR all end one, except inside a quoted field, which may hold them.
 template <class F>
-void ForEachLine(std::string_view text, F line) {
-  int number = 0;
+void ForEachRecord(std::string_view text, F record) {
+  int line = 1;
+  int first = 1;
   std::size_t start = 0;
-  while (start < text.size()) {
-    std::size_t end = text.find_first_of("\r\n", start);
-    if (end == std::string_view::npos) end = text.size();
-    line(++number, text.substr(start, end - start));
-    start = end + (text.substr(end, 2) == "\r\n" ? 2 : 1);
+  bool quoted = false;
+  for (std::size_t i = 0; i <= text.size(); ++i) {
+    const char c = i < text.size() ? text[i] : '\n';
+    if (c == '"') quoted = !quoted;
+    if (c != '\r' && c != '\n') continue;
+    const bool crlf = c == '\r' && i + 1 < text.size() && text[i + 1] == '\n';
+    if (!quoted || i == text.size()) {
+      if (i > start || i < text.size()) record(first, text.substr(start, i - start));
+      start = i + (crlf ? 2 : 1);
+      first = line + 1;
+    }
+    if (crlf) ++i;
+    ++line;
   }
 }
 
@@ -474,7 +484,7 @@ std::vector<CsvProblem> ReadChirpCsv(std::string_view text, FreqRange limits,
   std::size_t headerFields = 0;
   int headerLine = 1;
   std::vector<CsvProblem> problems;
-  ForEachLine(text, [&](int number, std::string_view line) {
+  ForEachRecord(text, [&](int number, std::string_view line) {
     if (!problems.empty()) return;
     std::vector<std::string> fields = SplitCsvLine(line);
     if (NoRow(fields)) return;

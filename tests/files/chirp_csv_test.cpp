@@ -396,6 +396,11 @@ INSTANTIATE_TEST_SUITE_P(
                  {},
                  {"2,446.000000,,0.000000,,88.5,88.5,023,NN,023,Tone->Tone,FM,5.0W"},
                  {}},
+        RuleCase{"a quoted field may hold line ends; lines are counted as written",
+                 "Location,Frequency,Comment\r\n1,446,\"two\r\nlines\"\r\n2,300,\"a\rb\"\r\n",
+                 {true, false},
+                 {"1,446.000000,,0.000000,,88.5,88.5,023,NN,023,Tone->Tone,FM,5.0W"},
+                 {"line 4, Frequency \"300\": frequency outside the band; row left out"}},
         RuleCase{"Tone-> sends a tone and opens on carrier; DTCS-> and ->Tone too",
                  "Location,Frequency,Tone,rToneFreq,cToneFreq,DtcsCode,CrossMode\n"
                  "1,446,Cross,100.0,88.5,023,Tone->\n2,446,Cross,88.5,67.0,754,DTCS->\n"
