@@ -43,8 +43,9 @@ class ChannelDelegate : public QStyledItemDelegate {
 
 }  // namespace
 
-CsvRowsModel::CsvRowsModel(QObject* parent, CsvImportChoice& choice, FreqRange limits)
-    : QAbstractTableModel(parent), choice_(choice), limits_(limits) {}
+CsvRowsModel::CsvRowsModel(QObject* parent, CsvImportChoice& choice, FreqRange limits,
+                           std::function<bool()> chinese)
+    : QAbstractTableModel(parent), choice_(choice), limits_(limits), chinese_(std::move(chinese)) {}
 
 int CsvRowsModel::rowCount(const QModelIndex& parent) const {
   return parent.isValid() ? 0 : choice_.Size();
@@ -70,7 +71,7 @@ QVariant CsvRowsModel::data(const QModelIndex& index, int role) const {
     case kTarget:
       return target > 0 ? QVariant(target) : QVariant(QString());
     case kFit:
-      if (choice_.Duplicate(i)) return Lang("信道 %1 重复", "Channel %1 twice").arg(target);
+      if (choice_.Duplicate(i)) return Text("信道 %1 重复", "Channel %1 twice").arg(target);
       break;
     default:
       break;
@@ -83,11 +84,11 @@ QVariant CsvRowsModel::data(const QModelIndex& index, int role) const {
 }
 
 const CsvRowTexts& CsvRowsModel::Texts(int row) const {
-  if (textsChinese_ != LangChinese) texts_.clear();
-  textsChinese_ = LangChinese;
+  if (textsChinese_ != chinese_()) texts_.clear();
+  textsChinese_ = chinese_();
   auto it = texts_.find(row);
   if (it == texts_.end())
-    it = texts_.emplace(row, CsvRowText(choice_.Row(row), limits_, LangChinese)).first;
+    it = texts_.emplace(row, CsvRowText(choice_.Row(row), limits_, textsChinese_)).first;
   return it->second;
 }
 
@@ -123,7 +124,7 @@ QVariant CsvRowsModel::headerData(int section, Qt::Orientation orientation, int 
                                                                   {"带宽", "W/N"},
                                                                   {"功率", "TX Power"},
                                                                   {"可否导入", "Fits"}};
-  return Lang(kCaptions[section].first, kCaptions[section].second);
+  return Text(kCaptions[section].first, kCaptions[section].second);
 }
 
 void CsvRowsModel::Redraw() {
@@ -174,7 +175,7 @@ void Form_import_csv::ShowRows(const QString& path, CsvImportChoice choice, Freq
   store_ = std::move(store);
   Label_file->setText(Lang("文件：%1", "File: %1").arg(path));
   delete model_;
-  model_ = new CsvRowsModel(this, *choice_, limits_);
+  model_ = new CsvRowsModel(this, *choice_, limits_, [] { return LangChinese; });
   Grid_rows->setModel(model_);
   Grid_rows->resizeColumnsToContents();
   Grid_rows->horizontalHeader()->setStretchLastSection(true);

@@ -23,7 +23,9 @@ class CsvRowsModel : public QAbstractTableModel {
  public:
   enum Column { kLine, kTarget, kRx, kTx, kDecode, kEncode, kBandwidth, kPower, kFit, kColumns };
 
-  CsvRowsModel(QObject* parent, CsvImportChoice& choice, FreqRange limits);
+  // chinese: the caption language at the moment of drawing.
+  CsvRowsModel(QObject* parent, CsvImportChoice& choice, FreqRange limits,
+               std::function<bool()> chinese);
   int rowCount(const QModelIndex& parent = {}) const override;
   int columnCount(const QModelIndex& parent = {}) const override;
   QVariant data(const QModelIndex& index, int role) const override;
@@ -36,8 +38,13 @@ class CsvRowsModel : public QAbstractTableModel {
  private:
   const CsvRowTexts& Texts(int row) const;
 
+  QString Text(const char* chinese, const char* english) const {
+    return QString::fromUtf8(chinese_() ? chinese : english);
+  }
+
   CsvImportChoice& choice_;
   FreqRange limits_;
+  std::function<bool()> chinese_;
   // The texts of the rows drawn so far: a list may have many thousand rows.
   mutable std::unordered_map<int, CsvRowTexts> texts_;
   mutable bool textsChinese_ = false;
