@@ -43,9 +43,8 @@ class ChannelDelegate : public QStyledItemDelegate {
 
 }  // namespace
 
-CsvRowsModel::CsvRowsModel(QObject* parent, CsvImportChoice& choice, FreqRange limits,
-                           std::function<bool()> chinese)
-    : QAbstractTableModel(parent), choice_(choice), limits_(limits), chinese_(std::move(chinese)) {}
+CsvRowsModel::CsvRowsModel(QObject* parent, CsvImportChoice& choice, FreqRange limits, bool chinese)
+    : QAbstractTableModel(parent), choice_(choice), limits_(limits), chinese_(chinese) {}
 
 int CsvRowsModel::rowCount(const QModelIndex& parent) const {
   return parent.isValid() ? 0 : choice_.Size();
@@ -84,11 +83,9 @@ QVariant CsvRowsModel::data(const QModelIndex& index, int role) const {
 }
 
 const CsvRowTexts& CsvRowsModel::Texts(int row) const {
-  if (textsChinese_ != chinese_()) texts_.clear();
-  textsChinese_ = chinese_();
   auto it = texts_.find(row);
   if (it == texts_.end())
-    it = texts_.emplace(row, CsvRowText(choice_.Row(row), limits_, textsChinese_)).first;
+    it = texts_.emplace(row, CsvRowText(choice_.Row(row), limits_, chinese_)).first;
   return it->second;
 }
 
@@ -175,7 +172,7 @@ void Form_import_csv::ShowRows(const QString& path, CsvImportChoice choice, Freq
   store_ = std::move(store);
   Label_file->setText(Lang("文件：%1", "File: %1").arg(path));
   delete model_;
-  model_ = new CsvRowsModel(this, *choice_, limits_, [] { return LangChinese; });
+  model_ = new CsvRowsModel(this, *choice_, limits_, LangChinese);
   Grid_rows->setModel(model_);
   Grid_rows->resizeColumnsToContents();
   Grid_rows->horizontalHeader()->setStretchLastSection(true);

@@ -23,9 +23,8 @@ class CsvRowsModel : public QAbstractTableModel {
  public:
   enum Column { kLine, kTarget, kRx, kTx, kDecode, kEncode, kBandwidth, kPower, kFit, kColumns };
 
-  // chinese: the caption language at the moment of drawing.
-  CsvRowsModel(QObject* parent, CsvImportChoice& choice, FreqRange limits,
-               std::function<bool()> chinese);
+  // chinese: the language of the window, as it opened.
+  CsvRowsModel(QObject* parent, CsvImportChoice& choice, FreqRange limits, bool chinese);
   int rowCount(const QModelIndex& parent = {}) const override;
   int columnCount(const QModelIndex& parent = {}) const override;
   QVariant data(const QModelIndex& index, int role) const override;
@@ -39,15 +38,14 @@ class CsvRowsModel : public QAbstractTableModel {
   const CsvRowTexts& Texts(int row) const;
 
   QString Text(const char* chinese, const char* english) const {
-    return QString::fromUtf8(chinese_() ? chinese : english);
+    return QString::fromUtf8(chinese_ ? chinese : english);
   }
 
   CsvImportChoice& choice_;
   FreqRange limits_;
-  std::function<bool()> chinese_;
+  bool chinese_;
   // The texts of the rows drawn so far: a list may have many thousand rows.
   mutable std::unordered_map<int, CsvRowTexts> texts_;
-  mutable bool textsChinese_ = false;
 };
 
 class Form_import_csv : public ChildForm {
