@@ -46,7 +46,8 @@ int ImportCsv(const Args& args) {
   if (!csv) return kUsage;
   if (csv->size() > kCsvMaxBytes) {
     const auto size = path == "-" ? 0 : QFileInfo(QString::fromStdString(path)).size();
-    Err(CsvTooBigText(path, static_cast<std::size_t>(size), Chinese()));
+    const std::string name = path == "-" ? T("（标准输入）", "(standard input)") : path;
+    Err(CsvTooBigText(name, static_cast<std::size_t>(size), Chinese()));
     return kUsage;
   }
   std::optional<RadioImage> image =

@@ -93,6 +93,11 @@ run 2 "the file holds no channel that can be imported" "$rt410" import-csv none.
 [ ! -e none.chann ] || fail "an import of nothing wrote its file"
 truncate -s 70000000 big.csv
 run 2 "has 70000000 bytes, more than the 64 MiB" "$rt410" import-csv big.csv -o big.chann
+run 2 "(standard input) is larger than the 64 MiB" \
+  bash -c "head -c 70000000 /dev/zero | '$rt410' import-csv - -o big.chann"
+# A list of 7.5 MB through a pipe is read whole, its channels at the end included.
+run 0 "16 channels imported" bash -c "{ head -c 7500000 /dev/zero | tr '\\0' '#'; echo;
+  cat many.csv; } | '$rt410' import-csv - -o piped.chann --renumber"
 # The channel sheet without a display, read back from the PDF as text.
 env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$rt410" sheet plan.chann -o plan.pdf --lang zh ||
   fail "sheet: exit $?"
