@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <optional>
+#include <random>
 #include <string>
 #include <utility>
 #include <vector>
@@ -197,6 +198,37 @@ TEST(ChirpCsvImport, RoundTripKeepsTheCsv) {
   RadioImage back = Blank();
   ASSERT_TRUE(ImportChirpCsv(csv, kBand400, back).Imported());
   EXPECT_EQ(ChirpCsvText(back), csv);
+}
+
+// Export, import, export gives the same text, for thousands of random channel sets.
+TEST(ChirpCsvImport, RoundTripProperty) {
+  for (unsigned seed = 1; seed <= 500; ++seed) {
+    std::mt19937 random(seed);
+    const auto pick = [&](int n) { return static_cast<int>(random() % static_cast<unsigned>(n)); };
+    // A frequency in 400..470 MHz on the 5 kHz or the 6.25 kHz raster.
+    const auto frequency = [&] {
+      const std::int64_t step = pick(2) ? 500 : 625;
+      return FreqText(Freq10Hz{40'000'000 + pick(static_cast<int>(7'000'000 / step)) * step});
+    };
+    RadioImage image = Blank();
+    for (int n = 1; n <= 16; ++n) {
+      if (pick(4) == 0) continue;
+      const std::string rx = frequency();
+      const std::string tx = pick(3) == 0 ? rx : frequency();
+      const int kind = pick(3);  // decode and encode: none, CTCSS or DCS
+      Put(image, n,
+          {rx.c_str(), pick(8) == 0 ? std::nullopt : std::optional(tx.c_str()),
+           kind == 0   ? 0
+           : kind == 1 ? 1 + pick(50)
+                       : 51 + pick(210),
+           pick(2) ? 0 : 1 + pick(260), static_cast<std::uint8_t>(random())});
+    }
+    const std::string csv = ChirpCsvText(image);
+    RadioImage back = Blank();
+    const CsvImport result = ImportChirpCsv(csv, kBand400, back);
+    ASSERT_TRUE(result.Imported() || result.channels == 0) << "seed " << seed;
+    EXPECT_EQ(ChirpCsvText(back), csv) << "seed " << seed;
+  }
 }
 
 // A good row with some columns spoilt: each edit names a column of kBadRowHeader
