@@ -565,9 +565,9 @@ CsvImport ImportChirpCsv(std::string_view text, FreqRange limits, RadioImage& im
   const auto fileProblems = ReadChirpCsv(text, limits, [&](CsvRow&& row) {
     int n = 0;
     if (options.renumber) {
-      if (!row.Fits()) return refuse(row);
       if (next > kChannelCount)
         return leaveOut({row.line, "Location", row.location, CsvReason::PastSixteen, {}});
+      if (!row.Fits()) return refuse(row);
       n = next++;
     } else if (!row.locationNumber) {
       row.problems.insert(row.problems.begin(),
