@@ -137,6 +137,7 @@ Form_import_csv::Form_import_csv(MDImain* main) : ChildForm(main) {
   Command_Cancel = Named<QPushButton>(this, "Command_Cancel");
   Command_Help = Named<QPushButton>(this, "Command_Help");
 
+  Command_Import->setEnabled(false);
   Grid_rows->setItemDelegateForColumn(CsvRowsModel::kTarget, new ChannelDelegate(Grid_rows));
   Grid_rows->setEditTriggers(QAbstractItemView::AllEditTriggers);
   Grid_rows->setSelectionBehavior(QAbstractItemView::SelectRows);
