@@ -39,8 +39,6 @@ void Out(const std::string& text);
 // "rt410 CMD: text" on stderr and the usage hint; returns kUsage.
 int UsageError(const Args& args, const std::string& text);
 
-// The start-up image: the program's defaults with the start-up band.
-RadioImage StartupImage();
 // Loads a channel file over the start-up image with the open dialog's whole-file
 // check; on failure prints the reason and returns nullopt.
 std::optional<RadioImage> LoadChannFile(const std::string& path);
@@ -55,8 +53,6 @@ bool WriteTextFile(const std::string& path, const std::string& text, bool force)
 
 // --band N: 0..4, or a usage error printed.
 std::optional<int> BandOption(const Args& args, bool& bad);
-// The band whose edges row 59 holds, if any.
-std::optional<int> BandOfRow59(const RadioImage& image);
 
 int Show(const Args& args);
 int Diff(const Args& args);

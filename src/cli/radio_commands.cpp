@@ -22,6 +22,7 @@
 #include "link/io/link_port.h"
 #include "link/io/port_scan.h"
 #include "shell/model_band.h"
+#include "shell/radio_document.h"
 
 namespace cli {
 
@@ -207,8 +208,7 @@ std::optional<int> ModelCode(const Args& args, const RadioImage& image) {
   bool bad = false;
   const auto band = BandOption(args, bad);
   if (bad) return std::nullopt;
-  if (band) return band;
-  if (const auto fromRow59 = BandOfRow59(image)) return fromRow59;
+  if (const auto code = WriteModelCode(image, band)) return code;
   UsageError(args, Chinese() ? "第 59 行的频率范围 " + RangeEdgeText(image, kRangeLowCell) + "-" +
                                    RangeEdgeText(image, kRangeHighCell) +
                                    " MHz 不是任何频段，请用 --band N 指定机型代码。"

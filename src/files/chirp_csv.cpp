@@ -43,11 +43,10 @@ struct CsvTone {
 // The tone a stored pair shows as, by its list position; position 0 is no tone.
 CsvTone ToneOf(StoredTone stored) {
   const int p = DecodeTone(stored);
-  if (p <= 0 || p > ToneLast) return {};
-  if (p <= ToneLastCtcss) return {ToneKind::Ctcss, Trimmed(ToneTable[static_cast<std::size_t>(p)])};
-  const bool inverted = p > ToneLastDcs;
-  const std::string normal =
-      Trimmed(ToneTable[static_cast<std::size_t>(inverted ? p - (ToneLast - ToneLastDcs) : p)]);
+  if (p <= 0 || p > kToneLast) return {};
+  if (p <= kToneLastCtcss) return {ToneKind::Ctcss, Trimmed(ToneTableEntry(p))};
+  const bool inverted = p > kToneLastDcs;
+  const std::string normal = Trimmed(ToneTableEntry(inverted ? p - (kToneLast - kToneLastDcs) : p));
   return {ToneKind::Dcs, normal.substr(1, 3), inverted};
 }
 
@@ -86,17 +85,16 @@ std::optional<std::int64_t> ParseDecimal(std::string_view text, int decimals) {
 
 // List position of a CTCSS tone given in Hz ("88.5", "88.50"), 0 when the table has none.
 int CtcssPosition(std::int64_t hundredths) {
-  for (int p = 1; p <= ToneLastCtcss; ++p) {
-    if (ParseDecimal(ToneTable[static_cast<std::size_t>(p)], 2) == hundredths) return p;
+  for (int p = 1; p <= kToneLastCtcss; ++p) {
+    if (ParseDecimal(ToneTableEntry(p), 2) == hundredths) return p;
   }
   return 0;
 }
 
 // List position of a normal DCS code ("023", "23"), 0 when the table has none.
 int DcsPosition(std::int64_t code) {
-  for (int p = ToneLastCtcss + 1; p <= ToneLastDcs; ++p) {
-    if (ParseDecimal(Trimmed(ToneTable[static_cast<std::size_t>(p)]).substr(1, 3), 0) == code)
-      return p;
+  for (int p = kToneLastCtcss + 1; p <= kToneLastDcs; ++p) {
+    if (ParseDecimal(Trimmed(ToneTableEntry(p)).substr(1, 3), 0) == code) return p;
   }
   return 0;
 }
@@ -331,7 +329,7 @@ std::optional<int> TonePosition(Row& row, const std::string& column, ToneKind ki
     row.Problem(column, CsvReason::ToneNotInTable);
     return std::nullopt;
   }
-  return kind == ToneKind::Dcs && inverted ? p + (ToneLast - ToneLastDcs) : p;
+  return kind == ToneKind::Dcs && inverted ? p + (kToneLast - kToneLastDcs) : p;
 }
 
 struct TonePlan {
@@ -445,9 +443,9 @@ void ReadOptions(Row& row, CsvRow& out) {
     }
   }
   const std::string comment = row.Get("Comment");
-  out.busyLock = comment.find("BCL:QT/DQT") != std::string::npos    ? 2
-                 : comment.find("BCL:Carrier") != std::string::npos ? 1
-                                                                    : 0;
+  out.busyLock = comment.find("BCL:QT/DQT") != std::string::npos    ? BusyLock::Tone
+                 : comment.find("BCL:Carrier") != std::string::npos ? BusyLock::Carrier
+                                                                    : BusyLock::Off;
   out.scanAdd = row.Get("Skip") != "S";
 }
 
@@ -530,17 +528,17 @@ std::vector<CsvProblem> ReadChirpCsv(std::string_view text, FreqRange limits,
 
 void StoreCsvRow(const CsvRow& row, int n, FreqRange limits, RadioImage& image) {
   // Typed into the grid: the receive frequency into the empty channel, which gives it
-  // the new-channel values, then the transmit frequency, then each drop-down.
+  // the new-channel values, then the transmit frequency, then each option by what it means.
   ClearChannel(image, n);
   CommitFrequency(image, n, FreqField::Rx, FreqText(row.rx), limits, RangeRule::Grid);
   CommitFrequency(image, n, FreqField::Tx, row.tx ? FreqText(*row.tx) : std::string(), limits,
                   RangeRule::Grid);
-  StoreGridChoice(image, n, kDecodeColumn, row.decode);
-  StoreGridChoice(image, n, kEncodeColumn, row.encode);
-  StoreGridChoice(image, n, kBusyLockColumn, row.busyLock);
-  StoreGridChoice(image, n, kPowerColumn, row.low ? 0 : 1);
-  StoreGridChoice(image, n, kBandwidthColumn, row.wide ? 1 : 0);
-  StoreGridChoice(image, n, kScanAddColumn, row.scanAdd ? 0 : 1);
+  SetTone(image, n, ToneField::Decode, row.decode);
+  SetTone(image, n, ToneField::Encode, row.encode);
+  SetBusyLock(image, n, row.busyLock);
+  SetPower(image, n, row.low ? Power::Low : Power::High);
+  SetBandwidth(image, n, row.wide ? Bandwidth::Wide : Bandwidth::Narrow);
+  SetScanAdd(image, n, row.scanAdd);
 }
 
 CsvImport ImportChirpCsv(std::string_view text, FreqRange limits, RadioImage& image,

@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "codec/channel_record.h"
 #include "codec/frequency.h"
 #include "image/radio_image.h"
 
@@ -82,7 +83,7 @@ struct CsvRow {
   std::optional<Freq10Hz> tx;  // none: Duplex off
   int decode = 0;              // tone list positions
   int encode = 0;
-  int busyLock = 0;  // the grid's choices
+  BusyLock busyLock = BusyLock::Off;
   bool wide = true;
   bool low = false;
   bool scanAdd = true;

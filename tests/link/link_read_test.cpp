@@ -125,7 +125,7 @@ TEST_F(LinkTest, ReadComparesTheRadioPasswordWithTheImage) {
   };
   for (const PasswordCase& pc : cases) {
     SCOPED_TRACE(pc.name);
-    ResetApplicationState();
+    ResetTestImage();
     for (int k = 0; k < 6; ++k) Image(61, 6 + k) = pc.imageCells[static_cast<std::size_t>(k)];
     const RadioImage before = TheImage();
     ReadRig rig;

@@ -14,8 +14,21 @@
 #include "link/comm_read.h"
 #include "link/comm_write.h"
 #include "radio_model.h"
-#include "shell/state.h"
+#include "shell/radio_document.h"
 #include "virtual_link.h"
+
+// The image the link tests hand the link, as a window hands it the document's.
+inline RadioImage& TheImage() {
+  static RadioImage image;
+  return image;
+}
+inline std::uint8_t& Image(int row, int col) {
+  return TheImage().at(row, col);
+}
+// The start-up image, as the program starts with.
+inline void ResetTestImage() {
+  TheImage() = StartupImage();
+}
 
 using Bytes = std::vector<std::uint8_t>;
 
@@ -155,7 +168,7 @@ class LinkRig : public LinkView, public LinkInputs {
 // Every test starts from the image after start-up.
 class LinkTest : public ::testing::Test {
  protected:
-  void SetUp() override { ResetApplicationState(); }
+  void SetUp() override { ResetTestImage(); }
 };
 
 // A radio memory that differs in every byte from its neighbours and from 0xFF,

@@ -14,6 +14,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "features/option_codec.h"
 #include "files/channel_file.h"
 #include "files/io/read_backup.h"
 #include "link/forms/form_adjust_txp.h"
@@ -24,6 +25,18 @@
 #include "support/gui_test.h"
 
 namespace {
+
+// What a read of radio leaves in the document: its 64 blocks, zeros up to row 253, and
+// the values the editors show stored as they show them.
+RadioImage AsEntered(const RadioImage& radio) {
+  RadioImage image;
+  for (int r = 0; r < 64; ++r) {
+    for (int c = 0; c < 16; ++c) image.at(r, c) = radio.at(r, c);
+  }
+  NormaliseErasedChannels(image);
+  NormaliseFeatureCells(image);
+  return image;
+}
 
 QString U(const char* s) {
   return QString::fromUtf8(s);
@@ -71,7 +84,7 @@ TEST_F(LinkWindowTest, ShortcutsOpenTheWindowsWithTheStartButtonReady) {
   ProcessEvents();
   auto* read = qobject_cast<Form_Comm_Read*>(main->FindChildForm("Form_Comm_Read"));
   ASSERT_NE(read, nullptr);
-  EXPECT_TRUE(FormOpenFlag("Form_Comm_Read"));
+  EXPECT_TRUE(main->FormOpenFlag("Form_Comm_Read"));
   EXPECT_TRUE(read->Command_read->isDefault());
   EXPECT_EQ(QApplication::focusWidget(), read->Command_read);
 
@@ -104,7 +117,7 @@ TEST_F(LinkWindowTest, CaptionsInBothLanguages) {
       {false, "Read Data From Radio", "Read", "Write Data to Radio", "Write", "Cancel", "Help"},
   };
   for (const CaptionCase& cc : cases) {
-    LangChinese = cc.chinese;
+    Settings().LangChinese = cc.chinese;
     auto* read = Open<Form_Comm_Read>("Form_Comm_Read");
     EXPECT_EQ(read->windowTitle(), U(cc.readTitle));
     EXPECT_EQ(read->Command_read->text(), U(cc.read));
@@ -115,13 +128,13 @@ TEST_F(LinkWindowTest, CaptionsInBothLanguages) {
     EXPECT_EQ(write->Command_Write->text(), U(cc.write));
     EXPECT_EQ(write->Command_Cancel->text(), U(cc.cancel));
   }
-  LangChinese = true;
+  Settings().LangChinese = true;
   auto* power = Open<Form_Adjust_Txp>("Form_Adjust_Txp");
   EXPECT_EQ(power->windowTitle(), U("发射功率调整"));
   EXPECT_EQ(power->Label_Low->text(), U("低功率"));
   EXPECT_EQ(power->Label_High->text(), U("高功率"));
   EXPECT_EQ(power->Command_Close->text(), U("关闭"));
-  LangChinese = false;
+  Settings().LangChinese = false;
   power = Open<Form_Adjust_Txp>("Form_Adjust_Txp");
   EXPECT_EQ(power->windowTitle(), "Power Adjust");
   EXPECT_EQ(power->Label_Low->text(), "Low Power");
@@ -149,13 +162,13 @@ TEST_F(LinkWindowTest, EnterStartsAndAMissingPortIsReported) {
   EXPECT_EQ(MessageTexts(), std::vector<QString>{kPortMessage});
   EXPECT_EQ(messages[0].title, U("操作提示"));
   EXPECT_EQ(messages[0].informative, U("设备：COM1\n没有与之对应的设备。"));
-  EXPECT_TRUE(PortError);
+  EXPECT_TRUE(Settings().PortError);
   EXPECT_FALSE(read->Link().Busy());
   EXPECT_TRUE(read->Label_tr_count->text().isEmpty());
   QTest::mouseClick(read->Command_Cancel, Qt::LeftButton);
   ProcessEvents();
   EXPECT_EQ(main->FindChildForm("Form_Comm_Read"), nullptr);
-  EXPECT_FALSE(FormOpenFlag("Form_Comm_Read"));
+  EXPECT_FALSE(main->FormOpenFlag("Form_Comm_Read"));
 }
 
 #ifdef RT410_RADIO_SIM
@@ -249,26 +262,28 @@ TEST_F(LinkWindowTest, ReadFromTheSimulatorThroughARealPort) {
   ProcessEvents();
   EXPECT_EQ(main->FindChildForm("Form_Comm_Read"), nullptr);
   EXPECT_TRUE(window.isNull());
+  const RadioImage expected = AsEntered(radio);
   for (int r = 0; r <= 253; ++r) {
-    for (int c = 0; c < 16; ++c) {
-      const std::uint8_t expected = r < 64 ? radio.at(r, c) : 0;
-      ASSERT_EQ(Image(r, c), expected) << r << "," << c;
-    }
+    for (int c = 0; c < 16; ++c) ASSERT_EQ(Image(r, c), expected.at(r, c)) << r << "," << c;
   }
-  // Exactly one backup, holding what was read.
+  // Exactly one backup, holding what was read before it entered the document.
+  RadioImage raw = TheImage();
+  for (int r = 0; r < 64; ++r) {
+    for (int c = 0; c < 16; ++c) raw.at(r, c) = radio.at(r, c);
+  }
   QStringList added = QDir(BackupFolder()).entryList(QDir::Files);
   for (const QString& old : backupsBefore) added.removeAll(old);
   ASSERT_EQ(added.size(), 1);
   QFile backup(QDir(BackupFolder()).filePath(added.front()));
   ASSERT_TRUE(backup.open(QIODevice::ReadOnly));
-  EXPECT_EQ(backup.readAll().toStdString(), ChannelFileText(TheImage()));
+  EXPECT_EQ(backup.readAll().toStdString(), ChannelFileText(raw));
 }
 
 TEST_F(LinkWindowTest, ARadioThatGoesAwayMidReadEndsInAMessage) {
   RadioSimulator sim({});
   ASSERT_FALSE(sim.Device().isEmpty());
   Plug(sim.Device());
-  LangChinese = false;
+  Settings().LangChinese = false;
   const RadioImage before = TheImage();
   auto* read = Open<Form_Comm_Read>("Form_Comm_Read");
   QSignalSpy lost(read->MSC, &LinkPort::PortLost);
@@ -295,7 +310,7 @@ TEST_F(LinkWindowTest, WriteToTheSimulatorThroughARealPort) {
   for (int r = 0; r < 64; ++r) {
     for (int c = 0; c < 16; ++c) Image(r, c) = rows.at(r, c);
   }
-  LangChinese = false;
+  Settings().LangChinese = false;
 
   main->show();
   QTest::keyClick(main.get(), Qt::Key_W, Qt::ControlModifier);
@@ -318,7 +333,7 @@ TEST_F(LinkWindowTest, WriteToTheSimulatorThroughARealPort) {
     }
   }
   EXPECT_EQ(radio.at(61, 0), 'R');
-  EXPECT_EQ(radio.at(61, 5), BandIndex);
+  EXPECT_EQ(radio.at(61, 5), Doc().BandIndex());
 }
 
 TEST_F(LinkWindowTest, AdjustPowerOnTheSimulatorThroughARealPort) {
@@ -376,14 +391,14 @@ TEST_F(LinkWindowTest, AComNumberStaysOnItsDevice) {
   RadioSimulator radioB({"--image", imageB, "--link", second}, false);
   ASSERT_FALSE(radioA.Device().isEmpty());
   ASSERT_FALSE(radioB.Device().isEmpty());
-  LangChinese = false;
+  Settings().LangChinese = false;
 
   auto* setup = Open<Form_setup>("Form_setup");
   EXPECT_EQ(setup->Option[0]->toolTip(), first);
   EXPECT_EQ(setup->Option[1]->toolTip(), second);
   EXPECT_EQ(setup->Option[2]->toolTip(), "No such device");
   QTest::mouseClick(setup->Command_ok, Qt::LeftButton);
-  EXPECT_EQ(ComDevice, first.toStdString());
+  EXPECT_EQ(Settings().ComDevice, first.toStdString());
 
   auto read = [&] {
     QPointer<Form_Comm_Read> window(Open<Form_Comm_Read>("Form_Comm_Read"));
@@ -406,7 +421,7 @@ TEST_F(LinkWindowTest, AComNumberStaysOnItsDevice) {
   EXPECT_EQ(messages[0].informative, "Device: COM1 (" + first +
                                          ")\nNot found: not connected, or unplugged since it was "
                                          "chosen.");
-  EXPECT_TRUE(PortError);
+  EXPECT_TRUE(Settings().PortError);
   QTest::qWait(100);
   EXPECT_FALSE(radioB.Log().contains("wake-up")) << radioB.Log().toStdString();
 
@@ -414,7 +429,7 @@ TEST_F(LinkWindowTest, AComNumberStaysOnItsDevice) {
   setup = Open<Form_setup>("Form_setup");
   EXPECT_EQ(setup->Option[0]->toolTip(), second);
   QTest::mouseClick(setup->Command_ok, Qt::LeftButton);
-  EXPECT_EQ(ComDevice, second.toStdString());
+  EXPECT_EQ(Settings().ComDevice, second.toStdString());
   setup->Unload();
   messages.clear();
   read();
@@ -452,7 +467,7 @@ TEST_P(MisbehavingRadioTest, EndsExactlyOrWithItsMessage) {
   RadioSimulator sim(QStringList{"--image", image, "--save", saved} + mc.options);
   ASSERT_FALSE(sim.Device().isEmpty());
   Plug(sim.Device());
-  LangChinese = false;
+  Settings().LangChinese = false;
   const RadioImage before = TheImage();
 
   if (mc.transfer == Transfer::Power) {
@@ -496,9 +511,9 @@ TEST_P(MisbehavingRadioTest, EndsExactlyOrWithItsMessage) {
   }
   EXPECT_TRUE(messages.empty());
   if (mc.transfer == Transfer::Read) {
+    const RadioImage expected = AsEntered(radio);
     for (int r = 0; r <= 253; ++r) {
-      for (int c = 0; c < 16; ++c)
-        ASSERT_EQ(Image(r, c), r < 64 ? radio.at(r, c) : 0) << r << "," << c;
+      for (int c = 0; c < 16; ++c) ASSERT_EQ(Image(r, c), expected.at(r, c)) << r << "," << c;
     }
     return;
   }
@@ -554,7 +569,7 @@ TEST_F(LinkWindowTest, Screenshots) {
   if (out.isEmpty()) GTEST_SKIP() << "RT410_SCREENSHOT_DIR not set";
   main->show();
   for (bool chinese : {true, false}) {
-    LangChinese = chinese;
+    Settings().LangChinese = chinese;
     const QString lang = chinese ? "zh" : "en";
     auto* read = Open<Form_Comm_Read>("Form_Comm_Read");
     read->SetProgress(18);

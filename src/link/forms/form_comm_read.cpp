@@ -5,12 +5,11 @@
 #include "files/io/read_backup.h"
 #include "shell/forms/main_window.h"
 #include "shell/forms/ui.h"
-#include "shell/state.h"
 
 Form_Comm_Read::Form_Comm_Read(MDImain* main)
     : TransferForm(main, "Command_read"),
       Command_read(start_),
-      link_(std::make_unique<ReadLink>(*MSC, LinkTimers(), *this, *this, TheImage())) {
+      link_(std::make_unique<ReadLink>(*MSC, LinkTimers(), *this, *this, read_)) {
   ConnectLink();
   connect(Command_read, &QPushButton::clicked, this, &Form_Comm_Read::Command_read_Click);
   connect(Command_Cancel, &QPushButton::clicked, this, &Form_Comm_Read::Command_Cancel_Click);
@@ -24,7 +23,7 @@ void Form_Comm_Read::Form_Load() {
 }
 
 bool Form_Comm_Read::ImageRead() {
-  const bool backedUp = !SaveReadBackup(TheImage(), BackupFolder()).isEmpty();
-  if (Main()) Main()->ImageKept();
+  const bool backedUp = !SaveReadBackup(read_, BackupFolder()).isEmpty();
+  Doc().Enter(read_, ImageSource::Read);
   return backedUp;
 }

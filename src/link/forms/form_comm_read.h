@@ -14,13 +14,18 @@ class Form_Comm_Read : public TransferForm {
 
   ReadLink& Link() override { return *link_; }
   void Form_Load() override;
-  void Command_read_Click() { link_->Command_read_Click(); }
+  // The radio is read into a copy; only a complete read enters the document.
+  void Command_read_Click() {
+    read_ = Doc().Image();
+    link_->Command_read_Click();
+  }
   void Command_Cancel_Click() { link_->Command_Cancel_Click(); }
-  // Backs the image up and tells the main window it was read.
+  // Backs the image read up and hands it to the document.
   bool ImageRead() override;
 
   QPushButton* Command_read;
 
  private:
+  RadioImage read_;
   std::unique_ptr<ReadLink> link_;
 };

@@ -12,7 +12,6 @@
 
 #include "shell/forms/controls.h"
 #include "shell/forms/ui.h"
-#include "shell/state.h"
 
 namespace {
 
@@ -173,7 +172,7 @@ void Form_import_csv::ShowRows(const QString& path, CsvImportChoice choice, Freq
   store_ = std::move(store);
   Label_file->setText(Lang("文件：%1", "File: %1").arg(path));
   delete model_;
-  model_ = new CsvRowsModel(this, *choice_, limits_, LangChinese);
+  model_ = new CsvRowsModel(this, *choice_, limits_, Chinese());
   Grid_rows->setModel(model_);
   Grid_rows->resizeColumnsToContents();
   Grid_rows->horizontalHeader()->setStretchLastSection(true);
