@@ -149,8 +149,12 @@ Outcome RunTransfer(FixedLinkInputs& inputs, RadioImage& image,
   return outcome;
 }
 
-Outcome ReadRadio(FixedLinkInputs& inputs, RadioImage& image) {
-  return RunTransfer<ReadLink>(inputs, image, [](ReadLink& link) { link.Command_read_Click(); });
+// verified: the memory is read twice in the session and only agreeing copies are taken.
+Outcome ReadRadio(FixedLinkInputs& inputs, RadioImage& image, bool verified = false) {
+  return RunTransfer<ReadLink>(inputs, image, [verified](ReadLink& link) {
+    link.VerifyAfterReading(verified);
+    link.Command_read_Click();
+  });
 }
 
 Outcome WriteRadio(FixedLinkInputs& inputs, RadioImage& image) {
@@ -301,7 +305,7 @@ int Read(const Args& args) {
   if (!PasswordOption(args, image, inputs.password)) return kUsage;
   if (!MayWrite(*output, args.Flag("force"))) return kUsage;
 
-  const Outcome outcome = ReadRadio(inputs, image);
+  const Outcome outcome = ReadRadio(inputs, image, args.Flag("verify"));
   if (!outcome.ok) {
     Err(outcome.failure);
     return kFailed;

@@ -1,5 +1,6 @@
 // The three link windows as the user meets them, and a read, a write and a power
 // adjustment through a real QSerialPort against rt410-radio-sim on a pseudo-terminal.
+#include <QCheckBox>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -121,6 +122,7 @@ TEST_F(LinkWindowTest, CaptionsInBothLanguages) {
     auto* read = Open<Form_Comm_Read>("Form_Comm_Read");
     EXPECT_EQ(read->windowTitle(), U(cc.readTitle));
     EXPECT_EQ(read->Command_read->text(), U(cc.read));
+    EXPECT_EQ(read->Check_Verify->text(), U(cc.chinese ? "读取后校验" : "Verify after reading"));
     EXPECT_EQ(read->Command_Cancel->text(), U(cc.cancel));
     EXPECT_EQ(read->Command_Help->text(), U(cc.help));
     auto* write = Open<Form_Comm_Write>("Form_Comm_Write");
@@ -444,7 +446,8 @@ struct MisbehaviourCase {
   const char* name;
   QStringList options;
   Transfer transfer;
-  const char* failure;  // nullptr: the transfer succeeds exactly
+  const char* failure;    // nullptr: the transfer succeeds exactly
+  bool verified = false;  // a read with "Verify after reading" checked
 };
 
 void PrintTo(const MisbehaviourCase& mc, std::ostream* os) {
@@ -487,6 +490,7 @@ TEST_P(MisbehavingRadioTest, EndsExactlyOrWithItsMessage) {
   if (mc.transfer == Transfer::Read) {
     auto* read = Open<Form_Comm_Read>("Form_Comm_Read");
     window = read;
+    read->Check_Verify->setChecked(mc.verified);
     QTest::mouseClick(read->Command_read, Qt::LeftButton);
   } else {
     const RadioImage rows = PatternRows(3);
@@ -559,7 +563,18 @@ INSTANTIATE_TEST_SUITE_P(
                          {"--early-ack", "5", "--faulty-sessions", "1"},
                          Transfer::Write,
                          nullptr},
-        MisbehaviourCase{"Silent", {"--silent"}, Transfer::Read, "Fail connect with transceiver."}),
+        MisbehaviourCase{"Silent", {"--silent"}, Transfer::Read, "Fail connect with transceiver."},
+        // Block 2's three extra bytes 40 ms late; a byte of block 6 twice; a bit of
+        // block 4 flipped, which only the second copy of a verified read shows.
+        MisbehaviourCase{
+            "LateTailOnce", {"--extra-bytes", "3", "--late-tail", "40:5"}, Transfer::Read, nullptr},
+        MisbehaviourCase{
+            "DupOnce", {"--dup", "9:12", "--faulty-sessions", "1"}, Transfer::Read, nullptr},
+        MisbehaviourCase{"FlipOnceVerified",
+                         {"--flip", "7:9", "--faulty-sessions", "1"},
+                         Transfer::Read,
+                         nullptr,
+                         true}),
     [](const ::testing::TestParamInfo<MisbehaviourCase>& row) { return row.param.name; });
 
 #endif  // RT410_RADIO_SIM
