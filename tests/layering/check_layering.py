@@ -2,7 +2,7 @@
 """Checks that the include lines of src/ point one way, from the windows down to the image.
 
 Ranks, lowest first (a folder's io/ and forms/ subfolders are not part of its core):
-  0 image   1 codec   2 link, channels, features   3 files   4 shell (process state)
+  0 image   1 codec   2 link, channels, features   3 files   4 shell (process state), fleet
   5 <x>/io (Qt Core and Qt SerialPort adapters)
   6 <x>/forms (windows), cli (the command-line tool), the program's own files in src/
 
@@ -27,7 +27,7 @@ import sys
 import tempfile
 
 CORE_RANKS = {"image": 0, "codec": 1, "link": 2, "channels": 2, "features": 2, "files": 3,
-              "shell": 4}
+              "shell": 4, "fleet": 4}
 IO_RANK = 5
 TOP_RANK = 6
 INCLUDE = re.compile(r'^\s*#\s*include\s*([<"])([^>"]+)[>"]')
