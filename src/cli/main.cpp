@@ -181,6 +181,7 @@ const std::vector<CommandSpec>& Commands() {
         {"", "verify", false},
         {"", "count", true},
         {"", "log", true},
+        {"", "ani-from", true},
         {"", "password", true}},
        Clone},
       {"show", 1, 1, {}, Show},
@@ -307,7 +308,7 @@ int Run(const std::vector<std::string>& words) {
     }
     if (!inlineValue && i + 1 >= words.size())
       return UsageError(args, std::string(T("缺少选项的值：", "needs a value: ")) + name);
-    args.values[option->longName] = inlineValue ? *inlineValue : words[++i];
+    args.values[option->longName].push_back(inlineValue ? *inlineValue : words[++i]);
   }
   const int count = static_cast<int>(args.positional.size());
   if (count < chosen->minPositional)

@@ -70,14 +70,14 @@ ClonePort::~ClonePort() {
   if (current_) current_->Shutdown();
 }
 
-void ClonePort::Start(const ClonePlan& plan, const std::string& ani) {
+void ClonePort::Start(const ClonePlan& plan, bool withCode) {
   if (Running()) return;
   plan_ = plan;
   sent_ = plan.image;
-  if (!ani.empty()) StoreAni(ani, sent_);
   report_ = {};
   report_.result = CloneResult::Running;
-  report_.ani = ani;
+  wantsCode_ = withCode;
+  hasRadio_ = false;
   failure_.clear();
   progress_ = 0;
   status_.clear();
@@ -119,8 +119,26 @@ void ClonePort::Timer3_Timer() {
 // The close timer only takes a finished window away; the round ends a port itself.
 void ClonePort::Timer4_Timer() {}
 
+bool ClonePort::CodeDue() const {
+  // The write builds each frame from the image as it sends it; row 62 goes last.
+  constexpr int kCodeBlock = 62;
+  return current_ && current_ == write_.get() && write_->State().DataPhase &&
+         write_->State().BlockNo >= kCodeBlock - 2;
+}
+
+void ClonePort::GiveCode(const std::string& code) {
+  StoreAni(code, sent_);
+  report_.ani = code;
+}
+
 void ClonePort::Judge() {
+  JudgeLink();
+  if (onEvent) onEvent();
+}
+
+void ClonePort::JudgeLink() {
   if (!Running() || !current_) return;
+  if (current_ == write_.get() && write_->State().DataPhase) hasRadio_ = true;
   if (!failure_.empty()) {
     Finish(CloneResult::Failed, failure_);
     return;
@@ -142,7 +160,7 @@ void ClonePort::Judge() {
     read_ = std::make_unique<ReadLink>(*port_, timers_, View(), Inputs(), readBack_);
     current_ = read_.get();
     read_->Command_read_Click();
-    Judge();
+    JudgeLink();
     return;
   }
   report_.differingBlocks = DifferingBlocks(readBack_, sent_);
@@ -150,9 +168,11 @@ void ClonePort::Judge() {
     Finish(CloneResult::Verified);
     return;
   }
-  Finish(CloneResult::Failed, std::string(plan_.chinese ? "校验不符，不同的块数："
-                                                        : "verify found differences in blocks: ") +
-                                  std::to_string(report_.differingBlocks.size()));
+  std::string blocks;
+  for (const int b : report_.differingBlocks)
+    blocks += (blocks.empty() ? "" : ", ") + std::to_string(b);
+  Finish(CloneResult::Failed,
+         (plan_.chinese ? "校验不符，不同的块：" : "verify found differences in blocks ") + blocks);
 }
 
 void ClonePort::Finish(CloneResult result, std::string message) {
@@ -198,8 +218,26 @@ std::string CloneRound::Start() {
                          : "The ANI codes run out: " + std::to_string(left) +
                                " left for a round of " + std::to_string(needed) + " radios.";
   }
-  for (ClonePort* port : ports_) port->Start(plan_, codes_ ? codes_->Take().value_or("") : "");
+  for (ClonePort* port : ports_) port->onEvent = [this] { HandOutCodes(); };
+  for (ClonePort* port : ports_) port->Start(plan_, codes_ != nullptr);
   return {};
+}
+
+void CloneRound::HandOutCodes() {
+  if (!codes_) return;
+  const bool due = std::any_of(ports_.begin(), ports_.end(), [](const ClonePort* p) {
+    return p->Running() && p->WantsCode() && p->CodeDue();
+  });
+  bool waiting = false;
+  for (ClonePort* port : ports_) {
+    if (!port->Running() || !port->WantsCode()) continue;
+    if (!port->HasRadio()) {
+      waiting = true;
+      continue;
+    }
+    if (waiting && !due) return;
+    if (const std::optional<std::string> code = codes_->Take()) port->GiveCode(*code);
+  }
 }
 
 bool CloneRound::Running() const {

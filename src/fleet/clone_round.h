@@ -43,8 +43,9 @@ class ClonePort : private LinkView, private LinkInputs {
   ClonePort(PortId id, SerialPortOps& port, SerialLink::Timers timers, CloneClock clock);
   ~ClonePort() override;
 
-  // Writes plan into the radio, with ani as its code when not empty.
-  void Start(const ClonePlan& plan, const std::string& ani);
+  // Writes plan into the radio. withCode: the radio gets a code of its own, handed
+  // over by GiveCode once it has answered and before the write reaches row 62.
+  void Start(const ClonePlan& plan, bool withCode);
   // Ends a running transfer at once and releases the port; the radio counts as failed.
   void Stop(const std::string& why);
 
@@ -57,6 +58,12 @@ class ClonePort : private LinkView, private LinkInputs {
   void Timer4_Timer();
 
   bool Running() const { return report_.result == CloneResult::Running; }
+  // A radio answered on this port in this round.
+  bool HasRadio() const { return hasRadio_; }
+  bool WantsCode() const { return wantsCode_ && report_.ani.empty(); }
+  // The write is about to send the block with the code.
+  bool CodeDue() const;
+  void GiveCode(const std::string& code);
   const PortId& Id() const { return id_; }
   const ClonePortReport& Report() const { return report_; }
   // 0..100 over the write and, with a verify, the read.
@@ -68,6 +75,8 @@ class ClonePort : private LinkView, private LinkInputs {
 
   // After every event that changed what the port shows or its result.
   std::function<void()> onChange;
+  // After every event, for the round that hands out the codes.
+  std::function<void()> onEvent;
 
  private:
   class ListeningPort;
@@ -90,6 +99,7 @@ class ClonePort : private LinkView, private LinkInputs {
   void Forward(Handler handler);
   // Looks at the running link after each event: done, failed, or nobody there.
   void Judge();
+  void JudgeLink();
   void Finish(CloneResult result, std::string message = {});
 
   PortId id_;
@@ -107,6 +117,8 @@ class ClonePort : private LinkView, private LinkInputs {
   int progress_ = 0;
   std::string status_;
   double startedAt_ = 0;
+  bool hasRadio_ = false;
+  bool wantsCode_ = false;
 };
 
 struct CloneTotals {
@@ -131,6 +143,10 @@ class CloneRound {
   void Stop(const std::string& why);
 
  private:
+  // Codes go to the radios that answered, in the ports' order; a port still trying
+  // keeps its place until a radio after it needs its code.
+  void HandOutCodes();
+
   std::vector<ClonePort*> ports_;
   const ClonePlan& plan_;
   AniSequence* codes_;
