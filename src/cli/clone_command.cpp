@@ -1,9 +1,7 @@
 // rt410 clone: one plan into many radios, a round at a time, every cable of a round at
 // once. Each port runs its own links on its own QSerialPort and QTimers.
-#include <QDateTime>
 #include <QElapsedTimer>
 #include <QEventLoop>
-#include <QFile>
 #include <cstdio>
 #include <iostream>
 #include <list>
@@ -18,7 +16,7 @@
 #include "cli/cli.h"
 #include "features/option_codec.h"
 #include "fleet/clone_round.h"
-#include "link/io/link_port.h"
+#include "fleet/io/clone_io.h"
 
 namespace cli {
 
@@ -32,90 +30,11 @@ bool StderrIsTerminal() {
 #endif
 }
 
-// One cable: its port and timers, wired to its clone port.
-struct Cable {
-  Cable(const PortId& id, const std::string& given, const QElapsedTimer& clock)
-      : name(id.number > 0 ? "COM" + std::to_string(id.number) : given),
-        port(nullptr),
-        t1(nullptr),
-        t2(nullptr),
-        t3(nullptr),
-        t4(nullptr),
-        clone(id, port, {t1, t2, t3, t4},
-              [&clock] { return static_cast<double>(clock.nsecsElapsed()) / 1e9; }) {
-    QObject::connect(&port, &QSerialPort::readyRead, [this] { clone.MSC_OnComm(); });
-    QObject::connect(&port, &LinkPort::PortLost, [this] { clone.MSC_PortLost(); });
-    QObject::connect(&t1, &QTimer::timeout, [this] { clone.Timer1_Timer(); });
-    QObject::connect(&t2, &QTimer::timeout, [this] { clone.Timer2_Timer(); });
-    QObject::connect(&t3, &QTimer::timeout, [this] { clone.Timer3_Timer(); });
-    QObject::connect(&t4, &QTimer::timeout, [this] { clone.Timer4_Timer(); });
-  }
-
-  std::string name;  // COMn, or the device as given
-  LinkPort port;
-  LinkTimer t1, t2, t3, t4;
-  ClonePort clone;
-};
-
-// A field of the log, quoted when a spreadsheet would split it.
-std::string CsvField(const std::string& text) {
-  if (text.find_first_of(",\"\r\n") == std::string::npos) return text;
-  std::string quoted = "\"";
-  for (const char c : text) quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
-  return quoted + "\"";
-}
-
-std::string ResultText(const ClonePortReport& r) {
-  std::string text = CloneResultText(r.result, Chinese());
-  if (!r.message.empty()) text += T("：", ": ") + r.message;
-  return text;
-}
-
-bool Kept(const ClonePortReport& r) {
-  return r.result == CloneResult::Success || r.result == CloneResult::Verified;
-}
-
-// The log a dealer hands over: one line a radio, with a header when the file is new.
-class CloneLog {
- public:
-  bool Open(const std::string& path) {
-    file_.setFileName(QString::fromStdString(path));
-    if (!file_.open(QIODevice::WriteOnly | QIODevice::Append)) {
-      Err(path + ": " + file_.errorString().toStdString());
-      return false;
-    }
-    // The byte order mark tells a spreadsheet the Chinese texts are UTF-8.
-    if (file_.size() == 0)
-      Write(std::string("\xEF\xBB\xBF") +
-            T("时间,端口,设备,文件,ANI,结果,不同的块\r\n",
-              "time,port,device,file,ANI,result,differing blocks\r\n"));
-    return true;
-  }
-  bool IsOpen() const { return file_.isOpen(); }
-  void Add(const Cable& cable, const std::string& plan, const std::string& ani) {
-    const ClonePortReport& r = cable.clone.Report();
-    std::string blocks;
-    for (const int b : r.differingBlocks) blocks += (blocks.empty() ? "" : " ") + std::to_string(b);
-    const std::string time =
-        QDateTime::currentDateTime().toString("yyyy-MM-dd HH:mm:ss").toStdString();
-    Write(CsvField(time) + "," + CsvField(cable.name) + "," + CsvField(cable.clone.Id().device) +
-          "," + CsvField(plan) + "," + CsvField(ani) + "," + CsvField(ResultText(r)) + "," +
-          CsvField(blocks) + "\r\n");
-  }
-
- private:
-  void Write(const std::string& line) {
-    file_.write(line.data(), static_cast<qint64>(line.size()));
-    file_.flush();
-  }
-  QFile file_;
-};
-
 // Every port's progress on one line of stderr, only when a person watches it there.
-void ShowProgress(const std::list<Cable>& cables, std::size_t used) {
+void ShowProgress(const std::list<CloneCable>& cables, std::size_t used) {
   std::string line = "\r";
   std::size_t n = 0;
-  for (const Cable& cable : cables) {
+  for (const CloneCable& cable : cables) {
     if (n++ == used) break;
     line += cable.name + " " + std::to_string(cable.clone.Progress()) + "%  ";
   }
@@ -177,13 +96,21 @@ int Clone(const Args& args) {
                                               std::to_string(count) + " radios.");
   }
   CloneLog log;
-  if (const auto path = args.Value("log"); path && !log.Open(*path)) return kUsage;
+  if (const auto path = args.Value("log")) {
+    std::string error;
+    if (!log.Open(*path, Chinese(), error)) {
+      Err(error);
+      return kUsage;
+    }
+  }
 
   QElapsedTimer clock;
-  std::list<Cable> cables;
-  for (std::size_t i = 0; i < ids.size(); ++i) cables.emplace_back(ids[i], given[i], clock);
+  std::list<CloneCable> cables;
+  for (std::size_t i = 0; i < ids.size(); ++i) {
+    cables.emplace_back(
+        ids[i], ids[i].number > 0 ? "COM" + std::to_string(ids[i].number) : given[i], clock);
+  }
   const bool watched = StderrIsTerminal();
-  const std::string planAni = AniText(plan.image);
 
   CloneTotals totals;
   int exit = kSuccess;
@@ -200,7 +127,7 @@ int Clone(const Args& args) {
         count < 0 ? cables.size()
                   : std::min(cables.size(), static_cast<std::size_t>(count - totals.done));
     std::vector<ClonePort*> ports;
-    for (Cable& cable : cables) {
+    for (CloneCable& cable : cables) {
       if (ports.size() < used) ports.push_back(&cable.clone);
     }
     CloneRound round(ports, plan, codes.get());
@@ -221,16 +148,17 @@ int Clone(const Args& args) {
     if (watched) std::fputs("\r\x1b[K", stderr);
 
     std::size_t n = 0;
-    for (const Cable& cable : cables) {
+    for (const CloneCable& cable : cables) {
       if (n++ == used) break;
       const ClonePortReport& r = cable.clone.Report();
-      const std::string ani = Kept(r) ? (r.ani.empty() ? planAni : r.ani) : std::string();
+      const std::string ani = CloneAniKept(r, plan);
       Out(cable.name +
           (cable.name == cable.clone.Id().device || cable.clone.Id().device.empty()
                ? ""
                : " (" + cable.clone.Id().device + ")") +
-          "  " + ResultText(r) + "  ANI " + (ani.empty() ? "-" : ani) + "  " + Seconds(r.seconds));
-      if (log.IsOpen()) log.Add(cable, file, ani);
+          "  " + CloneReportText(r, Chinese()) + "  ANI " + (ani.empty() ? "-" : ani) + "  " +
+          Seconds(r.seconds));
+      if (log.IsOpen()) log.Add(cable, file, ani, Chinese());
     }
     round.Finish(totals);
   }
