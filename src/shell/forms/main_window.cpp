@@ -172,8 +172,10 @@ void MDImain::BuildMenus() {
   Program->setObjectName("Program");
   Prog_read = MakeAction(this, "Prog_read", QKeySequence(Qt::CTRL | Qt::Key_R));
   Prog_write = MakeAction(this, "Prog_write", QKeySequence(Qt::CTRL | Qt::Key_W));
+  Prog_verify = MakeAction(this, "Prog_verify");
+  Prog_clone = MakeAction(this, "Prog_clone");
   Prog_test = MakeAction(this, "Prog_test", QKeySequence(Qt::CTRL | Qt::Key_T));
-  Program->addActions({Prog_read, Prog_write, Prog_test});
+  Program->addActions({Prog_read, Prog_write, Prog_verify, Prog_clone, Prog_test});
 
   Tools = bar->addMenu(QString());
   Tools->setObjectName("Tools");
@@ -227,6 +229,8 @@ void MDImain::BuildMenus() {
   connect(Message_edit, &QAction::triggered, this, &MDImain::Message_edit_Click);
   connect(Prog_read, &QAction::triggered, this, &MDImain::Prog_read_Click);
   connect(Prog_write, &QAction::triggered, this, &MDImain::Prog_write_Click);
+  connect(Prog_verify, &QAction::triggered, this, &MDImain::Prog_verify_Click);
+  connect(Prog_clone, &QAction::triggered, this, &MDImain::Prog_clone_Click);
   connect(Prog_test, &QAction::triggered, this, &MDImain::Prog_test_Click);
   connect(Info, &QAction::triggered, this, &MDImain::Info_Click);
   connect(proc_setup, &QAction::triggered, this, &MDImain::proc_setup_Click);
@@ -324,6 +328,8 @@ void MDImain::ApplyCaptions(bool startup) {
   Program->setTitle(Lang("编程", "Program"));
   Prog_read->setText(Lang("从对讲机读取数据", "Read from radio"));
   Prog_write->setText(Lang("向对讲机写入数据", "Write to radio"));
+  Prog_verify->setText(Lang("校验对讲机...", "Verify Radio..."));
+  Prog_clone->setText(Lang("批量写入...", "Clone to Radios..."));
   Prog_test->setText(Lang("测试模式", "Test Mode"));
   Tools->setTitle(Lang("工具", "Tools"));
   Info->setText(Lang("对讲机信息", "Radio Information"));
@@ -580,6 +586,17 @@ void MDImain::Prog_read_Click() {
 }
 void MDImain::Prog_write_Click() {
   OpenChild("Form_Comm_Write");
+}
+void MDImain::Prog_verify_Click() {
+  OpenChild("Form_Comm_Verify");
+}
+// A round may be running: the open window comes to the front, never reloaded.
+void MDImain::Prog_clone_Click() {
+  if (ChildForm* open = FindChildForm("Form_Clone")) {
+    if (QMdiSubWindow* sub = open->SubWindow()) MDIArea->setActiveSubWindow(sub);
+    return;
+  }
+  OpenChild("Form_Clone");
 }
 void MDImain::Prog_test_Click() {
   OpenChild("Form_Adjust_Txp");
