@@ -154,8 +154,11 @@ void Form_Clone::ShowRow(std::size_t i) {
   PortRow& row = rows[i];
   row.ProgressBar_Port->setValue(port.Progress());
   const bool running = r.result == CloneResult::Running;
-  row.Label_Result->setText(
-      QString::fromStdString(running ? port.Status() : CloneReportText(r, Chinese())));
+  const QString result =
+      QString::fromStdString(running ? port.Status() : CloneReportText(r, Chinese()));
+  row.Label_Result->setText(result);
+  // A long message is cut at the window's edge; all of it stands in the tooltip.
+  row.Label_Result->setToolTip(result);
   row.Label_ANI->setText(QString::fromStdString(running ? r.ani : CloneAniKept(r, plan_)));
   if (round_ && !ended_ && !round_->Running()) RoundEnded();
 }
