@@ -219,7 +219,10 @@ std::string CloneRound::Start() {
                                " left for a round of " + std::to_string(needed) + " radios.";
   }
   for (ClonePort* port : ports_) port->onEvent = [this] { HandOutCodes(); };
+  // A port that fails at once must not end the round before the next has started.
+  starting_ = true;
   for (ClonePort* port : ports_) port->Start(plan_, codes_ != nullptr);
+  starting_ = false;
   return {};
 }
 
@@ -241,7 +244,8 @@ void CloneRound::HandOutCodes() {
 }
 
 bool CloneRound::Running() const {
-  return std::any_of(ports_.begin(), ports_.end(), [](const ClonePort* p) { return p->Running(); });
+  return starting_ ||
+         std::any_of(ports_.begin(), ports_.end(), [](const ClonePort* p) { return p->Running(); });
 }
 
 void CloneRound::Finish(CloneTotals& totals) {

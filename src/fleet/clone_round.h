@@ -150,4 +150,5 @@ class CloneRound {
   std::vector<ClonePort*> ports_;
   const ClonePlan& plan_;
   AniSequence* codes_;
+  bool starting_ = false;
 };

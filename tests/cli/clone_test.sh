@@ -85,5 +85,10 @@ input='\n' run 0 "完成 1 台，失败 0 台，无对讲机 0 次" "$rt410" clo
 [ "$(wc -l <clone.csv)" = 8 ] || fail "a second run wrote the header again: $(cat clone.csv)"
 [ "$(row62 a.chann)" = "255 255 255 255 255" ] || fail "the plan's own code: $(row62 a.chann)"
 
+# A port that fails at once does not end the round of the others; it fails the run.
+input='\n' run 1 "radios done: 1, failed: 1, no radio: 0" "$rt410" clone -p "$work/nothing" -p "$a" plan.chann
+[[ "$out" == *"$work/nothing  failed: Communication port is error"* && "$out" == *"$a  success  ANI -"* ]] ||
+  fail "a port that does not open: $out"
+
 [ "$failures" = 0 ] && echo "ok: rt410 clone end to end"
 exit $((failures > 0))

@@ -16,12 +16,12 @@ namespace {
 struct Station {
   Station(VirtualClock& clock, int number)
       : port(clock, radio),
-        clone(PortId{number, "/dev/ttyUSB" + std::to_string(number - 1)}, port, {t1, t2, t3, t4},
-              [&clock] { return static_cast<double>(clock.Now()) / 1e9; }),
         t1(clock),
         t2(clock),
         t3(clock),
-        t4(clock) {
+        t4(clock),
+        clone(PortId{number, "/dev/ttyUSB" + std::to_string(number - 1)}, port, {t1, t2, t3, t4},
+              [&clock] { return static_cast<double>(clock.Now()) / 1e9; }) {
     port.onReceive = [this] { clone.MSC_OnComm(); };
     port.onLost = [this] { clone.MSC_PortLost(); };
     t1.onTick = [this] { clone.Timer1_Timer(); };
@@ -43,8 +43,8 @@ struct Station {
 
   RadioModel radio;
   SimulatedRadioPort port;
-  ClonePort clone;
   VirtualTimer t1, t2, t3, t4;
+  ClonePort clone;  // after its port and timers, which it releases as it goes
 };
 
 ClonePlan PatternPlan(bool verify) {
@@ -191,6 +191,19 @@ TEST(CloneRound, AVerifyNamesTheBlocksWhereTheRadioDiffers) {
   EXPECT_EQ(s.clone.Report().differingBlocks, std::vector<int>{7});
   EXPECT_EQ(s.clone.Report().ani, "7");
   EXPECT_EQ(AniText(s.clone.ReadBack()), "7");
+}
+
+TEST(CloneRound, APortThatFailsAtOnceDoesNotEndTheRoundOfTheOthers) {
+  VirtualClock clock;
+  Station a(clock, 1), b(clock, 2);
+  a.port.openFailure = {PortFault::Busy, {}};
+  const ClonePlan plan = PatternPlan(false);
+  CloneRound round({&a.clone, &b.clone}, plan, nullptr);
+  std::vector<bool> runningAtEachChange;
+  a.clone.onChange = [&] { runningAtEachChange.push_back(round.Running()); };
+  ASSERT_EQ(round.Start(), "");
+  EXPECT_EQ(runningAtEachChange, std::vector<bool>{true});
+  EXPECT_TRUE(round.Running());
 }
 
 TEST(CloneRound, RefusedWhenTheCodesRunOut) {
