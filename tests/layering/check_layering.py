@@ -12,8 +12,9 @@ Rules:
   no-widgets    an io/ or cli/ file includes a Qt Widgets header or a forms/ header
   upward        a file includes a header of a higher rank
   sideways      a file includes a header of another folder of its own rank; allowed are
-                forms/ folders to shell/forms (the window framework) and the program's own
-                files in src/ to every forms/ folder
+                forms/ folders to shell/forms (the window framework), the program's own
+                files in src/ to every forms/ folder, and an io/ folder to the io/ folder
+                of a lower-ranked core (fleet/io builds on link/io)
   circle        a chain of includes leads back to where it started
 
 Usage: check_layering.py SRC_DIR [--qt-widgets-dir DIR]   (exit 1 when anything is found)
@@ -55,9 +56,16 @@ class Place:
             self.folder, self.kind, self.rank = parts[0], "unknown", None
 
 
+def core_rank(place):
+    return CORE_RANKS.get(place.folder.split("/")[0])
+
+
 def sideways_allowed(source, target):
     if source.kind == "forms" and target.folder == "shell/forms":
         return True
+    if source.kind == "io" and target.kind == "io":
+        return core_rank(target) is not None and core_rank(source) is not None and \
+            core_rank(target) < core_rank(source)
     return source.kind == "program" and target.kind == "forms"
 
 
@@ -191,6 +199,8 @@ def self_test():
         "shell/forms/ui.h": '#include <QWidget>\n#include "channels/forms/grid.h"\n',
         "channels/forms/grid.h": '#include "shell/forms/ui.h"\n#include "link/io/port.h"\n',
         "main.cpp": '#include "channels/forms/grid.h"\n#include "shell/forms/ui.h"\n',
+        "files/io/backup.h": '#include "link/io/port.h"\n',
+        "link/io/scan.h": '#include "files/io/backup.h"\n',
     }
     expected = {
         ("core-qt", "codec/tones.h"),
@@ -202,6 +212,7 @@ def self_test():
         ("no-widgets", "cli/main.cpp"),
         ("sideways", "shell/forms/ui.h"),
         ("circle", "shell/forms/ui.h"),
+        ("sideways", "link/io/scan.h"),
     }
     with tempfile.TemporaryDirectory() as src:
         for rel, text in files.items():
