@@ -16,114 +16,29 @@
 #include <memory>
 #include <vector>
 
-#include "fleet/clone_round.h"
-#include "link/io/link_port.h"
+#include "fleet/io/clone_io.h"
 
 namespace {
 
 constexpr double kByteSeconds = 10.0 / 9600.0;
+constexpr double kSenderSeconds = SerialLink::kSendDelayMs / 1000.0;
 
-// The port, counting the bytes that pass it and those that leave outside the sender.
-class CountingPort : public SerialPortOps {
- public:
-  explicit CountingPort(LinkPort& port) : port_(port) {}
-  PortOpenResult Open(const PortId& id, const LineSettings& s) override {
-    return port_.Open(id, s);
-  }
-  void Close() override { port_.Close(); }
-  bool IsOpen() const override { return port_.IsOpen(); }
-  int BytesWaiting() const override { return port_.BytesWaiting(); }
-  std::uint8_t ReadByte() override {
-    ++bytes;
-    return port_.ReadByte();
-  }
-  void WriteByte(std::uint8_t b) override {
-    ++bytes;
-    if (!inSenderTick) ++atOnce;
-    port_.WriteByte(b);
-  }
-  void ClearInput() override {
-    bytes += port_.BytesWaiting();
-    port_.ClearInput();
-  }
-  void ClearOutput() override { port_.ClearOutput(); }
-  void DrainOutput() override { port_.DrainOutput(); }
-  void Reset() { bytes = atOnce = overlapped = frames = 0; }
+// The floor of one radio: the bytes either way and the frames of a write and of the
+// verify's read, with the replies of rt410-radio-sim (identification 9 bytes, password
+// 7, blocks 21). The read's acknowledges leave within a sender delay and take no time.
+double Floor(bool verify) {
+  const double write = (8 + 21 + 62 * 20 + 1 + 9 + 63) * kByteSeconds + 64 * kSenderSeconds;
+  const double read = (8 + 2 + 5 + 63 * 4 + 9 + 7 + 64 * 21) * kByteSeconds + 66 * kSenderSeconds;
+  return verify ? write + read : write;
+}
 
-  long bytes = 0;
-  long atOnce = 0;      // sent at once, not yet followed by a frame
-  long overlapped = 0;  // sent at once while a frame waited its sender delay
-  long frames = 0;
-  bool inSenderTick = false;
-
- private:
-  LinkPort& port_;
-};
-
-// Timer1: every start is one frame handed to the sender.
-class SenderTimer : public TimerOps {
- public:
-  SenderTimer(LinkTimer& timer, CountingPort& port) : timer_(timer), port_(port) {}
-  void Start(int ms) override {
-    ++port_.frames;
-    port_.overlapped += port_.atOnce;
-    port_.atOnce = 0;
-    timer_.Start(ms);
-  }
-  void Stop() override { timer_.Stop(); }
-  bool IsActive() const override { return timer_.IsActive(); }
-
- private:
-  LinkTimer& timer_;
-  CountingPort& port_;
-};
-
-struct Cable {
-  Cable(const PortId& id, const QElapsedTimer& clock)
-      : port(nullptr),
-        t1(nullptr),
-        t2(nullptr),
-        t3(nullptr),
-        t4(nullptr),
-        counting(port),
-        sender(t1, counting),
-        clone(id, counting, {sender, t2, t3, t4},
-              [&clock] { return static_cast<double>(clock.nsecsElapsed()) / 1e9; }) {
-    QObject::connect(&port, &QSerialPort::readyRead, [this] { clone.MSC_OnComm(); });
-    QObject::connect(&port, &LinkPort::PortLost, [this] { clone.MSC_PortLost(); });
-    QObject::connect(&t1, &QTimer::timeout, [this] {
-      counting.inSenderTick = true;
-      clone.Timer1_Timer();
-      counting.inSenderTick = false;
-    });
-    QObject::connect(&t2, &QTimer::timeout, [this] { clone.Timer2_Timer(); });
-    QObject::connect(&t3, &QTimer::timeout, [this] { clone.Timer3_Timer(); });
-    QObject::connect(&t4, &QTimer::timeout, [this] { clone.Timer4_Timer(); });
-  }
-  double Floor() const {
-    return static_cast<double>(counting.bytes - counting.overlapped) * kByteSeconds +
-           static_cast<double>(counting.frames) * SerialLink::kSendDelayMs / 1000.0;
-  }
-
-  LinkPort port;
-  LinkTimer t1, t2, t3, t4;
-  CountingPort counting;
-  SenderTimer sender;
-  ClonePort clone;
-};
-
-struct Round {
-  double seconds = 0;  // the last port's end
-  double floor = 0;    // one radio's, the largest of the round
-};
-
-// One round on the first n cables; false when a radio did not finish.
-bool RunRound(std::list<Cable>& cables, std::size_t n, const ClonePlan& plan, AniSequence& codes,
-              QElapsedTimer& clock, Round& result) {
+// One round on the first n cables, until the last port's end; false when a radio
+// did not finish.
+bool RunRound(std::list<CloneCable>& cables, std::size_t n, const ClonePlan& plan,
+              AniSequence& codes, QElapsedTimer& clock, double& seconds) {
   std::vector<ClonePort*> ports;
-  for (Cable& cable : cables) {
+  for (CloneCable& cable : cables) {
     if (ports.size() == n) break;
-    cable.counting.Reset();
     ports.push_back(&cable.clone);
   }
   CloneRound round(ports, plan, &codes);
@@ -141,9 +56,9 @@ bool RunRound(std::list<Cable>& cables, std::size_t n, const ClonePlan& plan, An
   if (round.Running()) loop.exec();
   CloneTotals totals;
   round.Finish(totals);
-  result = {};
+  seconds = 0;
   std::size_t i = 0;
-  for (const Cable& cable : cables) {
+  for (const CloneCable& cable : cables) {
     if (i++ == n) break;
     const ClonePortReport& r = cable.clone.Report();
     if (r.result != CloneResult::Success && r.result != CloneResult::Verified) {
@@ -151,8 +66,7 @@ bool RunRound(std::list<Cable>& cables, std::size_t n, const ClonePlan& plan, An
                    CloneResultText(r.result, false).c_str(), r.message.c_str());
       return false;
     }
-    result.seconds = std::max(result.seconds, r.seconds);
-    result.floor = std::max(result.floor, cable.Floor());
+    seconds = std::max(seconds, r.seconds);
   }
   return true;
 }
@@ -174,7 +88,7 @@ int main(int argc, char** argv) {
 
   std::vector<std::unique_ptr<QProcess>> sims;
   QElapsedTimer clock;
-  std::list<Cable> cables;
+  std::list<CloneCable> cables;
   for (std::size_t i = 0; i < sizes.back(); ++i) {
     auto& sim = sims.emplace_back(std::make_unique<QProcess>());
     sim->setProgram(QStringLiteral(RT410_RADIO_SIM));
@@ -186,7 +100,7 @@ int main(int argc, char** argv) {
       return 1;
     }
     const std::string device = QString::fromUtf8(sim->readLine()).trimmed().toStdString();
-    cables.emplace_back(PortId{0, device}, clock);
+    cables.emplace_back(PortId{0, device}, device, clock);
   }
 
   ClonePlan plan;
@@ -205,13 +119,12 @@ int main(int argc, char** argv) {
     double alone = 0;  // the round of one radio
     for (const std::size_t n : sizes) {
       std::vector<double> seconds, ratios;
-      double floor = 0;
+      const double floor = Floor(verify);
       for (int run = 0; run < runs && ok; ++run) {
-        Round round;
+        double round = 0;
         ok = RunRound(cables, n, plan, codes, clock, round);
-        seconds.push_back(round.seconds);
-        ratios.push_back(round.seconds / round.floor);
-        floor = round.floor;
+        seconds.push_back(round);
+        ratios.push_back(round / floor);
       }
       if (!ok) break;
       const double median = Median(seconds);

@@ -45,6 +45,8 @@ bool Chinese();
 // One line on stderr, and on stdout.
 void Err(const std::string& text);
 void Out(const std::string& text);
+// A person watches stderr: progress may be drawn there.
+bool StderrIsTerminal();
 // "rt410 CMD: text" on stderr and the usage hint; returns kUsage.
 int UsageError(const Args& args, const std::string& text);
 

@@ -7,12 +7,6 @@
 #include <list>
 #include <memory>
 
-#if defined(Q_OS_UNIX)
-#include <unistd.h>
-#elif defined(Q_OS_WIN)
-#include <io.h>
-#endif
-
 #include "cli/cli.h"
 #include "features/option_codec.h"
 #include "fleet/clone_round.h"
@@ -21,14 +15,6 @@
 namespace cli {
 
 namespace {
-
-bool StderrIsTerminal() {
-#if defined(Q_OS_WIN)
-  return _isatty(_fileno(stderr)) != 0;
-#else
-  return isatty(fileno(stderr)) != 0;
-#endif
-}
 
 // Every port's progress on one line of stderr, only when a person watches it there.
 void ShowProgress(const std::list<CloneCable>& cables, std::size_t used) {

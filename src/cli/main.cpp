@@ -11,6 +11,12 @@
 #include <cstring>
 #include <memory>
 
+#if defined(Q_OS_UNIX)
+#include <unistd.h>
+#elif defined(Q_OS_WIN)
+#include <io.h>
+#endif
+
 #include "cli/cli.h"
 #include "features/option_codec.h"
 #include "files/channel_file.h"
@@ -37,6 +43,14 @@ void Out(const std::string& text) {
   std::fprintf(stdout, "%s\n", text.c_str());
   // A result line shows at once, also in a pipe or a log a dealer watches.
   std::fflush(stdout);
+}
+
+bool StderrIsTerminal() {
+#if defined(Q_OS_WIN)
+  return _isatty(_fileno(stderr)) != 0;
+#else
+  return isatty(fileno(stderr)) != 0;
+#endif
 }
 
 int UsageError(const Args& args, const std::string& text) {

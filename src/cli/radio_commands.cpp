@@ -6,12 +6,6 @@
 #include <cstdio>
 #include <functional>
 
-#if defined(Q_OS_UNIX)
-#include <unistd.h>
-#elif defined(Q_OS_WIN)
-#include <io.h>
-#endif
-
 #include "cli/cli.h"
 #include "features/option_codec.h"
 #include "link/comm_read.h"
@@ -25,14 +19,6 @@ namespace cli {
 namespace {
 
 constexpr int kPortNumbers = 8;
-
-bool StderrIsTerminal() {
-#if defined(Q_OS_WIN)
-  return _isatty(_fileno(stderr)) != 0;
-#else
-  return isatty(fileno(stderr)) != 0;
-#endif
-}
 
 // The progress of a transfer on stderr, only when a person watches it there.
 class ProgressBar {

@@ -2,47 +2,10 @@
 # rt410 clone end to end: several cables at once against rt410-radio-sim radios on
 # pseudo-terminals, one cable without a radio, ANI codes counted, a verify and the log.
 #   clone_test.sh BUILD_DIR          (RT410_TRANSCRIPT=1 also prints each command and its output)
-set -uo pipefail
-build=$(cd "$1" && pwd)
-rt410=$build/src/cli/rt410
-sim=$build/tools/radio_sim/rt410-radio-sim
-work=$(mktemp -d)
-cleanup() {
-  for f in "$work"/*.pid; do [ -e "$f" ] && kill "$(cat "$f")" 2>/dev/null; done
-  rm -rf "$work"
-}
-trap cleanup EXIT
-cd "$work" || exit 1
-export LANG=C LC_ALL= LC_MESSAGES=
-failures=0
-fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
-
-# A radio on its own pseudo-terminal; prints the terminal's path.
-radio() {
-  local name=$1
-  shift
-  "$sim" --quiet "$@" >"$name.dev" 2>"$name.log" &
-  echo $! >"$name.pid"
-  for _ in $(seq 200); do [ -s "$name.dev" ] && break; sleep 0.05; done
-  head -1 "$name.dev"
-}
-
-# run CODE PATTERN COMMAND...: the exit code and a piece of stdout and stderr together.
-run() {
-  local code=$1 pattern=$2
-  shift 2
-  local got
-  out=$(printf '%b' "${input:-}" | timeout 180 "$@" 2>&1)
-  got=$?
-  if [ -n "${RT410_TRANSCRIPT:-}" ]; then
-    printf '$ %s\n%s\n[exit %s]\n\n' "${*/#$rt410/rt410}" "$out" "$got"
-  fi
-  [ "$got" = "$code" ] || fail "$*: exit $got, expected $code: $out"
-  [[ "$out" == *"$pattern"* ]] || fail "$*: no '$pattern' in: $out"
-}
+source "$(dirname "$0")/e2e_lib.sh"
 
 printf 'Location,Frequency\n1,446.00625\n2,439.1\n' >plan.csv
-"$rt410" import-csv plan.csv -o plan.chann >/dev/null || fail "import-csv"
+"$rt410" import-csv plan.csv -o plan.chann >/dev/null 2>&1 || fail "import-csv"
 # Row 62 of a file: the ANI digits, one a cell.
 row62() { sed -n 63p "$1" | tr -d '\r' | cut -d' ' -f1-5; }
 
