@@ -14,6 +14,15 @@ std::string OneLine(std::string text) {
 
 }  // namespace
 
+std::string BlockList(const std::vector<int>& blocks, const char* separator) {
+  std::string list;
+  for (const int b : blocks) {
+    if (!list.empty()) list += separator;
+    list += std::to_string(b);
+  }
+  return list;
+}
+
 std::string CloneResultText(CloneResult result, bool chinese) {
   switch (result) {
     case CloneResult::Success:
@@ -168,11 +177,10 @@ void ClonePort::JudgeLink() {
     Finish(CloneResult::Verified);
     return;
   }
-  std::string blocks;
-  for (const int b : report_.differingBlocks)
-    blocks += (blocks.empty() ? "" : ", ") + std::to_string(b);
-  Finish(CloneResult::Failed,
-         (plan_.chinese ? "校验不符，不同的块：" : "verify found differences in blocks ") + blocks);
+  std::string message =
+      plan_.chinese ? "校验不符，不同的块：" : "verify found differences in blocks ";
+  message += BlockList(report_.differingBlocks, ", ");
+  Finish(CloneResult::Failed, message);
 }
 
 void ClonePort::Finish(CloneResult result, std::string message) {

@@ -27,6 +27,9 @@ enum class CloneResult { Waiting, Running, Success, Verified, Failed, NoRadio };
 // "success", "verified", "failed", "no radio"; empty while waiting or running.
 std::string CloneResultText(CloneResult result, bool chinese);
 
+// "7, 12": the block numbers with separator between them.
+std::string BlockList(const std::vector<int>& blocks, const char* separator);
+
 struct ClonePortReport {
   CloneResult result = CloneResult::Waiting;
   std::string message;               // Failed: the link's message, on one line

@@ -35,8 +35,9 @@ std::string CsvField(const std::string& text) {
 
 std::string CloneReportText(const ClonePortReport& r, bool chinese) {
   std::string text = CloneResultText(r.result, chinese);
-  if (!r.message.empty()) text += (chinese ? "：" : ": ") + r.message;
-  return text;
+  if (r.message.empty()) return text;
+  text += chinese ? "：" : ": ";
+  return text += r.message;
 }
 
 std::string CloneAniKept(const ClonePortReport& r, const ClonePlan& plan) {
@@ -62,8 +63,7 @@ bool CloneLog::Open(const std::string& path, bool chinese, std::string& error) {
 void CloneLog::Add(const CloneCable& cable, const std::string& plan, const std::string& ani,
                    bool chinese) {
   const ClonePortReport& r = cable.clone.Report();
-  std::string blocks;
-  for (const int b : r.differingBlocks) blocks += (blocks.empty() ? "" : " ") + std::to_string(b);
+  const std::string blocks = BlockList(r.differingBlocks, " ");
   const std::string time =
       QDateTime::currentDateTime().toString("yyyy-MM-dd HH:mm:ss").toStdString();
   Write(CsvField(time) + "," + CsvField(cable.name) + "," + CsvField(cable.clone.Id().device) +
