@@ -104,8 +104,9 @@ class QuietView : public LinkView {
   void HideProgress() override {}
   void SetStatus(const std::string&) override {}
   void Message(const std::string& text, const std::string&) override {
-    std::fprintf(stderr, "message: %s\n", text.c_str());
+    if (!expectFailure) std::fprintf(stderr, "message: %s\n", text.c_str());
     failed = true;
+    if (onMessage) onMessage();
     QCoreApplication::exit(1);
   }
   void PortOpenOutcome(const PortId& port, const PortOpenResult& result) override {
@@ -115,6 +116,8 @@ class QuietView : public LinkView {
   }
   void UnloadForm() override {}
   bool failed = false;
+  bool expectFailure = false;
+  std::function<void()> onMessage;
 };
 
 struct Result {
@@ -124,17 +127,20 @@ struct Result {
   long frames;
   double timerLate;  // the sender's ticks, behind their 15 ms in all
   long overlapped;   // bytes whose wire time passes within a sender delay
+  int opens = 0;     // attempts
 };
 
 // One transfer from the start button to the port closing after the last byte.
+// expectFailure: the transfer runs until its failure message instead.
 template <class L>
 bool Run(const std::function<void(L&)>& start, LinkInputs& inputs, RadioImage& image,
-         Result& result) {
+         Result& result, bool expectFailure = false) {
   LinkPort port(nullptr);
   LinkTimer t1(nullptr), t2(nullptr), t3(nullptr), t4(nullptr);
   CountingPort counting(port);
   CountingTimer sender(t1);
   QuietView view;
+  view.expectFailure = expectFailure;
   L link(counting, {sender, t2, t3, t4}, view, inputs, image);
   QObject::connect(&port, &QSerialPort::readyRead, [&] { link.MSC_OnComm(); });
   QObject::connect(&port, &LinkPort::PortLost, [&] { link.MSC_PortLost(); });
@@ -152,18 +158,24 @@ bool Run(const std::function<void(L&)>& start, LinkInputs& inputs, RadioImage& i
   sender.port = &counting;
   qint64 endNs = 0;
   counting.onClose = [&] {
+    ++result.opens;
+    if (expectFailure) return;
     endNs = clock.nsecsElapsed();
     QTimer::singleShot(0, [] { QCoreApplication::exit(0); });
   };
+  view.onMessage = [&] { endNs = clock.nsecsElapsed(); };
   clock.start();
   start(link);
   if (view.failed) return false;
   QCoreApplication::exec();
   link.Shutdown();
-  if (!link.State().Done) {
+  if (expectFailure) {
+    if (!view.failed) std::fprintf(stderr, "the transfer did not fail\n");
+  } else if (!link.State().Done) {
     std::fprintf(stderr, "the transfer did not complete\n");
     return false;
   }
+  if (expectFailure && !view.failed) return false;
   result.seconds = static_cast<double>(endNs) / 1e9;
   result.bytes = counting.sent + counting.received;
   result.frames = sender.starts;
@@ -192,6 +204,21 @@ void Print(const char* what, int run, const Result& r) {
       r.bytes, r.frames, r.overlapped, r.timerLate * 1000);
 }
 
+// Starts rt410-radio-sim serving image with options and puts its terminal into inputs.
+bool StartSim(QProcess& sim, const QString& image, const QStringList& options,
+              FixedLinkInputs& inputs) {
+  sim.setProgram(QStringLiteral(RT410_RADIO_SIM));
+  sim.setArguments(QStringList{"--quiet", "--baud", "9600", "--image", image} + options);
+  sim.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+  sim.start();
+  if (!sim.waitForStarted(10'000) || !sim.waitForReadyRead(10'000)) {
+    std::fprintf(stderr, "rt410-radio-sim did not start\n");
+    return false;
+  }
+  inputs.port = {1, QString::fromUtf8(sim.readLine()).trimmed().toStdString()};
+  return true;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -216,49 +243,75 @@ int main(int argc, char** argv) {
   }
   file.close();
 
-  QProcess sim;
-  sim.setProgram(QStringLiteral(RT410_RADIO_SIM));
-  sim.setArguments({"--quiet", "--baud", "9600", "--image", image});
-  sim.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-  sim.start();
-  if (!sim.waitForStarted(10'000) || !sim.waitForReadyRead(10'000)) {
-    std::fprintf(stderr, "rt410-radio-sim did not start\n");
-    return 1;
-  }
-  const QString device = QString::fromUtf8(sim.readLine()).trimmed();
   FixedLinkInputs inputs;
-  inputs.port = {1, device.toStdString()};
   RadioImage memory = rows;
-  std::printf("rt410-radio-sim on %s, 9600 baud 8N1 (%.4f ms a byte), sender delay %d ms\n",
-              qPrintable(device), kByteSeconds * 1000, SerialLink::kSendDelayMs);
-
-  std::vector<double> readRatios, readStrict, writeRatios, writeStrict;
-  bool ok = true;
-  for (int run = 1; run <= runs && ok; ++run) {
-    Result read{};
-    ok = Run<ReadLink>([](ReadLink& l) { l.Command_read_Click(); }, inputs, memory, read);
-    if (!ok) break;
-    Print("read", run, read);
-    readRatios.push_back(read.seconds / read.floor);
-    readStrict.push_back(read.seconds / StrictFloor(read));
-
-    Result write{};
-    ok = Run<WriteLink>([](WriteLink& l) { l.Command_Write_Click(); }, inputs, memory, write);
-    if (!ok) break;
-    Print("write", run, write);
-    writeRatios.push_back(write.seconds / write.floor);
-    writeStrict.push_back(write.seconds / StrictFloor(write));
-  }
-  sim.terminate();
-  sim.waitForFinished(5000);
-  if (!ok) return 1;
+  std::printf("rt410-radio-sim, 9600 baud 8N1 (%.4f ms a byte), sender delay %d ms\n",
+              kByteSeconds * 1000, SerialLink::kSendDelayMs);
   auto median = [](std::vector<double> v) {
     std::sort(v.begin(), v.end());
     return v[v.size() / 2];
   };
-  std::printf(
-      "median ratio to the strict floor: read %.4f  write %.4f   (to the floor with every byte: "
-      "read %.4f  write %.4f)\n",
-      median(readStrict), median(writeStrict), median(readRatios), median(writeRatios));
+
+  struct Radio {
+    const char* name;
+    QStringList options;
+  };
+  const Radio radios[] = {{"well-behaved", {}},
+                          {"1 extra byte", {"--extra-bytes", "1"}},
+                          {"3 extra bytes", {"--extra-bytes", "3"}},
+                          {"10 extra bytes", {"--extra-bytes", "10"}}};
+  std::vector<std::string> summary;
+  for (const Radio& radio : radios) {
+    QProcess sim;
+    if (!StartSim(sim, image, radio.options, inputs)) return 1;
+    std::printf("%s radio on %s\n", radio.name, inputs.port.device.c_str());
+    std::vector<double> readStrict, writeStrict, readRatios, writeRatios;
+    bool ok = true;
+    for (int run = 1; run <= runs && ok; ++run) {
+      Result read{};
+      ok = Run<ReadLink>([](ReadLink& l) { l.Command_read_Click(); }, inputs, memory, read);
+      if (!ok) break;
+      Print("read", run, read);
+      readRatios.push_back(read.seconds / read.floor);
+      readStrict.push_back(read.seconds / StrictFloor(read));
+
+      Result write{};
+      ok = Run<WriteLink>([](WriteLink& l) { l.Command_Write_Click(); }, inputs, memory, write);
+      if (!ok) break;
+      Print("write", run, write);
+      writeRatios.push_back(write.seconds / write.floor);
+      writeStrict.push_back(write.seconds / StrictFloor(write));
+    }
+    sim.terminate();
+    sim.waitForFinished(5000);
+    if (!ok) return 1;
+    char line[200];
+    std::snprintf(line, sizeof line,
+                  "%-15s read %.4f  write %.4f   (to the floor with every byte: read %.4f  write "
+                  "%.4f)",
+                  radio.name, median(readStrict), median(writeStrict), median(readRatios),
+                  median(writeRatios));
+    summary.push_back(line);
+  }
+  if (args.contains("--failure")) {
+    QProcess sim;
+    if (!StartSim(sim, image, {"--extra-bytes", "10", "--stop-after", "40"}, inputs)) return 1;
+    Result failed{};
+    const bool ok =
+        Run<ReadLink>([](ReadLink& l) { l.Command_read_Click(); }, inputs, memory, failed, true);
+    sim.terminate();
+    sim.waitForFinished(5000);
+    if (!ok) return 1;
+    // Every attempt ends 1 s after its last frame and pauses 5 s.
+    const double rule =
+        StrictFloor(failed) +
+        failed.opens * (SerialLink::kReplyWatchMs + SerialLink::kRestartPauseMs) / 1000.0;
+    std::printf(
+        "failure: 10 extra bytes, stops after block 40: failed after %.3f s, %d attempts; the "
+        "retry rule gives %.3f s, ratio %.4f\n",
+        failed.seconds, failed.opens, rule, failed.seconds / rule);
+  }
+  std::printf("median ratio to the strict floor (a noisy radio's counts its extra bytes):\n");
+  for (const std::string& line : summary) std::printf("  %s\n", line.c_str());
   return 0;
 }

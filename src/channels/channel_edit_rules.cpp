@@ -190,42 +190,63 @@ void ClearAllChannels(RadioImage& image) {
   for (int n = 1; n <= kChannelCount; ++n) ClearChannel(image, n);
 }
 
+bool SetPower(RadioImage& image, int channel, Power power) {
+  if (ChannelEmpty(image, channel)) return false;
+  SetChannelLowPower(image, channel, power == Power::Low);
+  return true;
+}
+
+bool SetBandwidth(RadioImage& image, int channel, Bandwidth bandwidth) {
+  if (ChannelEmpty(image, channel)) return false;
+  SetChannelWide(image, channel, bandwidth == Bandwidth::Wide);
+  return true;
+}
+
+bool SetScanAdd(RadioImage& image, int channel, bool add) {
+  if (ChannelEmpty(image, channel)) return false;
+  SetChannelScanAdd(image, channel, add);
+  return true;
+}
+
+bool SetBusyLock(RadioImage& image, int channel, BusyLock lock) {
+  if (ChannelEmpty(image, channel) || lock == BusyLock::Unknown) return false;
+  SetChannelBusyLock(image, channel, lock);
+  return true;
+}
+
+bool SetTone(RadioImage& image, int channel, ToneField field, int tonePosition) {
+  if (ChannelEmpty(image, channel) || tonePosition < 0 || tonePosition > kToneLast) return false;
+  if (field == ToneField::Decode) {
+    SetChannelDecodeTone(image, channel, tonePosition);
+    return true;
+  }
+  // No encode tone without a transmit frequency.
+  if (!ChannelHasTx(image, channel)) return false;
+  SetChannelEncodeTone(image, channel, tonePosition);
+  return true;
+}
+
 namespace {
 
 // Index `index` of the option's list into channel n; `lowFirst` is the order of
 // the power list (the grid's "Low", "High" or the dialog's "High", "Low").
 bool StoreChoice(RadioImage& image, int n, ChannelOption option, int index, bool lowFirst) {
-  if (index < 0 || ChannelEmpty(image, n)) return false;
+  if (index < 0) return false;
   switch (option) {
     case ChannelOption::DecodeTone:
+      return SetTone(image, n, ToneField::Decode, index);
     case ChannelOption::EncodeTone:
-      if (index > kToneLast) return false;
-      if (option == ChannelOption::DecodeTone) {
-        SetChannelDecodeTone(image, n, index);
-        return true;
-      }
-      // No encode tone without a transmit frequency.
-      if (!ChannelHasTx(image, n)) return false;
-      SetChannelEncodeTone(image, n, index);
-      return true;
+      return SetTone(image, n, ToneField::Encode, index);
     case ChannelOption::BusyLock: {
       constexpr BusyLock kLocks[] = {BusyLock::Off, BusyLock::Carrier, BusyLock::Tone};
-      if (index > 2) return false;
-      SetChannelBusyLock(image, n, kLocks[index]);
-      return true;
+      return index <= 2 && SetBusyLock(image, n, kLocks[index]);
     }
     case ChannelOption::Power:
-      if (index > 1) return false;
-      SetChannelLowPower(image, n, (index == 0) == lowFirst);
-      return true;
+      return index <= 1 && SetPower(image, n, (index == 0) == lowFirst ? Power::Low : Power::High);
     case ChannelOption::Bandwidth:
-      if (index > 1) return false;
-      SetChannelWide(image, n, index == 1);
-      return true;
+      return index <= 1 && SetBandwidth(image, n, index == 1 ? Bandwidth::Wide : Bandwidth::Narrow);
     case ChannelOption::ScanAdd:
-      if (index > 1) return false;
-      SetChannelScanAdd(image, n, index == 0);
-      return true;
+      return index <= 1 && SetScanAdd(image, n, index == 0);
   }
   return false;
 }

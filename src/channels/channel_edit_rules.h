@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "channels/channel_texts.h"
+#include "codec/channel_record.h"
 #include "codec/frequency.h"
 
 class RadioImage;
@@ -89,6 +90,19 @@ GridPos PreviousCell(const RadioImage& image, int row, int column);
 // True when the channel is empty.
 bool EraseIfEmpty(RadioImage& image, int channel);
 void ClearAllChannels(RadioImage& image);
+
+// The channel's options by what they mean, for the grid, the dialog and the CSV import
+// alike (each maps its own list order to these). False, writing nothing, for an empty
+// channel, an encode tone without a transmit frequency, or a tone position outside
+// the tone list (0 no tone, 1..260).
+enum class Power { High, Low };
+enum class Bandwidth { Narrow, Wide };
+enum class ToneField { Decode, Encode };
+bool SetPower(RadioImage& image, int channel, Power power);
+bool SetBandwidth(RadioImage& image, int channel, Bandwidth bandwidth);
+bool SetScanAdd(RadioImage& image, int channel, bool add);
+bool SetBusyLock(RadioImage& image, int channel, BusyLock lock);
+bool SetTone(RadioImage& image, int channel, ToneField field, int tonePosition);
 
 // The option fields, numbered as the grid's columns 3..8.
 enum class ChannelOption { DecodeTone = 3, EncodeTone, BusyLock, Power, Bandwidth, ScanAdd };

@@ -50,8 +50,6 @@ bool StderrIsTerminal();
 // "rt410 CMD: text" on stderr and the usage hint; returns kUsage.
 int UsageError(const Args& args, const std::string& text);
 
-// The start-up image: the program's defaults with the start-up band.
-RadioImage StartupImage();
 // Loads a channel file over the start-up image with the open dialog's whole-file
 // check; on failure prints the reason and returns nullopt.
 std::optional<RadioImage> LoadChannFile(const std::string& path);
@@ -66,8 +64,6 @@ bool WriteTextFile(const std::string& path, const std::string& text, bool force)
 
 // --band N: 0..4, or a usage error printed.
 std::optional<int> BandOption(const Args& args, bool& bad);
-// The band whose edges row 59 holds, if any.
-std::optional<int> BandOfRow59(const RadioImage& image);
 
 // A port as -p names it: a device path, or COMn by the program's port rule.
 PortId PortNamed(const std::string& value);

@@ -6,6 +6,7 @@
 #include "files/chirp_csv.h"
 #include "files/image_report.h"
 #include "shell/model_band.h"
+#include "shell/radio_document.h"
 
 namespace cli {
 
@@ -52,7 +53,7 @@ int ImportCsv(const Args& args) {
   if (!image) return kUsage;
   if (band) {
     // Row 59 as the model dialog writes it.
-    const auto& edges = BandTable[static_cast<std::size_t>(*band)];
+    const auto& edges = BandEdgesOf(*band);
     StoreRangeEdge(edges[0], kRangeLowCell, *image);
     StoreRangeEdge(edges[1], kRangeHighCell, *image);
   }

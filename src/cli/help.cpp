@@ -100,7 +100,7 @@ const Help kHelps[] = {
      "then /dev/ttyACM*, then /dev/ttyS*.\n"
      "\n"},
     {"read",
-     "用法：rt410 read -p PORT -o FILE [--password DIGITS] [--force]\n"
+     "用法：rt410 read -p PORT -o FILE [--password DIGITS] [--force] [--verify]\n"
      "\n"
      "读取对讲机的全部存储并保存为信道参数文件 FILE，与程序刚启动后读取再保存\n"
      "的文件逐字节相同：第 0-63 行为对讲机的存储，第 64-253 行为 0。\n"
@@ -110,8 +110,11 @@ const Help kHelps[] = {
      "  -o FILE, --output FILE  要保存的 .chann 文件\n"
      "  --password DIGITS       对讲机的数据命令字（最多六位数字）\n"
      "  --force                 覆盖已存在的 FILE（否则拒绝，退出状态 2）\n"
+     "  --verify                读取后校验：在同一次联络中再读一遍全部存储，只接受两次\n"
+     "                          相同的数据块（用于将要克隆的文件）；不一致的块最多再读\n"
+     "                          三次，仍不一致则报“数据校验失败”并列出块号，文件不动\n"
      "\n",
-     "Usage: rt410 read -p PORT -o FILE [--password DIGITS] [--force]\n"
+     "Usage: rt410 read -p PORT -o FILE [--password DIGITS] [--force] [--verify]\n"
      "\n"
      "Reads the radio's whole memory and saves it as the channel file FILE, byte for\n"
      "byte what the program saves after a read on a fresh start: rows 0-63 the\n"
@@ -124,6 +127,11 @@ const Help kHelps[] = {
      "                          it stood in the options window\n"
      "  --force                 overwrite an existing FILE (else exit status 2, the\n"
      "                          file untouched)\n"
+     "  --verify                verify after reading: read the whole memory a second\n"
+     "                          time in the same session and take only blocks of which\n"
+     "                          two copies agree (for a file that will be cloned); a\n"
+     "                          block that differs is read up to three times more, then\n"
+     "                          \"Verification failed\" names the blocks, FILE untouched\n"
      "\n"},
     {"write",
      "用法：rt410 write -p PORT FILE [--band N]\n"

@@ -22,16 +22,24 @@
 #include "files/channel_file.h"
 #include "files/channel_file_messages.h"
 #include "shell/model_band.h"
-#include "shell/state.h"
+#include "shell/radio_document.h"
 
 namespace cli {
 
+namespace {
+// The language of every message, fixed once as the command line is read.
+AppSettings& Settings() {
+  static AppSettings settings;
+  return settings;
+}
+}  // namespace
+
 const char* T(const char* chinese, const char* english) {
-  return LangChinese ? chinese : english;
+  return Settings().Text(chinese, english);
 }
 
 bool Chinese() {
-  return LangChinese;
+  return Settings().LangChinese;
 }
 
 void Err(const std::string& text) {
@@ -58,13 +66,6 @@ int UsageError(const Args& args, const std::string& text) {
   Err(who + ": " + text);
   Err(std::string(T("详见 “", "Try '")) + who + " --help" + T("”。", "'."));
   return kUsage;
-}
-
-RadioImage StartupImage() {
-  const bool chinese = LangChinese;
-  ResetApplicationState();
-  LangChinese = chinese;
-  return TheImage();
 }
 
 std::optional<std::string> ReadTextFile(const std::string& path, std::size_t maxBytes) {
@@ -150,17 +151,6 @@ std::optional<int> BandOption(const Args& args, bool& bad) {
   return std::nullopt;
 }
 
-std::optional<int> BandOfRow59(const RadioImage& image) {
-  const std::optional<int> low = RangeEdge(image, kRangeLowCell);
-  const std::optional<int> high = RangeEdge(image, kRangeHighCell);
-  if (!low || !high) return std::nullopt;
-  for (int b = 0; b < kBandsOffered; ++b) {
-    const auto& band = BandTable[static_cast<std::size_t>(b)];
-    if (band[0] == *low && band[1] == *high) return b;
-  }
-  return std::nullopt;
-}
-
 namespace {
 
 struct OptionSpec {
@@ -183,7 +173,11 @@ const std::vector<CommandSpec>& Commands() {
       {"read",
        0,
        0,
-       {{"-p", "port", true}, {"-o", "output", true}, {"", "password", true}, {"", "force", false}},
+       {{"-p", "port", true},
+        {"-o", "output", true},
+        {"", "password", true},
+        {"", "force", false},
+        {"", "verify", false}},
        Read},
       {"write", 1, 1, {{"-p", "port", true}, {"", "band", true}}, Write},
       {"verify", 1, 1, {{"-p", "port", true}, {"", "band", true}, {"", "password", true}}, Verify},
@@ -245,7 +239,7 @@ std::optional<bool> LanguageOption(const std::vector<std::string>& words, std::s
 
 int Run(const std::vector<std::string>& words) {
   std::string badLang;
-  LangChinese = LanguageOption(words, badLang).value_or(LocaleChinese());
+  Settings().LangChinese = LanguageOption(words, badLang).value_or(LocaleChinese());
   Args args;
   if (!badLang.empty()) return UsageError(args, "--lang en|zh: " + badLang);
 
@@ -366,6 +360,5 @@ int main(int argc, char* argv[]) {
   // Without what the application took for itself.
   words.clear();
   for (int i = 1; i < argc; ++i) words.emplace_back(argv[i]);
-  ResetApplicationState();
   return cli::Run(words);
 }

@@ -13,6 +13,7 @@
 #include "link/io/link_port.h"
 #include "link/io/port_scan.h"
 #include "shell/model_band.h"
+#include "shell/radio_document.h"
 
 namespace cli {
 
@@ -131,8 +132,12 @@ Outcome RunTransfer(FixedLinkInputs& inputs, RadioImage& image,
   return outcome;
 }
 
-Outcome ReadRadio(FixedLinkInputs& inputs, RadioImage& image) {
-  return RunTransfer<ReadLink>(inputs, image, [](ReadLink& link) { link.Command_read_Click(); });
+// verified: the memory is read twice in the session and only agreeing copies are taken.
+Outcome ReadRadio(FixedLinkInputs& inputs, RadioImage& image, bool verified = false) {
+  return RunTransfer<ReadLink>(inputs, image, [verified](ReadLink& link) {
+    link.VerifyAfterReading(verified);
+    link.Command_read_Click();
+  });
 }
 
 Outcome WriteRadio(FixedLinkInputs& inputs, RadioImage& image) {
@@ -195,8 +200,7 @@ std::optional<int> ModelCode(const Args& args, const RadioImage& image) {
   bool bad = false;
   const auto band = BandOption(args, bad);
   if (bad) return std::nullopt;
-  if (band) return band;
-  if (const auto fromRow59 = BandOfRow59(image)) return fromRow59;
+  if (const auto code = WriteModelCode(image, band)) return code;
   UsageError(args, Chinese() ? "第 59 行的频率范围 " + RangeEdgeText(image, kRangeLowCell) + "-" +
                                    RangeEdgeText(image, kRangeHighCell) +
                                    " MHz 不是任何频段，请用 --band N 指定机型代码。"
@@ -291,7 +295,7 @@ int Read(const Args& args) {
   if (!PasswordOption(args, image, inputs.password)) return kUsage;
   if (!MayWrite(*output, args.Flag("force"))) return kUsage;
 
-  const Outcome outcome = ReadRadio(inputs, image);
+  const Outcome outcome = ReadRadio(inputs, image, args.Flag("verify"));
   if (!outcome.ok) {
     Err(outcome.failure);
     return kFailed;

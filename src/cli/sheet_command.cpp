@@ -16,7 +16,7 @@ int Sheet(const Args& args) {
   if (!image) return kUsage;
   const std::string today = QDate::currentDate().toString(Qt::ISODate).toStdString();
   QString error;
-  if (!WriteChannelSheetPdf(BuildChannelSheet(*image, ModelName[0], today, Chinese()),
+  if (!WriteChannelSheetPdf(BuildChannelSheet(*image, kModelName, today, Chinese()),
                             QString::fromStdString(*output), error)) {
     Err(std::string(T("无法写入文件 ", "The file ")) + *output +
         T("，原有文件保持不变：", " could not be written; an existing file was left unchanged: ") +

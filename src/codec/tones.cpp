@@ -1,9 +1,5 @@
 #include "codec/tones.h"
 
-std::array<std::string, kToneTableSize> ToneTable;
-int ToneLastCtcss = 0;
-int ToneLastDcs = 0;
-int ToneLast = 0;
 
 namespace {
 constexpr const char* kCtcss[] = {
@@ -58,13 +54,6 @@ const std::array<std::string, kToneTableSize>& FixedToneTable() {
   return table;
 }
 }  // namespace
-
-void BuildToneTable() {
-  ToneTable = FixedToneTable();
-  ToneLastCtcss = kToneLastCtcss;
-  ToneLastDcs = kToneLastDcs;
-  ToneLast = kToneLast;
-}
 
 const std::string& ToneTableEntry(int position) {
   static const std::string kNone;

@@ -6,18 +6,11 @@
 #include <string>
 
 inline constexpr int kToneTableSize = 301;
-extern std::array<std::string, kToneTableSize> ToneTable;
-extern int ToneLastCtcss;
-extern int ToneLastDcs;
-extern int ToneLast;
 inline constexpr int kToneLastCtcss = 50;
 inline constexpr int kToneLastDcs = 155;
 inline constexpr int kToneLast = 260;
 
-// Fills ToneTable and its three bounds.
-void BuildToneTable();
-// ToneTable(position) as BuildToneTable fills it, whether or not it has run; ""
-// outside 0..260. The codecs read this, never the global.
+// The tone list's text at position, as built once; "" outside 0..260.
 const std::string& ToneTableEntry(int position);
 
 // A tone as two bytes of a channel record.

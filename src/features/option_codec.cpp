@@ -1,5 +1,7 @@
 #include "features/option_codec.h"
 
+#include <utility>
+
 #include "image/radio_image.h"
 
 void SetBit(std::uint8_t& cell, std::uint8_t mask, bool on) {
@@ -130,4 +132,20 @@ std::string FirstDelayText(int index) {
 
 std::string DigitTimeText(int index) {
   return std::to_string(50 + 25 * index);
+}
+
+void NormaliseFeatureCells(RadioImage& image) {
+  const std::pair<Cell, int> lists[] = {{kSquelchCell, kLevelEntries},
+                                        {kVoxCell, kLevelEntries},
+                                        {kTotCell, kLevelEntries},
+                                        {kVoiceCell, kVoiceEntries},
+                                        {kFirstDelayCell, kFirstDelayEntries},
+                                        {kDigitIntervalCell, kDigitTimeEntries},
+                                        {kDigitDurationCell, kDigitTimeEntries}};
+  for (const auto& [cell, count] : lists)
+    image.at(cell) = static_cast<std::uint8_t>(ListIndexFor(image.at(cell), count));
+  for (const Cell cell : kSideKeyCells)
+    image.at(cell) = static_cast<std::uint8_t>(KeyIndexFor(image.at(cell), kKeyFunctionEntries));
+  StorePassword(PasswordText(image), image);
+  StoreAni(AniText(image), image);
 }

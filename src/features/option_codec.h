@@ -79,5 +79,13 @@ bool StoreRangeEdge(std::int64_t wholeMHz, Cell edge, RadioImage& image);
 // duration 50 + 25 x index ms.
 inline constexpr int kFirstDelayEntries = 90;
 inline constexpr int kDigitTimeEntries = 256;
+inline constexpr int kLevelEntries = 10;  // squelch, VOX, time-out timer
+inline constexpr int kVoiceEntries = 3;   // off, Chinese, English
+inline constexpr int kKeyFunctionEntries = 8;
+
+// The option, DTMF and key cells as their editors show them, stored: a list value
+// beyond its list becomes the list's last entry (a key's: no function), and the
+// password and ANI digits close up. An image entering the program passes here once.
+void NormaliseFeatureCells(RadioImage& image);
 std::string FirstDelayText(int index);
 std::string DigitTimeText(int index);

@@ -42,11 +42,10 @@ struct CsvTone {
 // The tone a stored pair shows as, by its list position; position 0 is no tone.
 CsvTone ToneOf(StoredTone stored) {
   const int p = DecodeTone(stored);
-  if (p <= 0 || p > ToneLast) return {};
-  if (p <= ToneLastCtcss) return {ToneKind::Ctcss, Trimmed(ToneTable[static_cast<std::size_t>(p)])};
-  const bool inverted = p > ToneLastDcs;
-  const std::string normal =
-      Trimmed(ToneTable[static_cast<std::size_t>(inverted ? p - (ToneLast - ToneLastDcs) : p)]);
+  if (p <= 0 || p > kToneLast) return {};
+  if (p <= kToneLastCtcss) return {ToneKind::Ctcss, Trimmed(ToneTableEntry(p))};
+  const bool inverted = p > kToneLastDcs;
+  const std::string normal = Trimmed(ToneTableEntry(inverted ? p - (kToneLast - kToneLastDcs) : p));
   return {ToneKind::Dcs, normal.substr(1, 3), inverted};
 }
 
@@ -85,17 +84,16 @@ std::optional<std::int64_t> ParseDecimal(std::string_view text, int decimals) {
 
 // List position of a CTCSS tone given in Hz ("88.5", "88.50"), 0 when the table has none.
 int CtcssPosition(std::int64_t hundredths) {
-  for (int p = 1; p <= ToneLastCtcss; ++p) {
-    if (ParseDecimal(ToneTable[static_cast<std::size_t>(p)], 2) == hundredths) return p;
+  for (int p = 1; p <= kToneLastCtcss; ++p) {
+    if (ParseDecimal(ToneTableEntry(p), 2) == hundredths) return p;
   }
   return 0;
 }
 
 // List position of a normal DCS code ("023", "23"), 0 when the table has none.
 int DcsPosition(std::int64_t code) {
-  for (int p = ToneLastCtcss + 1; p <= ToneLastDcs; ++p) {
-    if (ParseDecimal(Trimmed(ToneTable[static_cast<std::size_t>(p)]).substr(1, 3), 0) == code)
-      return p;
+  for (int p = kToneLastCtcss + 1; p <= kToneLastDcs; ++p) {
+    if (ParseDecimal(Trimmed(ToneTableEntry(p)).substr(1, 3), 0) == code) return p;
   }
   return 0;
 }
@@ -309,7 +307,7 @@ std::optional<int> TonePosition(Row& row, const std::string& column, ToneKind ki
     row.Problem(column, CsvReason::ToneNotInTable);
     return std::nullopt;
   }
-  return inverted ? p + (ToneLast - ToneLastDcs) : p;
+  return inverted ? p + (kToneLast - kToneLastDcs) : p;
 }
 
 struct TonePlan {
@@ -447,24 +445,24 @@ bool ImportRow(Row& row, int n, FreqRange limits, RadioImage& image) {
 
   if (!good) return false;
 
-  // Typed into the grid: the receive frequency into the empty channel, which gives it
-  // the new-channel values, then the transmit frequency, then each drop-down.
+  // The frequencies by the grid's rule (the receive frequency gives the empty channel
+  // the new-channel values), then each option by what it means.
   ClearChannel(image, n);
   CommitFrequency(image, n, FreqField::Rx, FreqText(*rx), limits, RangeRule::Grid);
   CommitFrequency(image, n, FreqField::Tx, hasTx ? FreqText(*tx) : std::string(), limits,
                   RangeRule::Grid);
-  StoreGridChoice(image, n, kDecodeColumn, decode);
-  // The grid offers no encode tone without a transmit frequency.
-  if (!StoreGridChoice(image, n, kEncodeColumn, encode) && encode != 0)
+  SetTone(image, n, ToneField::Decode, decode);
+  // No encode tone without a transmit frequency.
+  if (!SetTone(image, n, ToneField::Encode, encode) && encode != 0)
     row.Note(CsvNoteKind::TxToneWithoutTx, "Tone", row.Get("Tone"));
   const std::string comment = row.Get("Comment");
-  StoreGridChoice(image, n, kBusyLockColumn,
-                  comment.find("BCL:QT/DQT") != std::string::npos    ? 2
-                  : comment.find("BCL:Carrier") != std::string::npos ? 1
-                                                                     : 0);
-  StoreGridChoice(image, n, kPowerColumn, low ? 0 : 1);
-  StoreGridChoice(image, n, kBandwidthColumn, wide ? 1 : 0);
-  StoreGridChoice(image, n, kScanAddColumn, row.Get("Skip") == "S" ? 1 : 0);
+  SetBusyLock(image, n,
+              comment.find("BCL:QT/DQT") != std::string::npos    ? BusyLock::Tone
+              : comment.find("BCL:Carrier") != std::string::npos ? BusyLock::Carrier
+                                                                 : BusyLock::Off);
+  SetPower(image, n, low ? Power::Low : Power::High);
+  SetBandwidth(image, n, wide ? Bandwidth::Wide : Bandwidth::Narrow);
+  SetScanAdd(image, n, row.Get("Skip") != "S");
   return true;
 }
 

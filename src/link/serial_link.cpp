@@ -45,7 +45,9 @@ void SerialLink::Timer1_Timer() {
     t_.Timer1.Stop();
     return;
   }
-  if (FrameWaiting() && !LineQuietForFrame()) return;
+  if (FrameWaiting()) {
+    if (!LineQuietForFrame() || !FrameLeaving()) return;
+  }
   for (;;) {
     if (s_.SendPos >= s_.SendLen) {
       t_.Timer2.Start(kReplyWatchMs);
@@ -132,10 +134,12 @@ void SerialLink::SendFrame() {
   s_.SendPos = 0;
   s_.FrameSent = false;
   followsReply_ = inReply_;
-  quietNeeded_ = talkative_      ? kQuietTicksTalkative
+  quietNeeded_ = listenFor_ > 0  ? listenFor_
+                 : talkative_    ? kQuietTicksTalkative
                  : listenLonger_ ? kQuietTicksListening
                                  : kQuietTicks;
   listenLonger_ = false;
+  listenFor_ = 0;
   quietTicks_ = 0;
   ticksWaited_ = 0;
   t_.Timer1.Start(kSendDelayMs);
@@ -144,21 +148,27 @@ void SerialLink::SendFrame() {
 bool SerialLink::LineQuietForFrame() {
   // Whatever came in since the last tick (the rest of the last reply, a radio may
   // send more than the bytes taken) must not be taken for the reply to this frame.
-  const bool heard = port_.BytesWaiting() > 0;
+  const int heard = port_.BytesWaiting();
   port_.ClearInput();
   ++ticksWaited_;
-  if (!heard) {
+  if (heard <= 0) {
     ++quietTicks_;
   } else {
     quietTicks_ = 0;
-    // Not after a frame that replaced an unanswered one (the power window): the
-    // answer to that one may come now.
-    if (followsReply_) {
-      talkative_ = true;
-      quietNeeded_ = kQuietTicksTalkative;
-    }
+    HeardBeforeFrame(heard);
+    // It queued another frame, which waits from the start, or ended the attempt.
+    if (ticksWaited_ == 0 || !t_.Timer1.IsActive()) return false;
   }
   return quietTicks_ >= quietNeeded_ || ticksWaited_ >= kMostTicksWaited;
+}
+
+void SerialLink::HeardBeforeFrame(int /*bytes*/) {
+  // Not after a frame that replaced an unanswered one (the power window): the
+  // answer to that one may come now.
+  if (followsReply_) {
+    talkative_ = true;
+    quietNeeded_ = kQuietTicksTalkative;
+  }
 }
 
 void SerialLink::Shutdown() {
@@ -184,7 +194,7 @@ bool SerialLink::IdentificationStage() {
     if (port_.BytesWaiting() <= 0) return false;
     s_.RecvBuf[static_cast<std::size_t>(++taken_)] = port_.ReadByte();
   }
-  EmptyAfterReply();
+  idBytes_ = taken_ + EmptyAfterReply();
   t_.Timer2.Stop();
   t_.Timer3.Stop();
   return true;
@@ -195,9 +205,11 @@ void SerialLink::Queue(const frames::Frame& frame) {
   s_.SendLen = frame.size;
 }
 
-void SerialLink::EmptyAfterReply() {
-  if (port_.BytesWaiting() > 1) talkative_ = true;
+int SerialLink::EmptyAfterReply() {
+  const int left = port_.BytesWaiting();
+  if (left > 1) talkative_ = true;
   port_.ClearInput();
+  return left;
 }
 
 void SerialLink::StopTransferTimers() {

@@ -172,9 +172,19 @@ class SerialLink {
   void Queue(const frames::Frame& frame);
   // The next frame waits for a longer quiet stretch, unless the line is known talkative.
   void ListenLonger() { listenLonger_ = true; }
-  // Empties the input once a reply has been taken. A reply of the least length
-  // leaves one byte; more say the radio talks past its replies.
-  void EmptyAfterReply();
+  // The next frame waits for exactly this many quiet ticks, talkative line or not.
+  void ListenFor(int ticks) { listenFor_ = ticks; }
+  // Bytes heard while the queued frame waited for a quiet line; they have been emptied.
+  // By default they say the radio talks past its replies.
+  virtual void HeardBeforeFrame(int bytes);
+  // The queued frame is about to leave: the line was quiet long enough. False: it
+  // stays, another frame was queued in its place or the attempt ended.
+  virtual bool FrameLeaving() { return true; }
+  // Empties the input once a reply has been taken and says how many bytes it emptied.
+  // A reply of the least length leaves one byte; more say the radio talks past its replies.
+  int EmptyAfterReply();
+  // The bytes of the identification reply that were in when it was taken.
+  int IdentificationReplyBytes() const { return idBytes_; }
   // A frame is queued and its first byte has not left yet.
   bool FrameWaiting() const { return t_.Timer1.IsActive() && s_.SendPos == 0 && !s_.FrameSent; }
   void StopTransferTimers();
@@ -197,11 +207,13 @@ class SerialLink {
  private:
   int idAt_ = 0;   // where "RT410" starts in RecvBuf; 0 until found
   int taken_ = 0;  // bytes of the identification reply in RecvBuf
+  int idBytes_ = 0;
   // The line before the queued frame leaves.
   bool LineQuietForFrame();
   bool inReply_ = false;       // a receive notification is being handled
   bool followsReply_ = false;  // the queued frame answers a reply just taken
   bool listenLonger_ = false;
+  int listenFor_ = 0;
   bool talkative_ = false;  // the radio sent more than a reply's length
   int quietNeeded_ = kQuietTicks;
   int quietTicks_ = 0;

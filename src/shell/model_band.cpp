@@ -3,10 +3,6 @@
 #include <stdexcept>
 
 #include "features/option_codec.h"
-#include "shell/state.h"
-
-std::array<std::string, 1> ModelName;
-BandEdges BandTable{};
 
 namespace {
 const std::array<int, 2>& Edges(int b) {
@@ -48,18 +44,21 @@ std::string BandPanelText(int b) {
   return BandPanelText(Edges(b)[0], Edges(b)[1]);
 }
 
-void InitModelAndBands() {
-  ModelName[0] = "RT410";
-  BandTable = kBandEdges;
-  UseBand({BandTableLimits(BandIndex), BandIndex});
+const std::array<int, 2>& BandEdgesOf(int b) {
+  return Edges(b);
 }
 
-void UseBand(const BandState& state) {
-  FreqLow = state.limits.low;
-  FreqHigh = state.limits.high;
-  if (state.band) {
-    BandIndex = *state.band;
-    FreqLowInt = Edges(BandIndex)[0];
-    FreqHighInt = Edges(BandIndex)[1];
+std::optional<int> BandOfRow59(const RadioImage& image) {
+  const std::optional<int> low = RangeEdge(image, kRangeLowCell);
+  const std::optional<int> high = RangeEdge(image, kRangeHighCell);
+  if (!low || !high) return std::nullopt;
+  for (int b = 0; b < kBandsOffered; ++b) {
+    if (Edges(b)[0] == *low && Edges(b)[1] == *high) return b;
   }
+  return std::nullopt;
+}
+
+std::optional<int> WriteModelCode(const RadioImage& image, std::optional<int> chosen) {
+  if (chosen) return chosen;
+  return BandOfRow59(image);
 }

@@ -1,7 +1,7 @@
 #pragma once
 // Models and bands: the band table, the band limits the channel editors check
 // against, and the band edges in row 59 (two BCD bytes per edge, units of 100 kHz).
-// The rules take the image and return what changes; UseBand alone writes the globals.
+// The rules take the image and return what changes; the document keeps the result.
 #include <array>
 #include <optional>
 #include <string>
@@ -15,8 +15,7 @@ inline constexpr int kBandsOffered = 5;
 using BandEdges = std::array<std::array<int, 2>, kBandRows>;
 inline constexpr BandEdges kBandEdges = {
     {{136, 174}, {245, 250}, {350, 390}, {400, 470}, {465, 520}, {0, 0}, {0, 0}}};
-extern std::array<std::string, 1> ModelName;
-extern BandEdges BandTable;
+inline constexpr const char* kModelName = "RT410";
 
 // The limits a typed channel frequency is checked against.
 struct BandLimits {
@@ -25,9 +24,8 @@ struct BandLimits {
   friend bool operator==(const BandLimits&, const BandLimits&) = default;
 };
 
-// What a band rule leaves for the process-wide state: the limits (FreqLow, FreqHigh)
-// and, when a band was chosen, its index (BandIndex, and its edges as FreqLowInt and
-// FreqHighInt).
+// What a band rule leaves for the document: the limits (FreqLow, FreqHigh) and, when
+// a band was chosen, its index (BandIndex, and its edges as FreqLowInt and FreqHighInt).
 struct BandState {
   BandLimits limits;
   std::optional<int> band = std::nullopt;
@@ -46,9 +44,10 @@ BandState ApplyBand(int b, RadioImage& image);
 // " 400-- 470 MHZ": status panel 7 for the edges low and high.
 std::string BandPanelText(int low, int high);
 std::string BandPanelText(int b);
-
-// The process-wide state: ModelName and BandTable filled, and the limits of BandIndex.
-void InitModelAndBands();
-// The one place the band rules reach FreqLow, FreqHigh, BandIndex, FreqLowInt and
-// FreqHighInt.
-void UseBand(const BandState& state);
+// Band b's whole-MHz edges.
+const std::array<int, 2>& BandEdgesOf(int b);
+// The offered band whose edges row 59 holds exactly; none for any other range.
+std::optional<int> BandOfRow59(const RadioImage& image);
+// The model code a write of image stamps: the band chosen for it when there is one,
+// else the band of row 59; none when neither says.
+std::optional<int> WriteModelCode(const RadioImage& image, std::optional<int> chosen);

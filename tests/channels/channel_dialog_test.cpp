@@ -58,16 +58,16 @@ TEST_P(Dialog, ScrollBarWrapsAroundAndCarriesTheCaption) {
   PutChannel(16, "462.5625");
   ASSERT_NE(OpenOn(1), nullptr);
   ClickArrow(dialog->VScroll1, true);
-  EXPECT_EQ(Cur_Chann, 16);
+  EXPECT_EQ(Doc().Cur_Chann, 16);
   EXPECT_EQ(dialog->Text_CHN->text(), "16");
   EXPECT_EQ(dialog->Text_RX_Freq->text(), "462.56250");
   EXPECT_EQ(grid->windowTitle(), GridCaption(16));
   ClickArrow(dialog->VScroll1, false);
-  EXPECT_EQ(Cur_Chann, 1);
+  EXPECT_EQ(Doc().Cur_Chann, 1);
   EXPECT_EQ(dialog->Text_CHN->text(), "1");
   EXPECT_TRUE(dialog->Text_RX_Freq->text().isEmpty());
   ClickArrow(dialog->VScroll1, false);
-  EXPECT_EQ(Cur_Chann, 2);
+  EXPECT_EQ(Doc().Cur_Chann, 2);
   EXPECT_EQ(grid->windowTitle(), GridCaption(2));
 }
 
@@ -85,16 +85,16 @@ TEST_P(Dialog, NumberBoxTakesOnlyChannelNumbers) {
   Type("5");
   EXPECT_EQ(dialog->Text_CHN->text(), "15");
   // The channel shows as soon as the number is one.
-  EXPECT_EQ(Cur_Chann, 15);
+  EXPECT_EQ(Doc().Cur_Chann, 15);
   EXPECT_EQ(dialog->Text_RX_Freq->text(), "445.00000");
   EXPECT_EQ(dialog->VScroll1->value(), 15);
   EXPECT_EQ(grid->windowTitle(), GridCaption(15));
   Erase();
-  EXPECT_EQ(Cur_Chann, 15);  // no number: still channel 15 on screen
+  EXPECT_EQ(Doc().Cur_Chann, 15);  // no number: still channel 15 on screen
   EXPECT_EQ(dialog->Text_RX_Freq->text(), "445.00000");
   Key(Qt::Key_Tab);
   EXPECT_EQ(dialog->Text_CHN->text(), "1");
-  EXPECT_EQ(Cur_Chann, 1);
+  EXPECT_EQ(Doc().Cur_Chann, 1);
   EXPECT_EQ(dialog->Text_RX_Freq->text(), "435.00000");
 }
 

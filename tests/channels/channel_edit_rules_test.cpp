@@ -6,6 +6,7 @@
 #include <tuple>
 
 #include "codec/channel_record.h"
+#include "codec/frequency.h"
 
 namespace {
 
@@ -358,6 +359,31 @@ TEST_F(ChannelEditRules, ChoicesThatWriteNothing) {
   Begin(Start::RxOnly);
   image.at(kN, kEncodeToneCol + 1) = 13;
   EXPECT_EQ(DialogChoiceIndex(image, kN, ChannelOption::EncodeTone), 0);
+}
+
+// The grid lists power Low first, the dialog High first: both reach the same setter.
+TEST(ChannelSetters, EveryListOrderMeansTheSameAndAnEmptyChannelTakesNothing) {
+  RadioImage image;
+  image.Fill(0xFF);
+  std::string text = "145";
+  StoreFreqText(image, text, 1, kRxFreqCol);
+  New_Chann(image, 1);
+  ASSERT_TRUE(StoreGridChoice(image, 1, kPowerColumn, 0));
+  EXPECT_TRUE(ChannelLowPower(image, 1));
+  ASSERT_TRUE(StoreDialogChoice(image, 1, ChannelOption::Power, 0));
+  EXPECT_FALSE(ChannelLowPower(image, 1));
+  ASSERT_TRUE(SetPower(image, 1, Power::Low));
+  EXPECT_EQ(DialogChoiceIndex(image, 1, ChannelOption::Power), 1);
+  EXPECT_FALSE(SetTone(image, 1, ToneField::Encode, 9));  // no transmit frequency
+  EXPECT_FALSE(SetTone(image, 1, ToneField::Decode, 261));
+  EXPECT_FALSE(SetBusyLock(image, 1, BusyLock::Unknown));
+  const RadioImage before = image;
+  EXPECT_FALSE(SetPower(image, 2, Power::High));
+  EXPECT_FALSE(SetBandwidth(image, 2, Bandwidth::Wide));
+  EXPECT_FALSE(SetScanAdd(image, 2, true));
+  EXPECT_FALSE(SetBusyLock(image, 2, BusyLock::Carrier));
+  EXPECT_FALSE(SetTone(image, 2, ToneField::Decode, 1));
+  EXPECT_TRUE(image == before);
 }
 
 }  // namespace

@@ -27,7 +27,7 @@ class Grid : public BilingualFixture {
 INSTANTIATE_TEST_SUITE_P(Languages, Grid, ::testing::Bool(), LanguageName);
 
 TEST_P(Grid, LoadsHeaderChannelNumbersAndCaption) {
-  Cur_Chann = 9;
+  Doc().Cur_Chann = 9;
   OpenGrid();
   for (int c = 0; c < frm_chann::kCols; ++c) {
     EXPECT_EQ(Cell(0, c).toStdString(), ChannelColumnCaption(c, GetParam()));
@@ -38,14 +38,14 @@ TEST_P(Grid, LoadsHeaderChannelNumbersAndCaption) {
   for (int r = 1; r <= 16; ++r) EXPECT_EQ(Cell(r, 0), QString::number(r));
   EXPECT_EQ(grid->windowTitle(), L("信道参数编辑", "Channel Information"));
   EXPECT_EQ(grid->Command_Edit->text(), L("信道编辑", "Channel Edit"));
-  EXPECT_EQ(Cur_Chann, 1);
-  EXPECT_TRUE(FormOpenFlag("frm_chann"));
+  EXPECT_EQ(Doc().Cur_Chann, 1);
+  EXPECT_TRUE(main->FormOpenFlag("frm_chann"));
   EXPECT_FALSE(grid->Text_Edit->isVisible());
   EXPECT_FALSE(grid->Combo_edit->isVisible());
   QTest::mouseClick(grid->Command_Close, Qt::LeftButton);
   ProcessEvents();
   EXPECT_EQ(main->FindChildForm("frm_chann"), nullptr);
-  EXPECT_FALSE(FormOpenFlag("frm_chann"));
+  EXPECT_FALSE(main->FormOpenFlag("frm_chann"));
 }
 
 TEST_P(Grid, RowsShowTheRecords) {
@@ -58,8 +58,9 @@ TEST_P(Grid, RowsShowTheRecords) {
   Image(3, kOptionCol) = 0x68;
   Image(5, 0) = 0xFF;  // empty, whatever the rest holds
   for (int c = 1; c < 16; ++c) Image(5, c) = static_cast<std::uint8_t>(c);
+  Doc().Enter(Doc().Image(), ImageSource::Read);
   OpenGrid();
-  EXPECT_EQ(RecordOf(5), Erased());  // drawing an empty channel erases it
+  EXPECT_EQ(RecordOf(5), Erased());  // an empty channel enters erased whole
   for (int n = 1; n <= 16; ++n) {
     for (int c = 0; c < frm_chann::kCols; ++c) {
       EXPECT_EQ(Cell(n, c).toStdString(), ChannelCellText(TheImage(), n, c, GetParam()))
@@ -79,7 +80,7 @@ TEST_P(Grid, EnterStoresReceiveAndTransmitAndMovesOn) {
   OpenGrid();
   Click(4, 1);
   ASSERT_EQ(Focus(), grid->Text_Edit);
-  EXPECT_EQ(Cur_Chann, 4);
+  EXPECT_EQ(Doc().Cur_Chann, 4);
   Type("145");
   Key(Qt::Key_Return);
   // A new channel transmits on its receive frequency (the bytes: channel_edit_rules_test),
@@ -111,7 +112,7 @@ TEST_P(Grid, ClickingAwayStoresTheReceiveFrequencyOnly) {
   EXPECT_FALSE(ChannelHasTx(TheImage(), 2));
   EXPECT_EQ(Cell(2, 1), "435.00000");
   EXPECT_EQ(Cell(2, 2), "");
-  EXPECT_EQ(Cur_Chann, 6);
+  EXPECT_EQ(Doc().Cur_Chann, 6);
   EXPECT_FALSE(grid->Text_Edit->isVisible());
   EXPECT_FALSE(grid->Combo_edit->isVisible());  // channel 6 is empty: nothing to choose
 }

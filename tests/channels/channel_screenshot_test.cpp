@@ -69,7 +69,7 @@ TEST_P(ChannelScreenshot, GridWithDropDown) {
 }
 
 TEST_P(ChannelScreenshot, Dialog) {
-  Cur_Chann = 2;
+  Doc().Cur_Chann = 2;
   auto* dialog = Open<Form_Chann_Edit>("Form_Chann_Edit");
   Save(dialog->SubWindow(), "Form_Chann_Edit");
   dialog->VScroll1->setValue(8);

@@ -14,7 +14,6 @@
 #include "channels/forms/frm_chann.h"
 #include "codec/channel_record.h"
 #include "shell/forms/controls.h"
-#include "shell/state.h"
 #include "support/gui_test.h"
 
 namespace channel_test {
@@ -50,8 +49,7 @@ inline void PutChannel(int n, const char* rx, const char* tx = nullptr) {
 }
 
 inline void SetLimits(int low, int high) {
-  FreqLow = Freq10Hz::MHz(low);
-  FreqHigh = Freq10Hz::MHz(high);
+  RunningMain().Document().UseBand({{Freq10Hz::MHz(low), Freq10Hz::MHz(high)}});
 }
 
 inline QWidget* Focus() {

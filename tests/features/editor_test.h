@@ -36,7 +36,14 @@ class EditorTest : public GuiTest {
     ShowActive();
     return form;
   }
-  static void EraseImage() { TheImage().Fill(RadioImage::kErased); }
+  // An erased radio read, as it enters the document.
+  void EraseImage() {
+    RadioImage erased;
+    erased.Fill(RadioImage::kErased);
+    Doc().Enter(erased, ImageSource::Read);
+  }
+  // Cells set by a test enter the document as a read image would.
+  void EnterImage() { Doc().Enter(Doc().Image(), ImageSource::Read); }
   // Gives box the focus by a click, as a user does, and replaces its text by typing.
   static void TypeInto(QLineEdit* box, const QString& text) {
     QTest::mouseClick(box, Qt::LeftButton);

@@ -11,7 +11,6 @@
 #include "features/forms/frm_option.h"
 #include "features/scan_codec.h"
 #include "shell/forms/controls.h"
-#include "shell/state.h"
 #include "support/gui_test.h"
 
 namespace {
@@ -92,11 +91,10 @@ using Row59Test = GuiTest;
 TEST_F(Row59Test, WithoutDecimalDigitsTheCurrentLimitsStay) {
   for (const int erased : {0xFF, 0xA0}) {
     for (int c = 0; c < 4; ++c) Image(59, c) = static_cast<std::uint8_t>(erased);
-    FreqLow = Freq10Hz::MHz(400);
-    FreqHigh = Freq10Hz::MHz(470);
+    Doc().UseBand({{Freq10Hz::MHz(400), Freq10Hz::MHz(470)}});
     auto* options = Open<frm_option>("frm_option");
-    EXPECT_EQ(FreqLow, Freq10Hz::MHz(400));
-    EXPECT_EQ(FreqHigh, Freq10Hz::MHz(470));
+    EXPECT_EQ(Doc().FreqLow(), Freq10Hz::MHz(400));
+    EXPECT_EQ(Doc().FreqHigh(), Freq10Hz::MHz(470));
     EXPECT_EQ(options->Text_pvfo_d0->text(), "400");
     EXPECT_EQ(options->Text_pvfo_d1->text(), "470");
     EXPECT_EQ(Image(59, 1), erased);  // looking writes nothing back

@@ -7,7 +7,6 @@
 
 #include "editor_test.h"
 #include "shell/forms/controls.h"
-#include "shell/state.h"
 
 namespace {
 
@@ -31,7 +30,7 @@ TEST_P(KeyLangTest, ErasedImageOpensAtCodeZeroAndWritesIt) {
   EXPECT_EQ(form->Combo_pf1_L->currentText(), InLang(zh, "无", "None"));
   EXPECT_EQ(form->Combo_PF2_S->currentText(), InLang(zh, "无", "None"));
   EXPECT_EQ(form->Combo_PF2_L->currentText(), InLang(zh, "无", "None"));
-  EXPECT_TRUE(FormOpenFlag("Form_edit_Key"));
+  EXPECT_TRUE(main->FormOpenFlag("Form_edit_Key"));
 
   EXPECT_EQ(form->windowTitle(), InLang(zh, "键设定", "Key Assingment"));
   EXPECT_EQ(form->Frame_pf1->title(), InLang(zh, "侧键 2  功能", "Side Button 2"));
@@ -63,6 +62,7 @@ TEST_F(KeyTest, CodeBeyondTheListBecomesZero) {
   for (int k = 0; k < 4; ++k) Image(60, 8 + k) = stored[k];
   Image(60, 7) = 0x55;
   Image(60, 12) = 0x66;
+  EnterImage();
   auto* form = Open<Form_edit_Key>("Form_edit_Key");
   for (int k = 0; k < 4; ++k) {
     EXPECT_EQ(Lists(form)[static_cast<std::size_t>(k)]->currentIndex(), shown[k]) << k;
@@ -122,7 +122,7 @@ TEST_F(KeyTest, MenuOpensItPlacedBelowTheTop) {
   EXPECT_EQ(frame.height(), static_cast<int>(mainSize.height() / 1.4));
   QTest::mouseClick(form->Command_Close, Qt::LeftButton);
   ProcessEvents();
-  EXPECT_FALSE(FormOpenFlag("Form_edit_Key"));
+  EXPECT_FALSE(main->FormOpenFlag("Form_edit_Key"));
 }
 
 }  // namespace

@@ -50,7 +50,7 @@ class MessageWindowTest : public GuiTest {
 TEST_F(MessageWindowTest, ErasedImageOpensTwoEmptyBoxesInEitherLanguage) {
   const std::pair<bool, const char*> titles[] = {{true, "嵌入信息"}, {false, "Embedded Message"}};
   for (const auto& [chinese, title] : titles) {
-    LangChinese = chinese;
+    Settings().LangChinese = chinese;
     auto* form = OpenMessages();
     EXPECT_EQ(form->windowTitle(), U(title));
     EXPECT_EQ(form->Command_Close->text(), chinese ? U("关闭") : U("Close"));
@@ -60,7 +60,7 @@ TEST_F(MessageWindowTest, ErasedImageOpensTwoEmptyBoxesInEitherLanguage) {
     EXPECT_EQ(form->Text_MS1->font().pointSize(), 12);
     for (int row = 48; row <= 51; ++row) EXPECT_EQ(Row(row), kErased);
   }
-  EXPECT_FALSE(FormOpenFlag("Form_Edit_Message"));
+  EXPECT_FALSE(main->FormOpenFlag("Form_Edit_Message"));
 }
 
 TEST_F(MessageWindowTest, DecodingShowsTheRadioCharactersAndStoresNothing) {

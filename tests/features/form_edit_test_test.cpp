@@ -43,9 +43,9 @@ class FmWindowTest : public GuiTest {
 
 TEST_F(FmWindowTest, OpensWithItsHeadingsInBothLanguages) {
   for (const bool chinese : {true, false}) {
-    LangChinese = chinese;
+    Settings().LangChinese = chinese;
     auto* form = OpenFm();
-    EXPECT_TRUE(FormOpenFlag("Form_Edit_Test"));
+    EXPECT_TRUE(main->FormOpenFlag("Form_Edit_Test"));
     EXPECT_EQ(form->windowTitle(), Lang("收音机编辑", "Radio Frequency"));
     EXPECT_EQ(form->MSF_Chann->CellText(0, 0), Lang("收  音  频  道 ", "Radio Channel "));
     EXPECT_EQ(form->MSF_Chann->CellText(0, 1), Lang("    频      率  (MHZ) ", " Frequency (MHZ)"));
@@ -64,7 +64,7 @@ TEST_F(FmWindowTest, OpensWithItsHeadingsInBothLanguages) {
   QTest::mouseClick(form->Command_Close, Qt::LeftButton);
   ProcessEvents();
   EXPECT_FALSE(form);
-  EXPECT_FALSE(FormOpenFlag("Form_Edit_Test"));
+  EXPECT_FALSE(main->FormOpenFlag("Form_Edit_Test"));
 }
 
 TEST_F(FmWindowTest, DecodesErasedAndReadRows) {
@@ -103,7 +103,7 @@ TEST_F(FmWindowTest, EditingACellAndMovingToAnother) {
       {"   ", "", 255, false},
   };
   for (const bool chinese : {true, false}) {
-    LangChinese = chinese;
+    Settings().LangChinese = chinese;
     FillFmRow(50);
     auto* form = OpenFm();
     for (const Case& c : cases) {

@@ -7,7 +7,6 @@
 #include "editor_test.h"
 #include "features/forms/frm_option.h"
 #include "shell/forms/controls.h"
-#include "shell/state.h"
 
 namespace {
 
@@ -26,7 +25,7 @@ TEST_P(DtmfLangTest, ErasedImageOpensAtTheLastEntriesAndWritesThemBack) {
   EXPECT_EQ(Image(60, 7), 255);
   EXPECT_TRUE(form->Check_dtmfST->isChecked());
   EXPECT_EQ(Image(60, 3), 0xFF);
-  EXPECT_TRUE(FormOpenFlag("frm_dtmf"));
+  EXPECT_TRUE(main->FormOpenFlag("frm_dtmf"));
 
   const bool zh = Chinese();
   EXPECT_EQ(form->windowTitle(), InLang(zh, "DTMF 设置", "DTMF Setting"));
@@ -56,6 +55,7 @@ TEST_F(DtmfTest, StoredValuesSelectTheirEntries) {
     Image(60, 5) = c.first;
     Image(60, 6) = c.space;
     Image(60, 7) = c.delay;
+    EnterImage();
     auto* form = Open<frm_dtmf>("frm_dtmf");
     EXPECT_EQ(form->Combo_First_delay->currentText(), c.firstText);
     EXPECT_EQ(form->Combo_DTMF_SPACE->currentText(), c.spaceText);

@@ -15,7 +15,6 @@
 #include "features/option_codec.h"
 #include "shell/forms/controls.h"
 #include "shell/model_band.h"
-#include "shell/state.h"
 
 namespace {
 
@@ -86,10 +85,10 @@ TEST_P(OptionLangTest, ErasedImageOpensNormalisedAndWritesItBack) {
   // An erased range is no range: the limits stay as they were.
   EXPECT_EQ(form->Text_pvfo_d0->text(), "400");
   EXPECT_EQ(form->Text_pvfo_d1->text(), "470");
-  EXPECT_EQ(FreqLow, Freq10Hz::MHz(400));
+  EXPECT_EQ(Doc().FreqLow(), Freq10Hz::MHz(400));
   EXPECT_EQ(Image(59, 0), 0xFF);
   EXPECT_TRUE(messages.empty());
-  EXPECT_TRUE(FormOpenFlag("frm_option"));
+  EXPECT_TRUE(main->FormOpenFlag("frm_option"));
 }
 
 TEST_P(OptionLangTest, CaptionsAndLists) {
@@ -285,6 +284,7 @@ TEST_F(OptionTest, DecodingRewritesScatteredDigitsCompactly) {
   const std::uint8_t ani[8] = {E, 10, 16, 3, E, E, 200, 15};
   for (int k = 0; k < 6; ++k) Image(61, 6 + k) = password[k];
   for (int k = 0; k < 8; ++k) Image(62, k) = ani[k];
+  EnterImage();
   auto* form = Open<frm_option>("frm_option");
   EXPECT_EQ(form->Text_PASSWORD->text(), "123");
   EXPECT_EQ(PasswordCells(), (std::array<std::uint8_t, 6>{1, 2, 3, E, E, E}));
@@ -314,7 +314,7 @@ class LimitTest : public EditorTest,
 TEST_P(LimitTest, ValidatesStoresAndMovesTheLimits) {
   const auto& [c, chinese] = GetParam();
   SetLanguage(chinese);
-  UseBand(ApplyBand(c.band, TheImage()));
+  Doc().ApplyBand(c.band);
   SetRange(c.low, c.high);
   auto* form = OpenShown<frm_option>("frm_option");
   TextBox* box = c.upperBox ? form->Text_pvfo_d1 : form->Text_pvfo_d0;
@@ -334,11 +334,11 @@ TEST_P(LimitTest, ValidatesStoresAndMovesTheLimits) {
   EXPECT_EQ(StoredRange(), std::make_pair(c.storedLow, c.storedHigh));
   EXPECT_EQ(form->Text_pvfo_d0->text(), QString::number(c.storedLow));
   EXPECT_EQ(form->Text_pvfo_d1->text(), QString::number(c.storedHigh));
-  EXPECT_EQ(FreqLow, Freq10Hz::MHz(c.storedLow));
-  EXPECT_EQ(FreqHigh, Freq10Hz::MHz(c.storedHigh));
+  EXPECT_EQ(Doc().FreqLow(), Freq10Hz::MHz(c.storedLow));
+  EXPECT_EQ(Doc().FreqHigh(), Freq10Hz::MHz(c.storedHigh));
   // The bounds are the band's and stay as they are.
-  EXPECT_EQ(FreqLowInt, BandTable[static_cast<std::size_t>(c.band)][0]);
-  EXPECT_EQ(FreqHighInt, BandTable[static_cast<std::size_t>(c.band)][1]);
+  EXPECT_EQ(Doc().FreqLowInt(), BandEdgesOf(c.band)[0]);
+  EXPECT_EQ(Doc().FreqHighInt(), BandEdgesOf(c.band)[1]);
 }
 
 constexpr Message kBelowLowest{
@@ -463,7 +463,7 @@ TEST_F(OptionTest, MenuOpensItAndLanguageSwitchReloadsIt) {
   ProcessEvents();
   auto* form = qobject_cast<frm_option*>(main->FindChildForm("frm_option"));
   ASSERT_NE(form, nullptr);
-  EXPECT_TRUE(FormOpenFlag("frm_option"));
+  EXPECT_TRUE(main->FormOpenFlag("frm_option"));
   main->Language_eng->trigger();
   ProcessEvents();
   auto* english = qobject_cast<frm_option*>(main->FindChildForm("frm_option"));
@@ -472,7 +472,7 @@ TEST_F(OptionTest, MenuOpensItAndLanguageSwitchReloadsIt) {
   QTest::mouseClick(english->Command_Close, Qt::LeftButton);
   ProcessEvents();
   EXPECT_EQ(main->FindChildForm("frm_option"), nullptr);
-  EXPECT_FALSE(FormOpenFlag("frm_option"));
+  EXPECT_FALSE(main->FormOpenFlag("frm_option"));
 }
 
 TEST_F(OptionTest, PlacedAtTheTopCentredAndNothingCutOff) {

@@ -13,11 +13,11 @@
 #include <functional>
 #include <string>
 
+#include "features/option_codec.h"
 #include "files/channel_file.h"
 #include "files/forms/chann_forms.h"
 #include "files/forms/file_lists.h"
 #include "shell/forms/controls.h"
-#include "shell/state.h"
 #include "support/gui_test.h"
 
 #ifdef Q_OS_UNIX
@@ -53,10 +53,10 @@ class ChannFormTest : public GuiTest {
   void SetUp() override {
     GuiTest::SetUp();
     ASSERT_TRUE(dir.isValid());
-    SetChannFileDir(dir.path());
+    SetChannFileDir(Settings(), dir.path());
   }
   void TearDown() override {
-    ResetChannFileDir();
+    ResetChannFileDir(Settings());
     GuiTest::TearDown();
   }
 
@@ -136,12 +136,12 @@ TEST_F(ChannFormTest, MenusAndToolbarOpenTheDialogsAndCancelCloses) {
     ProcessEvents();
     auto* form = qobject_cast<ChannFileForm*>(main->FindChildForm(QString::fromLatin1(formName)));
     ASSERT_NE(form, nullptr) << formName;
-    EXPECT_TRUE(FormOpenFlag(formName));
+    EXPECT_TRUE(main->FormOpenFlag(formName));
     EXPECT_EQ(form->Dir1->Path(), dir.path());
     QTest::mouseClick(form->Command_close, Qt::LeftButton);
     ProcessEvents();
     EXPECT_FALSE(IsOpen(formName));
-    EXPECT_FALSE(FormOpenFlag(formName));
+    EXPECT_FALSE(main->FormOpenFlag(formName));
   }
   EXPECT_TRUE(messages.empty());
 }
@@ -317,6 +317,8 @@ TEST_F(ChannFormTest, LoadsAHandEditedUpperCaseFile) {
   MarkOutsideCells(9);
   RadioImage expected = TheImage();
   for (int n = 0; n < 4096; ++n) expected.at(n / 16, n % 16) = static_cast<std::uint8_t>(n % 251);
+  NormaliseErasedChannels(expected);  // what entering makes of it
+  NormaliseFeatureCells(expected);
 
   auto* load = Open<Form_open_chann>("Form_open_chann");
   TypeName(load, "  DEALER.CHANN ");
@@ -422,7 +424,7 @@ TEST_F(ChannFormTest, FailedSavesSaySoAndLeaveNoFile) {
   main->Language_eng->trigger();
   ASSERT_TRUE(QDir(dir.path()).mkpath("folder.chann/inside"));
   ASSERT_TRUE(QDir(dir.path()).mkdir("gone"));
-  SetChannFileDir(PathOf("gone"));
+  SetChannFileDir(Settings(), PathOf("gone"));
   auto* save = Open<Form_save_chann>("Form_save_chann");
   ASSERT_EQ(save->Dir1->Path(), PathOf("gone"));
   ASSERT_TRUE(QDir(PathOf("gone")).removeRecursively());  // behind the dialog's back
@@ -436,7 +438,7 @@ TEST_F(ChannFormTest, FailedSavesSaySoAndLeaveNoFile) {
   EXPECT_FALSE(QFileInfo::exists(PathOf("gone")));
 
   messages.clear();
-  SetChannFileDir(dir.path());
+  SetChannFileDir(Settings(), dir.path());
   save = Open<Form_save_chann>("Form_save_chann");
   TypeName(save, "folder.chann");
   Confirm(save);
@@ -481,7 +483,7 @@ TEST_F(ChannFormTest, FoldersAndDrivesAreBrowsedAndRemembered) {
   EXPECT_EQ(load->File1->Path(), PathOf("sub"));
   EXPECT_EQ(Files(load), QStringList({"x.chann"}));
   EXPECT_NE(load->Dir1->ItemFor(PathOf("sub/inner")), nullptr);
-  EXPECT_EQ(ChannFileDir(), PathOf("sub"));
+  EXPECT_EQ(ChannFileDir(Settings()), PathOf("sub"));
   QTest::mouseClick(load->Command_close, Qt::LeftButton);
 
   // The other dialog starts where the user went, and saves there.
@@ -499,7 +501,7 @@ TEST_F(ChannFormTest, FoldersAndDrivesAreBrowsedAndRemembered) {
   ChooseDrive(save, 0);
   EXPECT_EQ(save->Dir1->Path(), QDir::rootPath());
   EXPECT_EQ(save->File1->Path(), QDir::rootPath());
-  EXPECT_EQ(ChannFileDir(), QDir::rootPath());
+  EXPECT_EQ(ChannFileDir(Settings()), QDir::rootPath());
   EXPECT_EQ(save->Drive1->currentIndex(), 0);
 }
 
@@ -512,15 +514,15 @@ TEST_F(ChannFormTest, ADriveThatIsNotReadyKeepsTheFolder) {
   EXPECT_EQ(MessageTexts(), std::vector<QString>({"The drive Z: is not ready."}));
   EXPECT_EQ(load->Dir1->Path(), dir.path());
   EXPECT_EQ(load->Drive1->currentIndex(), shown);
-  EXPECT_EQ(ChannFileDir(), dir.path());
+  EXPECT_EQ(ChannFileDir(Settings()), dir.path());
 }
 
 TEST_F(ChannFormTest, StartsInTheWorkingFolderOrTheNearestThatStillExists) {
-  ResetChannFileDir();
+  ResetChannFileDir(Settings());
   auto* load = Open<Form_open_chann>("Form_open_chann");
   EXPECT_EQ(load->Dir1->Path(), QDir::currentPath());
 
-  SetChannFileDir(PathOf("removed/deeper"));
+  SetChannFileDir(Settings(), PathOf("removed/deeper"));
   load = Open<Form_open_chann>("Form_open_chann");
   EXPECT_EQ(load->Dir1->Path(), dir.path());
 }
@@ -568,7 +570,7 @@ TEST_P(ChannFormScreenshot, Dialog) {
     QFile file(samples.filePath(QString::fromLatin1(name)));
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
   }
-  SetChannFileDir(samples.path());
+  SetChannFileDir(Settings(), samples.path());
   auto* form = Open<ChannFileForm>(formName);
   ASSERT_NE(form, nullptr);
   ClickFile(form, "uhf-400-470.chann");

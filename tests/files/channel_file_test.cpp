@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "shell/state.h"
+#include "shell/radio_document.h"
 
 namespace {
 
@@ -91,8 +91,7 @@ TEST(ChannelFileText, WritesSixteenNumbersPerLineWithCrLf) {
 }
 
 TEST(ChannelFileText, FreshImageRoundTripsAndOnlyItsCells) {
-  ResetApplicationState();
-  RadioImage saved = TheImage();
+  RadioImage saved = StartupImage();
   MarkOutsideCells(saved);
   const std::string text = ChannelFileText(saved);
 

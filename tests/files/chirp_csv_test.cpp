@@ -23,7 +23,6 @@ constexpr int kT670 = 1, kT885 = 9, kT1000 = 13;
 constexpr int kD023N = 51, kD025N = 52, kD754N = 155, kD023I = 156, kD025I = 157, kD754I = 260;
 
 RadioImage Blank() {
-  BuildToneTable();
   RadioImage image;
   image.Fill(0xFF);
   return image;

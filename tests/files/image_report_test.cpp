@@ -12,7 +12,6 @@
 namespace {
 
 RadioImage Sample() {
-  BuildToneTable();
   RadioImage image;
   image.Fill(0xFF);
   const std::uint8_t row59[] = {0x00, 0x40, 0x00, 0x47};

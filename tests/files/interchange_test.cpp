@@ -19,7 +19,6 @@
 #include "files/forms/chann_forms.h"
 #include "files/image_report.h"
 #include "files/io/sheet_pdf.h"
-#include "shell/state.h"
 #include "support/gui_test.h"
 #include "support/sample_channel.h"
 
@@ -135,8 +134,7 @@ TEST_F(InterchangeTest, ImportReplacesTheChannelsInOneUndoStepAndOpenEditorsShow
 
   // What the same CSV does to the same image in the core, and nothing else.
   RadioImage expected = before;
-  ASSERT_TRUE(
-      ImportChirpCsv(ReadFile(answer).toStdString(), {FreqLow, FreqHigh}, expected).Imported());
+  ASSERT_TRUE(ImportChirpCsv(ReadFile(answer).toStdString(), Doc().Limits(), expected).Imported());
   EXPECT_TRUE(TheImage() == expected);
   EXPECT_EQ(Image(2, 0), 0xFF);  // not named: empty
   EXPECT_EQ(Image(60, 0), 7);
@@ -172,8 +170,7 @@ TEST_F(InterchangeTest, ImportWithProblemsListsThemAllAndChangesNothing) {
   EXPECT_TRUE(TheImage() == before);
 
   // Checked against the limits of the moment, not the band of the file.
-  FreqLow = Freq10Hz::MHz(136);
-  FreqHigh = Freq10Hz::MHz(175);
+  Doc().UseBand({{Freq10Hz::MHz(136), Freq10Hz::MHz(175)}});
   messages.clear();
   main->File_import_csv->trigger();
   ASSERT_EQ(messages.size(), 1u);
@@ -261,6 +258,7 @@ TEST_F(InterchangeTest, AFileGivenAtStartUpLoadsSilentlyOrShowsTheOpenDialogsMes
   RadioImage file;
   file.Fill(0xFF);
   StoreSample(file);
+  NormaliseFeatureCells(file);  // as every image enters, so that it loads unchanged
   const QByteArray good = QByteArray::fromStdString(ChannelFileText(file));
   WriteFile("good.chann", good);
   WriteFile("good.txt", good);
@@ -284,8 +282,7 @@ TEST_F(InterchangeTest, AFileGivenAtStartUpLoadsSilentlyOrShowsTheOpenDialogsMes
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.arguments.join(' ').toStdString());
-    InitImageDefaults(TheImage());
-    main->ImageLoadedAtStart();
+    Doc().Enter(StartupImage(), ImageSource::Start);
     const RadioImage startup = TheImage();
     messages.clear();
     OpenFileGivenAtStart(*main, c.arguments);

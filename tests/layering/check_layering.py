@@ -16,6 +16,9 @@ Rules:
                 files in src/ to every forms/ folder, and an io/ folder to the io/ folder
                 of a lower-ranked core (fleet/io builds on link/io)
   circle        a chain of includes leads back to where it started
+  global-state  a mutable variable at namespace scope, or a static one inside a function
+                (constants and tables built once are fine; the state lives in the
+                document and the settings the windows are handed)
 
 Usage: check_layering.py SRC_DIR [--qt-widgets-dir DIR]   (exit 1 when anything is found)
        check_layering.py --self-test                       (the rules against made-up files)
@@ -34,6 +37,38 @@ TOP_RANK = 6
 INCLUDE = re.compile(r'^\s*#\s*include\s*([<"])([^>"]+)[>"]')
 QT_HEADER = re.compile(r"^(Q[A-Za-z0-9_]+(/.*)?|Qt[A-Za-z]+/.*|q[a-z0-9_]+\.h)$")
 SOURCE_SUFFIXES = (".h", ".hpp", ".cpp", ".cc")
+NOT_A_VARIABLE = re.compile(
+    r"^(const|constexpr|using|typedef|class|struct|enum|template|namespace|friend|return|"
+    r"public|private|protected|case|default|goto|delete)\b")
+NAMESPACE_VARIABLE = re.compile(
+    r"^(?:(?:static|extern|inline|thread_local)\s+)*"
+    r"[A-Za-z_][\w:]*(?:<[^;()]*>)?[\s*&]+[A-Za-z_]\w*(?:\[[^\]]*\])*\s*(?:[={].*)?;\s*$")
+LOCAL_STATIC = re.compile(r"^\s+(?:static|thread_local)\s+(?!const\b|constexpr\b)[^()]*?[;={]")
+# The process-wide slots the program keeps on purpose, with the reason.
+GLOBAL_STATE_ALLOWED = {
+    "shell/forms/ui.cpp",      # the one replaceable message box and file dialog
+    "link/io/port_scan.cpp",   # the device folder a test points elsewhere
+    "cli/main.cpp",            # the language of rt410's messages, chosen once per run
+}
+
+
+def global_state(rel, lines):
+    """The lines of one file that keep mutable state at namespace scope or in a static."""
+    found = []
+    for number, line in enumerate(lines, 1):
+        code = line.split("//")[0].rstrip()
+        if not code or code.startswith(("#", "}", "*", "/")):
+            continue
+        if not code[0].isspace():
+            if NOT_A_VARIABLE.match(code) or "(" in re.split(r"[={]", code)[0]:
+                continue
+            if re.search(r"\bconst(expr)?\b", re.split(r"[={]", code)[0]):
+                continue
+            if NAMESPACE_VARIABLE.match(code):
+                found.append(("global-state", rel, number, code.strip()))
+        elif LOCAL_STATIC.match(code) and not re.search(r"\bconst(expr)?\b", code):
+            found.append(("global-state", rel, number, code.strip()))
+    return found
 
 
 class Place:
@@ -109,6 +144,8 @@ def check(src, widgets):
             continue
         with open(os.path.join(src, rel), encoding="utf-8", errors="replace") as f:
             lines = f.readlines()
+        if rel not in GLOBAL_STATE_ALLOWED:
+            findings.extend(global_state(rel, lines))
         for number, line in enumerate(lines, 1):
             m = INCLUDE.match(line)
             if not m:
@@ -173,7 +210,7 @@ def report(findings):
     owners = {}
     for rule, rel, number, text in findings:
         owners.setdefault(Place(rel).folder, []).append((rule, rel, number, text))
-    print(f"layering: {len(findings)} include(s) against the layers")
+    print(f"layering: {len(findings)} finding(s) against the layers")
     for folder in sorted(owners):
         print(f"  in {folder}/:")
         for rule, rel, number, text in owners[folder]:
@@ -201,6 +238,13 @@ def self_test():
         "main.cpp": '#include "channels/forms/grid.h"\n#include "shell/forms/ui.h"\n',
         "files/io/backup.h": '#include "link/io/port.h"\n',
         "link/io/scan.h": '#include "files/io/backup.h"\n',
+        "shell/state.cpp": ('bool LangChinese = true;\nconst int kFixed = 1;\n'
+                            'constexpr int kAlso = 2;\nvoid Load(int n);\n'
+                            'RadioImage& TheImage() {\n  static RadioImage image;\n'
+                            '  static const RadioImage kBlank;\n  return image;\n}\n'),
+        "codec/tones.cpp": ('std::array<std::string, 301> ToneTable;\n'
+                            'const std::array<int, 2> kEdges = {1, 2};\nint Count(int x) {\n'
+                            '  int local = x;\n  return local;\n}\n'),
     }
     expected = {
         ("core-qt", "codec/tones.h"),
@@ -213,6 +257,8 @@ def self_test():
         ("sideways", "shell/forms/ui.h"),
         ("circle", "shell/forms/ui.h"),
         ("sideways", "link/io/scan.h"),
+        ("global-state", "shell/state.cpp"),
+        ("global-state", "codec/tones.cpp"),
     }
     with tempfile.TemporaryDirectory() as src:
         for rel, text in files.items():
@@ -222,7 +268,11 @@ def self_test():
         widgets_dir = os.path.join(src, "qtwidgets")
         os.makedirs(widgets_dir)
         open(os.path.join(widgets_dir, "QWidget"), "w").close()
-        found = {(rule, rel) for rule, rel, _, _ in check(src, widget_headers(widgets_dir))}
+        findings = check(src, widget_headers(widgets_dir))
+        found = {(rule, rel) for rule, rel, _, _ in findings}
+        # Two in state.cpp (the flag and the function's image), one in tones.cpp.
+        if sum(1 for rule, _, _, _ in findings if rule == "global-state") != 3:
+            found.add(("global-state", "wrong count"))
     if found != expected:
         print("layering self-test: the rules found the wrong faults")
         print("  missed:", sorted(expected - found))

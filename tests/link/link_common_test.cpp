@@ -106,7 +106,7 @@ TEST_F(LinkTest, LongerRepliesAndStrayBytesBeforeTheIdentificationChangeNothing)
       rig.port.notifyEachByte = nc.eachByte;
       rig.port.chunking = nc.chunking;
     };
-    ResetApplicationState();
+    ResetTestImage();
     {
       ReadRig rig;
       misbehave(rig);

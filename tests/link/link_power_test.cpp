@@ -128,7 +128,7 @@ TEST_F(LinkTest, PowerWindowClosesItselfWhenTheLinkIsMissingOrLost) {
   };
   for (const Case& tc : cases) {
     SCOPED_TRACE(tc.name);
-    ResetApplicationState();
+    ResetTestImage();
     PowerRig rig;
     RadioLevels(rig, 30, 40);
     if (tc.arrange) tc.arrange(rig);

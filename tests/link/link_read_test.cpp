@@ -125,7 +125,7 @@ TEST_F(LinkTest, ReadComparesTheRadioPasswordWithTheImage) {
   };
   for (const PasswordCase& pc : cases) {
     SCOPED_TRACE(pc.name);
-    ResetApplicationState();
+    ResetTestImage();
     for (int k = 0; k < 6; ++k) Image(61, 6 + k) = pc.imageCells[static_cast<std::size_t>(k)];
     const RadioImage before = TheImage();
     ReadRig rig;
@@ -142,12 +142,14 @@ TEST_F(LinkTest, ReadComparesTheRadioPasswordWithTheImage) {
     ASSERT_EQ(rig.messages.size(), 1u);
     EXPECT_EQ(rig.messages[0].text, "PassWord Error, Reading Stop");
     EXPECT_EQ(rig.messages[0].title, "Operate Prompt");
-    EXPECT_EQ(rig.Frames(), (std::vector<Bytes>{kWakeUpFrame, {0x06, 0x03}}));
+    // A second attempt, as after a watchdog expiry, hears the same six bytes.
+    EXPECT_EQ(rig.Frames(),
+              (std::vector<Bytes>{kWakeUpFrame, {0x06, 0x03}, kWakeUpFrame, {0x06, 0x03}}));
     EXPECT_FALSE(rig.port.IsOpen());
     EXPECT_FALSE(rig.link.Busy());
     EXPECT_FALSE(rig.timer1.IsActive() || rig.timer2.IsActive() || rig.timer3.IsActive());
     EXPECT_TRUE(TheImage() == before);
-    EXPECT_EQ(rig.radio.WakeUps(), 1) << "a refused read is not restarted";
+    EXPECT_EQ(rig.radio.WakeUps(), 2) << "a confirmed refusal is not restarted";
   }
 }
 
@@ -233,6 +235,47 @@ TEST_F(LinkTest, BlockRepliesArrivingWhole) {
   ASSERT_TRUE(rig.RunUntil([&] { return rig.link.State().Done; }));
   EXPECT_EQ(rig.radio.WakeUps(), 1);
   EXPECT_TRUE(TheImage() == ImageAfterRead(before, rig.radio.memory()));
+}
+
+// A verified read asks for every block twice in one session and a block whose copies
+// differ up to three times more; a radio whose block 5 never reads the same fails it.
+TEST_F(LinkTest, AVerifiedReadTakesOnlyBlocksOfWhichTwoCopiesAgree) {
+  for (bool changing : {false, true}) {
+    SCOPED_TRACE(changing ? "block 5 differs at every read" : "a steady radio");
+    ResetApplicationState();
+    ReadRig rig;
+    rig.chinese = changing;
+    FillPattern(rig.radio.memory(), 6);
+    int block5Reads = 0;
+    rig.radio.onLog = [&](const RadioModel::LogEntry& e) {
+      if (e.what.rfind("read block 5 ", 0) != 0) return;
+      ++block5Reads;
+      if (changing) ++rig.radio.memory()[5 * 16 + 2];
+    };
+    const RadioImage before = TheImage();
+    rig.link.VerifyAfterReading(true);
+    StartRead(rig);
+    ASSERT_TRUE(rig.RunUntil([&] { return rig.link.State().Done || !rig.messages.empty(); }));
+    EXPECT_EQ(rig.radio.WakeUps(), 1);
+    if (!changing) {
+      EXPECT_TRUE(rig.messages.empty());
+      EXPECT_EQ(rig.radio.BlocksRead(), 128);
+      const auto frames = rig.Frames();
+      // After block 63 of the first copy: its acknowledge, then block 0 again.
+      EXPECT_EQ(frames[3 + 2 * 63], Bytes{0x06});
+      EXPECT_EQ(frames[3 + 2 * 63 + 1], ReadRequest(0));
+      EXPECT_TRUE(TheImage() == ImageAfterRead(before, rig.radio.memory()));
+      continue;
+    }
+    EXPECT_EQ(block5Reads, 2 + ReadLink::kVerifyTries);
+    ASSERT_EQ(rig.messages.size(), 1u);
+    EXPECT_EQ(rig.messages[0].text, "数据校验失败：第 5 块");
+    EXPECT_EQ(rig.Status(), "数据校验失败：第 5 块");
+    EXPECT_FALSE(rig.link.Busy());
+    EXPECT_FALSE(rig.port.IsOpen());
+    EXPECT_TRUE(TheImage() == before);
+    EXPECT_EQ(rig.imageReads, 0);
+  }
 }
 
 }  // namespace

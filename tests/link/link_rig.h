@@ -14,8 +14,21 @@
 #include "link/comm_read.h"
 #include "link/comm_write.h"
 #include "radio_model.h"
-#include "shell/state.h"
+#include "shell/radio_document.h"
 #include "virtual_link.h"
+
+// The image the link tests hand the link, as a window hands it the document's.
+inline RadioImage& TheImage() {
+  static RadioImage image;
+  return image;
+}
+inline std::uint8_t& Image(int row, int col) {
+  return TheImage().at(row, col);
+}
+// The start-up image, as the program starts with.
+inline void ResetTestImage() {
+  TheImage() = StartupImage();
+}
 
 using Bytes = std::vector<std::uint8_t>;
 
@@ -47,8 +60,11 @@ struct ShownMessage {
 template <class L>
 class LinkRig : public LinkView, public LinkInputs {
  public:
-  LinkRig()
-      : port(clock, radio), link(port, {timer1, timer2, timer3, timer4}, *this, *this, TheImage()) {
+  // The link works on image: the process-wide one, as in the windows, or one of its own.
+  explicit LinkRig(RadioImage& worked = TheImage())
+      : image(worked),
+        port(clock, radio),
+        link(port, {timer1, timer2, timer3, timer4}, *this, *this, worked) {
     port.onReceive = [this] {
       if (!unloaded) link.MSC_OnComm();
     };
@@ -86,7 +102,7 @@ class LinkRig : public LinkView, public LinkInputs {
   // The password cells of the image, as the windows hand them down.
   std::array<std::uint8_t, 6> Password() const override {
     std::array<std::uint8_t, 6> digits{};
-    for (std::size_t k = 0; k < 6; ++k) digits[k] = Image(61, 6 + static_cast<int>(k));
+    for (std::size_t k = 0; k < 6; ++k) digits[k] = image.at(61, 6 + static_cast<int>(k));
     return digits;
   }
   bool ImageRead() override {
@@ -132,6 +148,7 @@ class LinkRig : public LinkView, public LinkInputs {
   int modelCode = 3;
   bool portError = false;
 
+  RadioImage& image;
   VirtualClock clock;
   RadioModel radio;
   SimulatedRadioPort port;
@@ -155,7 +172,7 @@ class LinkRig : public LinkView, public LinkInputs {
 // Every test starts from the image after start-up.
 class LinkTest : public ::testing::Test {
  protected:
-  void SetUp() override { ResetApplicationState(); }
+  void SetUp() override { ResetTestImage(); }
 };
 
 // A radio memory that differs in every byte from its neighbours and from 0xFF,

@@ -1,5 +1,6 @@
 // The three link windows as the user meets them, and a read, a write and a power
 // adjustment through a real QSerialPort against rt410-radio-sim on a pseudo-terminal.
+#include <QCheckBox>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -14,6 +15,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "features/option_codec.h"
 #include "files/channel_file.h"
 #include "files/io/read_backup.h"
 #include "link/forms/form_adjust_txp.h"
@@ -25,6 +27,18 @@
 #include "support/radio_simulator.h"
 
 namespace {
+
+// What a read of radio leaves in the document: its 64 blocks, zeros up to row 253, and
+// the values the editors show stored as they show them.
+RadioImage AsEntered(const RadioImage& radio) {
+  RadioImage image;
+  for (int r = 0; r < 64; ++r) {
+    for (int c = 0; c < 16; ++c) image.at(r, c) = radio.at(r, c);
+  }
+  NormaliseErasedChannels(image);
+  NormaliseFeatureCells(image);
+  return image;
+}
 
 QString U(const char* s) {
   return QString::fromUtf8(s);
@@ -72,7 +86,7 @@ TEST_F(LinkWindowTest, ShortcutsOpenTheWindowsWithTheStartButtonReady) {
   ProcessEvents();
   auto* read = qobject_cast<Form_Comm_Read*>(main->FindChildForm("Form_Comm_Read"));
   ASSERT_NE(read, nullptr);
-  EXPECT_TRUE(FormOpenFlag("Form_Comm_Read"));
+  EXPECT_TRUE(main->FormOpenFlag("Form_Comm_Read"));
   EXPECT_TRUE(read->Command_read->isDefault());
   EXPECT_EQ(QApplication::focusWidget(), read->Command_read);
 
@@ -105,10 +119,11 @@ TEST_F(LinkWindowTest, CaptionsInBothLanguages) {
       {false, "Read Data From Radio", "Read", "Write Data to Radio", "Write", "Cancel", "Help"},
   };
   for (const CaptionCase& cc : cases) {
-    LangChinese = cc.chinese;
+    Settings().LangChinese = cc.chinese;
     auto* read = Open<Form_Comm_Read>("Form_Comm_Read");
     EXPECT_EQ(read->windowTitle(), U(cc.readTitle));
     EXPECT_EQ(read->Command_read->text(), U(cc.read));
+    EXPECT_EQ(read->Check_Verify->text(), U(cc.chinese ? "读取后校验" : "Verify after reading"));
     EXPECT_EQ(read->Command_Cancel->text(), U(cc.cancel));
     EXPECT_EQ(read->Command_Help->text(), U(cc.help));
     auto* write = Open<Form_Comm_Write>("Form_Comm_Write");
@@ -116,13 +131,13 @@ TEST_F(LinkWindowTest, CaptionsInBothLanguages) {
     EXPECT_EQ(write->Command_Write->text(), U(cc.write));
     EXPECT_EQ(write->Command_Cancel->text(), U(cc.cancel));
   }
-  LangChinese = true;
+  Settings().LangChinese = true;
   auto* power = Open<Form_Adjust_Txp>("Form_Adjust_Txp");
   EXPECT_EQ(power->windowTitle(), U("发射功率调整"));
   EXPECT_EQ(power->Label_Low->text(), U("低功率"));
   EXPECT_EQ(power->Label_High->text(), U("高功率"));
   EXPECT_EQ(power->Command_Close->text(), U("关闭"));
-  LangChinese = false;
+  Settings().LangChinese = false;
   power = Open<Form_Adjust_Txp>("Form_Adjust_Txp");
   EXPECT_EQ(power->windowTitle(), "Power Adjust");
   EXPECT_EQ(power->Label_Low->text(), "Low Power");
@@ -150,13 +165,13 @@ TEST_F(LinkWindowTest, EnterStartsAndAMissingPortIsReported) {
   EXPECT_EQ(MessageTexts(), std::vector<QString>{kPortMessage});
   EXPECT_EQ(messages[0].title, U("操作提示"));
   EXPECT_EQ(messages[0].informative, U("设备：COM1\n没有与之对应的设备。"));
-  EXPECT_TRUE(PortError);
+  EXPECT_TRUE(Settings().PortError);
   EXPECT_FALSE(read->Link().Busy());
   EXPECT_TRUE(read->Label_tr_count->text().isEmpty());
   QTest::mouseClick(read->Command_Cancel, Qt::LeftButton);
   ProcessEvents();
   EXPECT_EQ(main->FindChildForm("Form_Comm_Read"), nullptr);
-  EXPECT_FALSE(FormOpenFlag("Form_Comm_Read"));
+  EXPECT_FALSE(main->FormOpenFlag("Form_Comm_Read"));
 }
 
 #ifdef RT410_RADIO_SIM
@@ -211,26 +226,28 @@ TEST_F(LinkWindowTest, ReadFromTheSimulatorThroughARealPort) {
   ProcessEvents();
   EXPECT_EQ(main->FindChildForm("Form_Comm_Read"), nullptr);
   EXPECT_TRUE(window.isNull());
+  const RadioImage expected = AsEntered(radio);
   for (int r = 0; r <= 253; ++r) {
-    for (int c = 0; c < 16; ++c) {
-      const std::uint8_t expected = r < 64 ? radio.at(r, c) : 0;
-      ASSERT_EQ(Image(r, c), expected) << r << "," << c;
-    }
+    for (int c = 0; c < 16; ++c) ASSERT_EQ(Image(r, c), expected.at(r, c)) << r << "," << c;
   }
-  // Exactly one backup, holding what was read.
+  // Exactly one backup, holding what was read before it entered the document.
+  RadioImage raw = TheImage();
+  for (int r = 0; r < 64; ++r) {
+    for (int c = 0; c < 16; ++c) raw.at(r, c) = radio.at(r, c);
+  }
   QStringList added = QDir(BackupFolder()).entryList(QDir::Files);
   for (const QString& old : backupsBefore) added.removeAll(old);
   ASSERT_EQ(added.size(), 1);
   QFile backup(QDir(BackupFolder()).filePath(added.front()));
   ASSERT_TRUE(backup.open(QIODevice::ReadOnly));
-  EXPECT_EQ(backup.readAll().toStdString(), ChannelFileText(TheImage()));
+  EXPECT_EQ(backup.readAll().toStdString(), ChannelFileText(raw));
 }
 
 TEST_F(LinkWindowTest, ARadioThatGoesAwayMidReadEndsInAMessage) {
   RadioSimulator sim({});
   ASSERT_FALSE(sim.Device().isEmpty());
   Plug(sim.Device());
-  LangChinese = false;
+  Settings().LangChinese = false;
   const RadioImage before = TheImage();
   auto* read = Open<Form_Comm_Read>("Form_Comm_Read");
   QSignalSpy lost(read->MSC, &LinkPort::PortLost);
@@ -257,7 +274,7 @@ TEST_F(LinkWindowTest, WriteToTheSimulatorThroughARealPort) {
   for (int r = 0; r < 64; ++r) {
     for (int c = 0; c < 16; ++c) Image(r, c) = rows.at(r, c);
   }
-  LangChinese = false;
+  Settings().LangChinese = false;
 
   main->show();
   QTest::keyClick(main.get(), Qt::Key_W, Qt::ControlModifier);
@@ -280,7 +297,7 @@ TEST_F(LinkWindowTest, WriteToTheSimulatorThroughARealPort) {
     }
   }
   EXPECT_EQ(radio.at(61, 0), 'R');
-  EXPECT_EQ(radio.at(61, 5), BandIndex);
+  EXPECT_EQ(radio.at(61, 5), Doc().BandIndex());
 }
 
 TEST_F(LinkWindowTest, AdjustPowerOnTheSimulatorThroughARealPort) {
@@ -338,14 +355,14 @@ TEST_F(LinkWindowTest, AComNumberStaysOnItsDevice) {
   RadioSimulator radioB({"--image", imageB, "--link", second}, false);
   ASSERT_FALSE(radioA.Device().isEmpty());
   ASSERT_FALSE(radioB.Device().isEmpty());
-  LangChinese = false;
+  Settings().LangChinese = false;
 
   auto* setup = Open<Form_setup>("Form_setup");
   EXPECT_EQ(setup->Option[0]->toolTip(), first);
   EXPECT_EQ(setup->Option[1]->toolTip(), second);
   EXPECT_EQ(setup->Option[2]->toolTip(), "No such device");
   QTest::mouseClick(setup->Command_ok, Qt::LeftButton);
-  EXPECT_EQ(ComDevice, first.toStdString());
+  EXPECT_EQ(Settings().ComDevice, first.toStdString());
 
   auto read = [&] {
     QPointer<Form_Comm_Read> window(Open<Form_Comm_Read>("Form_Comm_Read"));
@@ -368,7 +385,7 @@ TEST_F(LinkWindowTest, AComNumberStaysOnItsDevice) {
   EXPECT_EQ(messages[0].informative, "Device: COM1 (" + first +
                                          ")\nNot found: not connected, or unplugged since it was "
                                          "chosen.");
-  EXPECT_TRUE(PortError);
+  EXPECT_TRUE(Settings().PortError);
   QTest::qWait(100);
   EXPECT_FALSE(radioB.Log().contains("wake-up")) << radioB.Log().toStdString();
 
@@ -376,7 +393,7 @@ TEST_F(LinkWindowTest, AComNumberStaysOnItsDevice) {
   setup = Open<Form_setup>("Form_setup");
   EXPECT_EQ(setup->Option[0]->toolTip(), second);
   QTest::mouseClick(setup->Command_ok, Qt::LeftButton);
-  EXPECT_EQ(ComDevice, second.toStdString());
+  EXPECT_EQ(Settings().ComDevice, second.toStdString());
   setup->Unload();
   messages.clear();
   read();
@@ -391,7 +408,8 @@ struct MisbehaviourCase {
   const char* name;
   QStringList options;
   Transfer transfer;
-  const char* failure;  // nullptr: the transfer succeeds exactly
+  const char* failure;    // nullptr: the transfer succeeds exactly
+  bool verified = false;  // a read with "Verify after reading" checked
 };
 
 void PrintTo(const MisbehaviourCase& mc, std::ostream* os) {
@@ -414,7 +432,7 @@ TEST_P(MisbehavingRadioTest, EndsExactlyOrWithItsMessage) {
   RadioSimulator sim(QStringList{"--image", image, "--save", saved} + mc.options);
   ASSERT_FALSE(sim.Device().isEmpty());
   Plug(sim.Device());
-  LangChinese = false;
+  Settings().LangChinese = false;
   const RadioImage before = TheImage();
 
   if (mc.transfer == Transfer::Power) {
@@ -434,6 +452,7 @@ TEST_P(MisbehavingRadioTest, EndsExactlyOrWithItsMessage) {
   if (mc.transfer == Transfer::Read) {
     auto* read = Open<Form_Comm_Read>("Form_Comm_Read");
     window = read;
+    read->Check_Verify->setChecked(mc.verified);
     QTest::mouseClick(read->Command_read, Qt::LeftButton);
   } else {
     const RadioImage rows = PatternRows(3);
@@ -458,9 +477,9 @@ TEST_P(MisbehavingRadioTest, EndsExactlyOrWithItsMessage) {
   }
   EXPECT_TRUE(messages.empty());
   if (mc.transfer == Transfer::Read) {
+    const RadioImage expected = AsEntered(radio);
     for (int r = 0; r <= 253; ++r) {
-      for (int c = 0; c < 16; ++c)
-        ASSERT_EQ(Image(r, c), r < 64 ? radio.at(r, c) : 0) << r << "," << c;
+      for (int c = 0; c < 16; ++c) ASSERT_EQ(Image(r, c), expected.at(r, c)) << r << "," << c;
     }
     return;
   }
@@ -506,7 +525,18 @@ INSTANTIATE_TEST_SUITE_P(
                          {"--early-ack", "5", "--faulty-sessions", "1"},
                          Transfer::Write,
                          nullptr},
-        MisbehaviourCase{"Silent", {"--silent"}, Transfer::Read, "Fail connect with transceiver."}),
+        MisbehaviourCase{"Silent", {"--silent"}, Transfer::Read, "Fail connect with transceiver."},
+        // Block 2's three extra bytes 40 ms late; a byte of block 6 twice; a bit of
+        // block 4 flipped, which only the second copy of a verified read shows.
+        MisbehaviourCase{
+            "LateTailOnce", {"--extra-bytes", "3", "--late-tail", "40:5"}, Transfer::Read, nullptr},
+        MisbehaviourCase{
+            "DupOnce", {"--dup", "9:12", "--faulty-sessions", "1"}, Transfer::Read, nullptr},
+        MisbehaviourCase{"FlipOnceVerified",
+                         {"--flip", "7:9", "--faulty-sessions", "1"},
+                         Transfer::Read,
+                         nullptr,
+                         true}),
     [](const ::testing::TestParamInfo<MisbehaviourCase>& row) { return row.param.name; });
 
 #endif  // RT410_RADIO_SIM
@@ -516,7 +546,7 @@ TEST_F(LinkWindowTest, Screenshots) {
   if (out.isEmpty()) GTEST_SKIP() << "RT410_SCREENSHOT_DIR not set";
   main->show();
   for (bool chinese : {true, false}) {
-    LangChinese = chinese;
+    Settings().LangChinese = chinese;
     const QString lang = chinese ? "zh" : "en";
     auto* read = Open<Form_Comm_Read>("Form_Comm_Read");
     read->SetProgress(18);

@@ -12,7 +12,6 @@
 #include "shell/forms/form_setup.h"
 #include "shell/forms/form_type.h"
 #include "shell/model_band.h"
-#include "shell/state.h"
 #include "support/gui_test.h"
 
 namespace {
@@ -23,12 +22,14 @@ QString U(const char* s) {
 
 using BandDialogTest = GuiTest;
 
-TEST_F(BandDialogTest, OpeningReappliesTheBandWithTheExtraMegahertz) {
+TEST_F(BandDialogTest, OpeningShowsTheBandAndChoosingItAppliesTheExtraMegahertz) {
   Image(59, 1) = 0x00;
-  EXPECT_EQ(FreqHigh, Freq10Hz::MHz(470));
   auto* form = Open<Form_type>("Form_type");
-  EXPECT_EQ(FreqHigh, Freq10Hz::MHz(471));
-  EXPECT_EQ(FreqLow, Freq10Hz::MHz(400));
+  EXPECT_EQ(Image(59, 1), 0x00);  // looking changes nothing
+  EXPECT_EQ(form->Combo_Band->currentIndex(), 3);
+  form->Combo_Band->Select(3);
+  EXPECT_EQ(Doc().FreqHigh(), Freq10Hz::MHz(471));
+  EXPECT_EQ(Doc().FreqLow(), Freq10Hz::MHz(400));
   EXPECT_EQ(Image(59, 0), 0x00);
   EXPECT_EQ(Image(59, 1), 0x40);
   EXPECT_EQ(Image(59, 2), 0x00);
@@ -47,18 +48,18 @@ TEST_F(BandDialogTest, PickingBandZeroAndCancelKeepsIt) {
   form->Combo_Band->setCurrentIndex(0);
   emit form->Combo_Band->activated(0);  // as a pick from the list
   EXPECT_EQ(main->PanelText(7), " 136-- 174 MHZ");
-  EXPECT_EQ(FreqLow, Freq10Hz::MHz(136));
-  EXPECT_EQ(FreqHigh, Freq10Hz::MHz(175));
-  EXPECT_EQ(FreqLowInt, 136);
-  EXPECT_EQ(FreqHighInt, 174);
-  EXPECT_EQ(BandIndex, 0);
+  EXPECT_EQ(Doc().FreqLow(), Freq10Hz::MHz(136));
+  EXPECT_EQ(Doc().FreqHigh(), Freq10Hz::MHz(175));
+  EXPECT_EQ(Doc().FreqLowInt(), 136);
+  EXPECT_EQ(Doc().FreqHighInt(), 174);
+  EXPECT_EQ(Doc().BandIndex(), 0);
   const std::uint8_t row59[4] = {0x60, 0x13, 0x40, 0x17};
   for (int i = 0; i < 4; ++i) EXPECT_EQ(Image(59, i), row59[i]);
   QTest::mouseClick(form->Command_cancel, Qt::LeftButton);
   ProcessEvents();
   EXPECT_EQ(main->FindChildForm("Form_type"), nullptr);
-  EXPECT_EQ(BandIndex, 0);
-  EXPECT_EQ(FreqLow, Freq10Hz::MHz(136));
+  EXPECT_EQ(Doc().BandIndex(), 0);
+  EXPECT_EQ(Doc().FreqLow(), Freq10Hz::MHz(136));
 }
 
 TEST_F(BandDialogTest, TypingInTheBandBoxSelectsBandZero) {
@@ -67,8 +68,8 @@ TEST_F(BandDialogTest, TypingInTheBandBoxSelectsBandZero) {
   QTest::keyClicks(form->Combo_Band->lineEdit(), "4");
   EXPECT_EQ(form->Combo_Band->currentIndex(), 0);
   EXPECT_EQ(form->Combo_Band->currentText(), " 136- 174");
-  EXPECT_EQ(BandIndex, 0);
-  EXPECT_EQ(FreqHigh, Freq10Hz::MHz(175));
+  EXPECT_EQ(Doc().BandIndex(), 0);
+  EXPECT_EQ(Doc().FreqHigh(), Freq10Hz::MHz(175));
   EXPECT_EQ(main->PanelText(7), " 136-- 174 MHZ");
   QTest::keyClicks(form->Combo_type->lineEdit(), "X");
   EXPECT_EQ(form->Combo_type->currentText(), "RT410");
@@ -112,25 +113,25 @@ TEST_F(PortDialogTest, ConfirmingAPortUpdatesThePanel) {
   ClickCheck(form->Option[2]);
   QTest::mouseClick(form->Command_ok, Qt::LeftButton);
   ProcessEvents();
-  EXPECT_EQ(ComPort, 3);
+  EXPECT_EQ(Settings().ComPort, 3);
   EXPECT_EQ(main->PanelText(3), "COM3");
   EXPECT_EQ(main->FindChildForm("Form_setup"), nullptr);
 }
 
 TEST_F(PortDialogTest, AfterAPortErrorTheDialogStaysOpen) {
-  PortError = true;
+  Settings().PortError = true;
   auto* form = Open<Form_setup>("Form_setup");
   ClickCheck(form->Option[4]);
   QTest::mouseClick(form->Command_ok, Qt::LeftButton);
   ProcessEvents();
-  EXPECT_EQ(ComPort, 5);
+  EXPECT_EQ(Settings().ComPort, 5);
   EXPECT_EQ(main->PanelText(3), "COM5");
   ASSERT_EQ(main->FindChildForm("Form_setup"), form);
   QTest::mouseClick(form->Command1, Qt::LeftButton);
   ProcessEvents();
   EXPECT_EQ(main->FindChildForm("Form_setup"), nullptr);
-  EXPECT_EQ(ComPort, 5);
-  EXPECT_TRUE(PortError);  // only the link changes it
+  EXPECT_EQ(Settings().ComPort, 5);
+  EXPECT_TRUE(Settings().PortError);  // only the link changes it
 }
 
 TEST_F(PortDialogTest, CancelDiscardsTheChoice) {
@@ -139,16 +140,16 @@ TEST_F(PortDialogTest, CancelDiscardsTheChoice) {
   ClickCheck(form->Option[7]);
   QTest::mouseClick(form->Command1, Qt::LeftButton);
   ProcessEvents();
-  EXPECT_EQ(ComPort, 1);
+  EXPECT_EQ(Settings().ComPort, 1);
   EXPECT_EQ(main->PanelText(3), "COM1");
 }
 
 TEST_F(PortDialogTest, PortOutsideTheRangeSelectsNothing) {
-  ComPort = 12;
+  Settings().ComPort = 12;
   auto* form = Open<Form_setup>("Form_setup");
   for (auto* option : form->Option) EXPECT_FALSE(option->isChecked());
   QTest::mouseClick(form->Command_ok, Qt::LeftButton);
-  EXPECT_EQ(ComPort, 12);
+  EXPECT_EQ(Settings().ComPort, 12);
   EXPECT_EQ(main->PanelText(3), "COM12");
 }
 
@@ -181,7 +182,7 @@ TEST_F(AboutTest, MenuAgainShowsTheSameBox) {
   QTest::mouseClick(qobject_cast<frmAbout*>(first)->cmdOK, Qt::LeftButton);
   ProcessEvents();
   EXPECT_EQ(main->FindChildForm("frmAbout"), nullptr);
-  EXPECT_FALSE(FormOpenFlag("frmAbout"));
+  EXPECT_FALSE(main->FormOpenFlag("frmAbout"));
 }
 
 TEST_F(AboutTest, UnavailableSystemInformationIsReportedInChinese) {

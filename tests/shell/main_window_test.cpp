@@ -11,7 +11,6 @@
 #include "shell/forms/about.h"
 #include "shell/forms/child_form.h"
 #include "shell/forms/form_type.h"
-#include "shell/state.h"
 #include "support/gui_test.h"
 #include "window_registry.h"
 
@@ -33,7 +32,7 @@ TEST_F(MainWindowTest, StartUpTexts) {
   EXPECT_FALSE(main->Language_eng->isChecked());
   EXPECT_EQ(Image(59, 1), 0x40);
   EXPECT_EQ(Image(60, 3), 0x84);
-  EXPECT_EQ(FreqHigh, Freq10Hz::MHz(470));
+  EXPECT_EQ(Doc().FreqHigh(), Freq10Hz::MHz(470));
 }
 
 TEST_F(MainWindowTest, MenuBarOrderShortcutsAndHiddenItems) {
@@ -100,7 +99,7 @@ TEST_F(MainWindowTest, StatusPanelsStayProportional) {
 TEST_F(MainWindowTest, ReopeningAChildReplacesIt) {
   auto* first = Open<Form_type>("Form_type");
   ASSERT_NE(first, nullptr);
-  EXPECT_TRUE(FormOpenFlag("Form_type"));
+  EXPECT_TRUE(main->FormOpenFlag("Form_type"));
   QPointer<Form_type> old = first;
   main->proc_type->trigger();
   ProcessEvents();
@@ -109,10 +108,10 @@ TEST_F(MainWindowTest, ReopeningAChildReplacesIt) {
   EXPECT_NE(second, first);
   EXPECT_TRUE(old.isNull());  // the old instance is gone
   EXPECT_EQ(main->MdiArea()->subWindowList().size(), 1);
-  EXPECT_TRUE(FormOpenFlag("Form_type"));
+  EXPECT_TRUE(main->FormOpenFlag("Form_type"));
   second->Command_cancel->click();
   ProcessEvents();
-  EXPECT_FALSE(FormOpenFlag("Form_type"));
+  EXPECT_FALSE(main->FormOpenFlag("Form_type"));
   EXPECT_EQ(main->MdiArea()->subWindowList().size(), 0);
 }
 
@@ -147,7 +146,7 @@ TEST_F(MainWindowTest, ActivationRunsOnlyWhenTheUserSwitchesChildren) {
 
 TEST_F(MainWindowTest, LanguageRoundTrip) {
   main->Language_eng->trigger();
-  EXPECT_FALSE(LangChinese);
+  EXPECT_FALSE(Settings().LangChinese);
   EXPECT_EQ(main->windowTitle(),
             "Lindao VORLAN Electronic Co.,Ltd. RT410 series program software ");
   EXPECT_EQ(main->Channel_edit->text(), "Channel Information ");
@@ -159,21 +158,12 @@ TEST_F(MainWindowTest, LanguageRoundTrip) {
   EXPECT_EQ(main->proc_type->text(), "Model");
   EXPECT_TRUE(main->Language_eng->isChecked());
   EXPECT_FALSE(main->Language_chn->isChecked());
-  EXPECT_EQ(AboutTexts[kAboutOk], "Confirm");
   main->Language_chn->trigger();
-  EXPECT_TRUE(LangChinese);
+  EXPECT_TRUE(Settings().LangChinese);
   EXPECT_EQ(main->proc_type->text(), U("机型"));
   EXPECT_EQ(main->PanelText(6), U("频段"));
   EXPECT_EQ(main->Language_chn->text(), U("中文"));
   EXPECT_EQ(main->Language_eng->text(), "English");
-  EXPECT_EQ(AboutTexts[kAboutOk], "确定");
-}
-
-TEST_F(MainWindowTest, SameLanguageAgainRecaptionsWithoutReloadingAboutTexts) {
-  AboutTexts[kAboutOk] = "marker";
-  main->Language_chn->trigger();
-  EXPECT_EQ(AboutTexts[kAboutOk], "marker");
-  EXPECT_EQ(main->proc_type->text(), U("机型"));
 }
 
 TEST_F(MainWindowTest, LanguageSwitchReloadsFlaggedWindowsOnly) {

@@ -6,7 +6,6 @@
 #include <functional>
 
 #include "shell/forms/child_form.h"
-#include "shell/state.h"
 #include "support/gui_test.h"
 
 namespace {

@@ -9,10 +9,12 @@
 #include <QTest>
 #include <functional>
 
+#include "channels/forms/channel_widgets.h"
+#include "codec/channel_record.h"
 #include "channels/forms/frm_chann.h"
 #include "features/forms/frm_option.h"
 #include "shell/forms/controls.h"
-#include "shell/state.h"
+#include "shell/model_band.h"
 #include "support/gui_test.h"
 
 namespace {
@@ -76,7 +78,7 @@ TEST_F(UndoExitTest, ClearIsUndoneAndRedone) {
 TEST_F(UndoExitTest, AReadOrALoadIsOneStepAndWhatExitComparesWith) {
   const RadioImage start = TheImage();
   PutChannel(3);  // what a read or a load puts into the image
-  main->ImageKept();
+  Doc().Enter(Doc().Image(), ImageSource::Read);
   const RadioImage read = TheImage();
   EXPECT_FALSE(main->ImageChanged());
   main->Edit_undo->trigger();
@@ -91,7 +93,7 @@ TEST_F(UndoExitTest, AnImportIsOneStepShownAtOnce) {
   auto* grid = Open<frm_chann>("frm_chann");
   PutChannel(2);
   PutChannel(5);
-  main->ImageReplaced();
+  Doc().Enter(Doc().Image(), ImageSource::Import);
   EXPECT_EQ(grid->TextMatrix(5, 1), "435.00000");
   EXPECT_TRUE(main->ImageChanged());
   main->Edit_undo->trigger();
@@ -115,11 +117,12 @@ TEST_F(UndoExitTest, TypingInATextBoxIsUndoneThereFirst) {
 }
 
 TEST_F(UndoExitTest, LookingAtEveryEditorIsNoChange) {
-  // A blank radio: decoding writes in-range values back into several rows.
+  // A blank radio read: what the editors show of it is what the image holds.
+  RadioImage blank = TheImage();
   for (int r = 0; r < 64; ++r) {
-    for (int c = 0; c < 16; ++c) Image(r, c) = RadioImage::kErased;
+    for (int c = 0; c < 16; ++c) blank.at(r, c) = RadioImage::kErased;
   }
-  main->ImageKept();
+  Doc().Enter(blank, ImageSource::Read);
   const RadioImage read = TheImage();
   for (const char* form : {"frm_chann", "frm_option", "Form_edit_Key", "frm_dtmf", "Form_Edit_scan",
                            "Form_Edit_Test", "Form_Edit_Message", "frm_chann"}) {
@@ -127,7 +130,7 @@ TEST_F(UndoExitTest, LookingAtEveryEditorIsNoChange) {
   }
   main->Language_eng_Click();
   ProcessEvents();
-  ASSERT_FALSE(TheImage() == read);  // the windows did write back
+  EXPECT_TRUE(TheImage() == read);  // drawing never writes
   EXPECT_FALSE(main->ImageChanged());
   main->File_exit_Click();
   EXPECT_FALSE(main->isVisible());
@@ -148,7 +151,7 @@ TEST_F(UndoExitTest, ExitAsksOnlyWhenAChangeWouldBeLost) {
   for (const auto& exit : exits) {
     SCOPED_TRACE(n++);
     main->show();
-    main->ImageKept();
+    Doc().MarkSaved();
     messages.clear();
     exit();
     EXPECT_FALSE(main->isVisible());
@@ -174,6 +177,39 @@ TEST_F(UndoExitTest, ExitAsksOnlyWhenAChangeWouldBeLost) {
     EXPECT_FALSE(main->isVisible());
   }
   SetAnswerHook(nullptr);
+}
+
+}  // namespace
+
+namespace {
+
+using DocumentWorkflow = GuiTest;
+
+// A 136-174 MHz file: the grid opens on its own, takes 150 MHz in channel 1, and a
+// read then shows in it at once.
+TEST_F(DocumentWorkflow, OpenedBandIsTheGridsLimitsAndEveryChangeShowsAtOnce) {
+  RadioImage vhf = StartupImage();
+  ApplyBand(0, vhf);
+  Doc().Enter(vhf, ImageSource::Open);
+  ProcessEvents();
+  auto* grid = main->FindChildAs<frm_chann>();
+  ASSERT_NE(grid, nullptr);
+  const CommitResult typed = CommitTypedFrequency(*grid, 1, FreqField::Rx, "150", RangeRule::Grid);
+  EXPECT_EQ(typed.outcome, CommitOutcome::Stored);
+  EXPECT_EQ(ChannelRxText(Doc().Image(), 1), "150.00000");
+  EXPECT_TRUE(messages.empty());
+
+  auto* options = main->OpenChildAs<frm_option>("frm_option");
+  RadioImage read = Doc().Image();
+  std::string text = "151.5";
+  StoreFreqText(read, text, 2, kRxFreqCol);
+  New_Chann(read, 2);
+  Doc().Enter(read, ImageSource::Read);
+  EXPECT_EQ(grid->TextMatrix(2, 1), "151.50000");  // redrawn without activation
+  EXPECT_EQ(options->Text_pvfo_d1->text(), "174");
+  EXPECT_FALSE(main->ImageChanged());
+  main->Edit_undo->trigger();
+  EXPECT_TRUE(grid->TextMatrix(2, 1).isEmpty());
 }
 
 }  // namespace

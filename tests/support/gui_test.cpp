@@ -8,6 +8,14 @@
 
 #include "window_registry.h"
 
+namespace {
+MDImain* g_running = nullptr;
+}  // namespace
+
+MDImain& RunningMain() {
+  return *g_running;
+}
+
 void GuiTest::SetUp() {
   SetDetailedMessageHook(
       [this](const QString& title, const QString& text, MsgIcon icon, const QString& informative) {
@@ -15,6 +23,7 @@ void GuiTest::SetUp() {
         if (onMessage) onMessage(messages.back());
       });
   main = std::make_unique<MDImain>(ProgramForms());
+  g_running = main.get();
   main->MDIForm_Load();
   main->resize(1200, 860);
   ProcessEvents();
@@ -22,6 +31,7 @@ void GuiTest::SetUp() {
 
 void GuiTest::TearDown() {
   main.reset();
+  g_running = nullptr;
   ProcessEvents();
   SetDetailedMessageHook(nullptr);
 }

@@ -27,6 +27,19 @@ struct RecordedMessage {
 
 class QAbstractButton;
 
+// The main window of the test that runs now: its document's image, for the helpers
+// that stand outside a fixture.
+MDImain& RunningMain();
+inline RadioImage& TheImage() {
+  return RunningMain().Document().EditImage();
+}
+inline std::uint8_t& Image(int row, int col) {
+  return TheImage().at(row, col);
+}
+inline std::uint8_t& Image(Cell cell) {
+  return TheImage().at(cell);
+}
+
 class GuiTest : public ::testing::Test {
  protected:
   void SetUp() override;
@@ -42,6 +55,13 @@ class GuiTest : public ::testing::Test {
   template <class T>
   T* Open(const char* formName) {
     return main->OpenChildAs<T>(QString::fromLatin1(formName));
+  }
+
+  // The main window's document and settings, as the windows reach them.
+  RadioDocument& Doc() const { return main->Document(); }
+  AppSettings& Settings() const { return main->Settings(); }
+  QString Lang(const char* chinese, const char* english) const {
+    return main->Lang(chinese, english);
   }
 
   std::unique_ptr<MDImain> main;

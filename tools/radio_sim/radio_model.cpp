@@ -40,6 +40,11 @@ bool RadioModel::FaultsActive() const {
   return faults.faultySessions < 0 || wakeUps_ <= faults.faultySessions;
 }
 
+bool RadioModel::StopActive() const {
+  if (faults.stopSessions < 0) return FaultsActive();
+  return wakeUps_ <= faults.stopSessions;
+}
+
 void RadioModel::Note(std::int64_t t, Direction d, std::vector<std::uint8_t> bytes,
                       std::string what) {
   if (onLog) onLog({t, d, std::move(bytes), std::move(what)});
@@ -53,6 +58,7 @@ void RadioModel::FlushIgnored(std::int64_t t) {
 }
 
 std::vector<std::uint8_t> RadioModel::Receive(std::uint8_t byte, std::int64_t t) {
+  delays_.clear();
   if (anyByte_ && t - lastByteNs_ > kFrameGapNs && !frame_.empty()) {
     Note(t, Direction::Note, frame_, "incomplete frame dropped");
     frame_.clear();
@@ -77,6 +83,7 @@ std::vector<std::uint8_t> RadioModel::Receive(std::uint8_t byte, std::int64_t t)
 std::vector<std::uint8_t> RadioModel::WakeUp(std::int64_t t) {
   FlushIgnored(t);
   ++wakeUps_;
+  replyNo_ = 0;
   frame_.clear();
   Note(t, Direction::ToRadio, {kWakeUp.begin(), kWakeUp.end()},
        "wake-up \"PROGRAM\" (" + std::to_string(wakeUps_) + ")");
@@ -98,21 +105,60 @@ std::vector<std::uint8_t> RadioModel::WakeUp(std::int64_t t) {
 std::vector<std::uint8_t> RadioModel::Reply(std::int64_t t, std::vector<std::uint8_t> bytes,
                                             const std::string& what, RadioFaults::Short kind) {
   std::string note = what;
+  const int number = ++replyNo_;
+  std::size_t extras = 0;
+  delays_.assign(bytes.size(), 0);
   if (FaultsActive()) {
-    if (kind != RadioFaults::Short::None && faults.shortReply == kind) {
+    const RadioFaults& f = faults;
+    if (kind != RadioFaults::Short::None && f.shortReply == kind) {
       bytes.pop_back();
       note += " (one byte short)";
     }
-    if (faults.extraBytes > 0) {
-      bytes.insert(bytes.end(), static_cast<std::size_t>(faults.extraBytes), faults.extraByte);
-      note += " (" + std::to_string(faults.extraBytes) + " bytes longer)";
+    if (f.extraBytes > 0 && number % std::max(1, f.extraEvery) == 0) {
+      extras = static_cast<std::size_t>(f.extraBytes);
+      bytes.insert(bytes.end(), extras, f.extraByte);
+      note += " (" + std::to_string(f.extraBytes) + " bytes longer)";
     }
-    const int stray = faults.garbageBytes +
-                      (kind == RadioFaults::Short::Identification ? faults.strayBeforeId : 0);
+    const int stray =
+        f.garbageBytes + (kind == RadioFaults::Short::Identification ? f.strayBeforeId : 0);
     if (stray > 0) {
       bytes.insert(bytes.begin(), static_cast<std::size_t>(stray), kGarbage);
       note += " (after " + std::to_string(stray) + " stray bytes)";
     }
+    delays_.assign(bytes.size(), 0);
+    auto at = [&](int byte) {
+      return std::min(static_cast<std::size_t>(std::max(byte, 0)), bytes.size() - 1);
+    };
+    const bool damaging = f.damageSessions < 0 || wakeUps_ <= f.damageSessions;
+    if (f.damage != RadioFaults::Damage::None && damaging && number == f.damageReply &&
+        !bytes.empty()) {
+      const std::size_t i = at(f.damageByte);
+      switch (f.damage) {
+        case RadioFaults::Damage::Dup:
+          bytes.insert(bytes.begin() + static_cast<std::ptrdiff_t>(i), bytes[i]);
+          delays_.push_back(0);
+          note += " (byte " + std::to_string(i) + " doubled)";
+          break;
+        case RadioFaults::Damage::Flip:
+          bytes[i] ^= f.flipMask;
+          note += " (byte " + std::to_string(i) + " flipped)";
+          break;
+        case RadioFaults::Damage::Drop:
+          bytes.erase(bytes.begin() + static_cast<std::ptrdiff_t>(i));
+          delays_.pop_back();
+          note += " (byte " + std::to_string(i) + " dropped)";
+          break;
+        case RadioFaults::Damage::None:
+          break;
+      }
+    }
+    if (f.lateTailNs > 0 && (f.lateTailReply == 0 || f.lateTailReply == number) &&
+        bytes.size() > 1) {
+      const std::size_t tail = std::clamp<std::size_t>(extras, 1, bytes.size() - 1);
+      delays_[bytes.size() - tail] += f.lateTailNs;
+      note += " (last " + std::to_string(tail) + " late)";
+    }
+    if (f.gapNs > 0 && number == f.gapReply && !bytes.empty()) delays_[at(f.gapByte)] += f.gapNs;
   }
   Note(t, Direction::FromRadio, bytes, note);
   return bytes;
@@ -160,7 +206,7 @@ std::vector<std::uint8_t> RadioModel::Command(std::int64_t t) {
       ++blocksRead_;
       std::vector<std::uint8_t> out =
           Reply(t, std::move(reply), "block " + std::to_string(block), RadioFaults::Short::Block);
-      if (FaultsActive() && block == faults.stopAfterBlock) {
+      if (StopActive() && block == faults.stopAfterBlock) {
         Note(t, Direction::Note, {}, "stops answering");
         mode_ = Mode::Asleep;
       }
@@ -196,7 +242,7 @@ std::vector<std::uint8_t> RadioModel::Command(std::int64_t t) {
       if (faulty && op == 'W' && block + 1 == faults.earlyAckBlock) ack.push_back(0x06);
       std::vector<std::uint8_t> out =
           Reply(t, std::move(ack), "acknowledge", RadioFaults::Short::None);
-      if (faulty && block == faults.stopAfterBlock) {
+      if (StopActive() && block == faults.stopAfterBlock) {
         Note(t, Direction::Note, {}, "stops answering");
         mode_ = Mode::Asleep;
       }

@@ -22,9 +22,23 @@ struct RadioFaults {
   int strayBeforeId = 0;             // stray bytes sent before the identification only
   int extraBytes = 0;                // every reply this many bytes longer
   std::uint8_t extraByte = 0x55;     // what those bytes carry
+  int extraEvery = 1;                // ...on every n-th reply of a session only
   int earlyAckBlock = -1;            // acknowledges block k before it was sent, then never
+  // Replies are counted from each wake-up, the identification being reply 1.
+  std::int64_t lateTailNs = 0;  // the extra bytes (or the last byte) handed on this much later
+  int lateTailReply = 0;        // ...of that reply only; 0: of every reply
+  std::int64_t gapNs = 0;       // a pause before byte gapByte of reply gapReply
+  int gapReply = 0;
+  int gapByte = 0;
+  enum class Damage { None, Dup, Flip, Drop };
+  Damage damage = Damage::None;  // byte damageByte (0 first) of reply damageReply doubled,
+  int damageReply = 0;           // flipped or dropped
+  int damageByte = 0;
+  std::uint8_t flipMask = 0x01;
   // The faults hold for the first n wake-ups only; -1: for every one.
   int faultySessions = -1;
+  int stopSessions = -1;    // likewise for stopAfterBlock alone; -1: as the other faults
+  int damageSessions = -1;  // likewise for the damaged byte
 };
 
 class RadioModel {
@@ -53,6 +67,9 @@ class RadioModel {
 
   // A byte has finished arriving at timeNs; returns what the radio answers, in order.
   std::vector<std::uint8_t> Receive(std::uint8_t byte, std::int64_t timeNs);
+  // For each byte of the last answer, how much later than its wire time allows it
+  // reaches the computer (a late tail, a pause of the radio).
+  const std::vector<std::int64_t>& ReplyDelays() const { return delays_; }
 
   bool Linked() const { return mode_ == Mode::Linked; }
   int WakeUps() const { return wakeUps_; }
@@ -70,6 +87,7 @@ class RadioModel {
   enum class Mode { Asleep, Linked };
 
   bool FaultsActive() const;
+  bool StopActive() const;
   std::vector<std::uint8_t> WakeUp(std::int64_t t);
   std::vector<std::uint8_t> Command(std::int64_t t);
   std::vector<std::uint8_t> Reply(std::int64_t t, std::vector<std::uint8_t> bytes,
@@ -86,6 +104,8 @@ class RadioModel {
   bool anyByte_ = false;
   bool wroteThisSession_ = false;
   int wakeUps_ = 0;
+  int replyNo_ = 0;  // replies of this session
+  std::vector<std::int64_t> delays_;
   int blocksRead_ = 0;
   int blocksWritten_ = 0;
   int powerBlocks_ = 0;

@@ -43,7 +43,6 @@ struct Options {
   long baud = 9600;
   bool quiet = false;
   RadioFaults faults;
-  long lateTailMs = 0;
   std::string password;
 };
 
@@ -67,8 +66,14 @@ void Usage(FILE* out) {
       "  --garbage N            send N stray bytes (0xAA) before every reply\n"
       "  --stray-id N           send N stray bytes (0xAA) before the identification only\n"
       "  --extra-bytes N        make every reply N bytes (0x55) longer\n"
-      "  --late-tail MS         hand those bytes on MS ms after the rest, as a USB adapter's\n"
-      "                         latency timer may\n"
+      "  --late-tail MS[:R]     hand those bytes (without them: the last byte) on MS ms\n"
+      "                         after the rest, as a USB adapter's latency timer may; with\n"
+      "                         R, of reply R only\n"
+      "  --dup R:B              send byte B (0: the first) of reply R twice\n"
+      "  --flip R:B             send byte B of reply R with its lowest bit flipped\n"
+      "  --drop R:B             leave byte B of reply R out\n"
+      "                         (replies count from each wake-up: 1 is the identification,\n"
+      "                         then the password or the first acknowledge, and so on)\n"
       "  --early-ack K          acknowledge block K before it was sent, then not at all\n"
       "  --faulty-sessions N    misbehave for the first N wake-ups only (default: always)\n",
       out);
@@ -79,6 +84,15 @@ bool ParseInt(const char* text, long low, long high, long& value) {
   errno = 0;
   value = std::strtol(text, &end, 10);
   return errno == 0 && end != text && *end == '\0' && value >= low && value <= high;
+}
+
+// "N" or "N:M", N from low1 and M from low2 up to 1000; second stays as it was without ":M".
+bool ParsePair(const char* text, long low1, long low2, long& first, long& second) {
+  const std::string t = text ? text : "";
+  const std::size_t colon = t.find(':');
+  if (colon == std::string::npos) return ParseInt(t.c_str(), low1, 1000, first);
+  return ParseInt(t.substr(0, colon).c_str(), low1, 1000, first) &&
+         ParseInt(t.substr(colon + 1).c_str(), low2, 1000, second);
 }
 
 bool ParseOptions(int argc, char** argv, Options& o) {
@@ -150,7 +164,25 @@ bool ParseOptions(int argc, char** argv, Options& o) {
       if (!number(0, 64, n)) return false;
       o.faults.extraBytes = static_cast<int>(n);
     } else if (arg == "--late-tail") {
-      if (!number(0, 1000, o.lateTailMs)) return false;
+      long ms = 0, reply = 0;
+      if (!ParsePair(next(), 0, 1, ms, reply)) {
+        std::fputs("rt410-radio-sim: --late-tail takes MS (0 to 1000) or MS:R\n", stderr);
+        return false;
+      }
+      o.faults.lateTailNs = ms * 1'000'000;
+      o.faults.lateTailReply = static_cast<int>(reply);
+    } else if (arg == "--dup" || arg == "--flip" || arg == "--drop") {
+      long reply = 0, byte = -1;
+      if (!ParsePair(next(), 1, 0, reply, byte) || byte < 0) {
+        std::fprintf(stderr, "rt410-radio-sim: %s takes R:B, reply 1 to 1000, byte 0 to 1000\n",
+                     arg.c_str());
+        return false;
+      }
+      o.faults.damage = arg == "--dup"    ? RadioFaults::Damage::Dup
+                        : arg == "--flip" ? RadioFaults::Damage::Flip
+                                          : RadioFaults::Damage::Drop;
+      o.faults.damageReply = static_cast<int>(reply);
+      o.faults.damageByte = static_cast<int>(byte);
     } else if (arg == "--early-ack") {
       if (!number(1, 62, n)) return false;
       o.faults.earlyAckBlock = static_cast<int>(n);
@@ -357,13 +389,11 @@ int main(int argc, char** argv) {
       const Timed in = incoming.front();
       incoming.pop_front();
       const std::vector<std::uint8_t> reply = radio.Receive(in.byte, in.at);
-      const std::size_t tail = o.lateTailMs > 0 ? static_cast<std::size_t>(o.faults.extraBytes) : 0;
+      const std::vector<std::int64_t>& delays = radio.ReplyDelays();
       for (std::size_t i = 0; i < reply.size(); ++i) {
         // The answer starts when the last byte of the command is in, whatever our
         // own scheduling delay was.
-        outFree = std::max(outFree, in.at) + byteNs;
-        if (i > 0 && i + tail == reply.size())
-          outFree = std::max(outFree, outgoing.back().at + o.lateTailMs * 1'000'000);
+        outFree = std::max(outFree, in.at) + byteNs + (i < delays.size() ? delays[i] : 0);
         outgoing.push_back({outFree, reply[i]});
       }
     }

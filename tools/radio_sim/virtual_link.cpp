@@ -2,8 +2,10 @@
 
 #include <algorithm>
 
-void VirtualClock::At(Nanos when, std::function<void()> action) {
-  events_.emplace(std::make_pair(std::max(when, now_), seq_++), std::move(action));
+VirtualClock::EventId VirtualClock::At(Nanos when, std::function<void()> action) {
+  const EventId id{std::max(when, now_), seq_++};
+  events_.emplace(id, std::move(action));
+  return id;
 }
 
 bool VirtualClock::Step() {
@@ -32,6 +34,7 @@ bool VirtualClock::RunUntil(const std::function<bool()>& done, Nanos limit) {
 }
 
 void VirtualTimer::Start(int milliseconds) {
+  if (pending_) clock_.Cancel(*pending_);
   active_ = true;
   interval_ = milliseconds;
   ++generation_;
@@ -39,13 +42,16 @@ void VirtualTimer::Start(int milliseconds) {
 }
 
 void VirtualTimer::Stop() {
+  if (pending_) clock_.Cancel(*pending_);
+  pending_.reset();
   active_ = false;
   ++generation_;
 }
 
 void VirtualTimer::Schedule(Nanos when) {
   const std::uint64_t generation = generation_;
-  clock_.At(when, [this, generation, when] {
+  pending_ = clock_.At(when, [this, generation, when] {
+    pending_.reset();
     if (!active_ || generation != generation_) return;
     Schedule(when + Ms(interval_));
     if (onTick) onTick();
@@ -130,8 +136,10 @@ void SimulatedRadioPort::Deliver(const std::vector<std::uint8_t>& reply, Nanos f
   const std::size_t tailFrom =
       reply.size() -
       std::min<std::size_t>(reply.size(), static_cast<std::size_t>(chunking.tailBytes));
+  const std::vector<Nanos>& delays = radio_.ReplyDelays();
+  const Nanos byteTime = radioByteTime > 0 ? radioByteTime : byteTime_;
   for (std::size_t i = 0; i < reply.size(); ++i) {
-    rxFree_ = std::max(rxFree_, from) + byteTime_;
+    rxFree_ = std::max(rxFree_, from) + byteTime + (i < delays.size() ? delays[i] : 0);
     Nanos t = rxFree_;
     if (i >= tailFrom && i > 0) t = std::max(t, at[tailFrom - 1] + chunking.tailDelay);
     if (chunking.latency > 0) t = (t + chunking.latency - 1) / chunking.latency * chunking.latency;

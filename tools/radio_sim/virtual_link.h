@@ -5,6 +5,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -19,8 +20,11 @@ constexpr Nanos Ms(std::int64_t ms) {
 
 class VirtualClock {
  public:
+  using EventId = std::pair<Nanos, std::uint64_t>;
   Nanos Now() const { return now_; }
-  void At(Nanos when, std::function<void()> action);
+  EventId At(Nanos when, std::function<void()> action);
+  // Forgets an event that has not run yet.
+  void Cancel(const EventId& id) { events_.erase(id); }
   // Runs the earliest pending event; false when there is none.
   bool Step();
   // Runs every event due up to Now() + duration, then stands at that time.
@@ -32,7 +36,7 @@ class VirtualClock {
  private:
   Nanos now_ = 0;
   std::uint64_t seq_ = 0;
-  std::map<std::pair<Nanos, std::uint64_t>, std::function<void()>> events_;
+  std::map<EventId, std::function<void()>> events_;
 };
 
 class VirtualTimer : public TimerOps {
@@ -50,6 +54,9 @@ class VirtualTimer : public TimerOps {
   VirtualClock& clock_;
   bool active_ = false;
   int interval_ = 0;
+  // The next tick; cancelled at a restart, so a timer restarted at every byte keeps
+  // one event on the clock, not thousands.
+  std::optional<VirtualClock::EventId> pending_;
   std::uint64_t generation_ = 0;
 };
 
@@ -87,6 +94,8 @@ class SimulatedRadioPort : public SerialPortOps {
     Nanos tailDelay = 0;  // ...arrive together, this long after the byte before them
   };
   Chunking chunking;
+  // The radio's own byte time, when its clock runs off the line's; 0: the line's.
+  Nanos radioByteTime = 0;
 
   // A byte from the line that no reply accounts for (noise), notified at once.
   void Hear(std::uint8_t byte);

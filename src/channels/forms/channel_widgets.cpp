@@ -8,7 +8,6 @@
 #include "codec/tones.h"
 #include "shell/forms/child_form.h"
 #include "shell/forms/ui.h"
-#include "shell/state.h"
 
 int KeyAscii(const QKeyEvent* event) {
   switch (event->key()) {
@@ -50,11 +49,12 @@ void SetFieldEnabled(QWidget* field, bool enabled) {
 
 CommitResult CommitTypedFrequency(ChildForm& window, int channel, FreqField field,
                                   const QString& typed, RangeRule rule) {
-  const FrequencyEdit edit = PlanFrequency(TheImage(), channel, field, typed.toStdString(),
-                                           FreqRange{FreqLow, FreqHigh}, rule);
+  RadioDocument& doc = window.Doc();
+  const FrequencyEdit edit =
+      PlanFrequency(doc.Image(), channel, field, typed.toStdString(), doc.Limits(), rule);
   // The user reads the message while the image still holds what it held.
   if (const TextPair text = EditMessageText(edit.message, rule)) {
-    if (!window.Warn(Lang(text.chinese, text.english))) return {};
+    if (!window.Warn(window.Lang(text.chinese, text.english))) return {};
   }
-  return ApplyFrequency(TheImage(), edit);
+  return ApplyFrequency(doc.EditImage(), edit);
 }

@@ -21,8 +21,8 @@ QStringList ToneListEntries(const QString& offWord);
 // Enabled fields have the window background, disabled ones the button face.
 void SetFieldEnabled(QWidget* field, bool enabled);
 
-// Commits a typed frequency into the process-wide image by the editor's rules and
-// limits FreqLow/FreqHigh, showing the rule's message first, if it has one. When
+// Commits a typed frequency into the window's document by the editor's rules and
+// the document's limits (FreqLow, FreqHigh), showing the rule's message first, if it has one. When
 // window is closed under that message nothing is stored (outcome Refused).
 CommitResult CommitTypedFrequency(ChildForm& window, int channel, FreqField field,
                                   const QString& typed, RangeRule rule);

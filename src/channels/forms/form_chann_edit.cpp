@@ -15,7 +15,6 @@
 #include "shell/forms/controls.h"
 #include "shell/forms/main_window.h"
 #include "shell/forms/ui.h"
-#include "shell/state.h"
 
 namespace {
 // The channel number a text holds, or 0 when it holds none of 1..16.
@@ -128,11 +127,11 @@ void Form_Chann_Edit::Form_Load() {
   const int height = static_cast<int>(frame.height() / 1.25);
   PlaceWindow((frame.width() - width) / 2, 0, width, height);
 
-  if (Cur_Chann < 1 || Cur_Chann > kChannelCount) Cur_Chann = 1;
+  if (Doc().Cur_Chann < 1 || Doc().Cur_Chann > kChannelCount) Doc().Cur_Chann = 1;
   {
     const QSignalBlocker quiet(VScroll1);
     VScroll1->setRange(0, kChannelCount + 1);
-    VScroll1->setValue(Cur_Chann);
+    VScroll1->setValue(Doc().Cur_Chann);
   }
   VScroll1_Change();
 }
@@ -142,10 +141,10 @@ void Form_Chann_Edit::Form_Activate() {
   if (auto* grid = Main() ? Main()->FindChildAs<frm_chann>() : nullptr) {
     grid->CommitOpenEdit();
   }
-  if (Cur_Chann < 1 || Cur_Chann > kChannelCount) Cur_Chann = shown_;
+  if (Doc().Cur_Chann < 1 || Doc().Cur_Chann > kChannelCount) Doc().Cur_Chann = shown_;
   // The grid may have moved to another channel meanwhile.
-  ShowNumber(Cur_Chann);
-  ShowChannel(Cur_Chann);
+  ShowNumber(Doc().Cur_Chann);
+  ShowChannel(Doc().Cur_Chann);
 }
 
 void Form_Chann_Edit::Form_Unload() {
@@ -155,7 +154,7 @@ void Form_Chann_Edit::Form_Unload() {
 void Form_Chann_Edit::UpdateGridCaption() {
   if (!Main()) return;
   if (auto* grid = Main()->FindChildAs<frm_chann>()) {
-    grid->ShowChannelCaption(Cur_Chann);
+    grid->ShowChannelCaption(Doc().Cur_Chann);
   }
 }
 
@@ -195,12 +194,12 @@ void Form_Chann_Edit::Text_CHN_Change() {
   // Until the box holds a channel number, the channel on screen stays the current one.
   if (n == 0) return;
   if (settingNumber_) {
-    Cur_Chann = n;
+    Doc().Cur_Chann = n;
     UpdateGridCaption();
     return;
   }
   CommitTypedFrequencies();
-  Cur_Chann = n;
+  Doc().Cur_Chann = n;
   UpdateGridCaption();
   {
     const QSignalBlocker quiet(VScroll1);
@@ -211,7 +210,7 @@ void Form_Chann_Edit::Text_CHN_Change() {
 
 void Form_Chann_Edit::Text_CHN_LostFocus() {
   if (ChannelNumber(Text_CHN->text()) == 0) Text_CHN->setText(QStringLiteral("1"));
-  Cur_Chann = ChannelNumber(Text_CHN->text());
+  Doc().Cur_Chann = ChannelNumber(Text_CHN->text());
   UpdateGridCaption();
 }
 
@@ -227,7 +226,7 @@ void Form_Chann_Edit::VScroll1_Change() {
     return;
   }
   CommitTypedFrequencies();
-  Cur_Chann = value;
+  Doc().Cur_Chann = value;
   UpdateGridCaption();
   settingNumber_ = true;
   Text_CHN->setText(QString::number(value));
@@ -248,8 +247,8 @@ void Form_Chann_Edit::FillLists() {
 
 void Form_Chann_Edit::ShowChannel(int n) {
   shown_ = n;
-  RadioImage& image = TheImage();
-  if (EraseIfEmpty(image, n)) {
+  const RadioImage& image = Doc().Image();
+  if (ChannelEmpty(image, n)) {
     Text_RX_Freq->setText(QString());
     Text_TX_Freq->setText(QString());
     Text_Name->setText(QString());
@@ -328,20 +327,20 @@ void Form_Chann_Edit::CommitBox(TextBox* box, FreqField field) {
 // --- Drop-downs ------------------------------------------------------------------
 
 void Form_Chann_Edit::Combo_Decode_Click() {
-  if (StoreDialogChoice(TheImage(), shown_, ChannelOption::DecodeTone,
+  if (StoreDialogChoice(Doc().EditImage(), shown_, ChannelOption::DecodeTone,
                         Combo_Decode->currentIndex())) {
     ShowChannel(shown_);
   }
 }
 
 void Form_Chann_Edit::Combo_Encode_Click() {
-  StoreDialogChoice(TheImage(), shown_, ChannelOption::EncodeTone, Combo_Encode->currentIndex());
+  StoreDialogChoice(Doc().EditImage(), shown_, ChannelOption::EncodeTone, Combo_Encode->currentIndex());
 }
 
 void Form_Chann_Edit::Combo_TXP_Click() {
-  StoreDialogChoice(TheImage(), shown_, ChannelOption::Power, Combo_TXP->currentIndex());
+  StoreDialogChoice(Doc().EditImage(), shown_, ChannelOption::Power, Combo_TXP->currentIndex());
 }
 
 void Form_Chann_Edit::Combo_WN_Click() {
-  StoreDialogChoice(TheImage(), shown_, ChannelOption::Bandwidth, Combo_WN->currentIndex());
+  StoreDialogChoice(Doc().EditImage(), shown_, ChannelOption::Bandwidth, Combo_WN->currentIndex());
 }

@@ -24,7 +24,6 @@
 #include "shell/forms/controls.h"
 #include "shell/forms/main_window.h"
 #include "shell/forms/ui.h"
-#include "shell/state.h"
 
 namespace {
 QString Q(const std::string& s) {
@@ -173,7 +172,7 @@ QRect frm_chann::CellRect(int r, int c) const {
 // --- Window ----------------------------------------------------------------------
 
 void frm_chann::Form_Load() {
-  SetFormatString(Q(ChannelGridFormatString(LangChinese)));
+  SetFormatString(Q(ChannelGridFormatString(Chinese())));
   Command_Clear->setText(Lang("清除", "Clear"));
   Command_Edit->setText(Lang("信道编辑", "Channel Edit"));
   Command_Close->setText(Lang("关闭", "Close"));
@@ -187,7 +186,7 @@ void frm_chann::Form_Load() {
 
   Text_Edit->hide();
   for (int r = 1; r < kRows; ++r) SetTextMatrix(r, 0, QString::number(r));
-  Cur_Chann = 1;
+  Doc().Cur_Chann = 1;
   for (int n = 1; n <= kChannelCount; ++n) Read_Chann(n);
   SetCaption(Lang("信道参数编辑", "Channel Information"));
   {
@@ -347,11 +346,13 @@ bool frm_chann::eventFilter(QObject* watched, QEvent* event) {
 // --- Drawing rows from the image -------------------------------------------------
 
 void frm_chann::Read_Chann(int n) {
-  EraseIfEmpty(TheImage(), n);
+  const RadioImage& image = Doc().Image();
   for (int c = 1; c < kCols; ++c) {
     // Busy-lock bits 10 have no text: the cell keeps what it showed.
-    if (c == kBusyLockColumn && ChannelBusyLock(TheImage(), n) == BusyLock::Unknown) continue;
-    SetTextMatrix(n, c, Q(ChannelCellText(TheImage(), n, c, LangChinese)));
+    if (c == kBusyLockColumn && !ChannelEmpty(image, n) &&
+        ChannelBusyLock(image, n) == BusyLock::Unknown)
+      continue;
+    SetTextMatrix(n, c, Q(ChannelCellText(image, n, c, Chinese())));
   }
 }
 
@@ -384,8 +385,8 @@ void frm_chann::Show_Editor() {
     editCell_ = Cell{r, c};
     return;
   }
-  if (c < 3 || ChannelEmpty(TheImage(), r)) return;
-  if (c == 4 && !ChannelHasTx(TheImage(), r)) {
+  if (c < 3 || ChannelEmpty(Doc().Image(), r)) return;
+  if (c == 4 && !ChannelHasTx(Doc().Image(), r)) {
     // No encode tone without a transmit frequency.
     HideEditors();
     return;
@@ -432,7 +433,7 @@ void frm_chann::FillComboList(int c) {
 
 void frm_chann::MSF_Chann_Click() {
   Show_Editor();
-  if (Row() >= 1) Cur_Chann = Row();
+  if (Row() >= 1) Doc().Cur_Chann = Row();
   SetCaption(Lang("信道参数编辑", "Channel Information"));
 }
 
@@ -485,10 +486,10 @@ void frm_chann::CommitAndMove(bool forward) {
       CommitFreq(r, c);
       if (Unloaded()) return;  // closed under its message
       // A new or transmit-less channel transmits on its receive frequency.
-      if (c == 1 && TransmitOnReceive(TheImage(), r)) Read_Chann(r);
+      if (c == 1 && TransmitOnReceive(Doc().EditImage(), r)) Read_Chann(r);
     }
   }
-  const GridPos next = forward ? NextCellOnEnter(TheImage(), r, c) : PreviousCell(TheImage(), r, c);
+  const GridPos next = forward ? NextCellOnEnter(Doc().Image(), r, c) : PreviousCell(Doc().Image(), r, c);
   if (next != GridPos{r, c}) SetCurrentCell(next.row, next.column);
   Show_Editor();
 }
@@ -518,7 +519,7 @@ void frm_chann::Combo_edit_Click() {
   const int c = Col();
   // A choice belongs to the cell the list was laid over.
   if (!editCell_ || *editCell_ != Cell{r, c}) return;
-  StoreGridChoice(TheImage(), r, c, Combo_edit->currentIndex());
+  StoreGridChoice(Doc().EditImage(), r, c, Combo_edit->currentIndex());
 }
 
 bool frm_chann::Combo_edit_KeyPress(int keyAscii) {
@@ -530,7 +531,7 @@ bool frm_chann::Combo_edit_KeyPress(int keyAscii) {
 // --- Buttons ---------------------------------------------------------------------
 
 void frm_chann::Command_Clear_Click() {
-  ClearAllChannels(TheImage());
+  ClearAllChannels(Doc().EditImage());
   for (int n = 1; n <= kChannelCount; ++n) Read_Chann(n);
   editCell_.reset();
   Text_Edit->clear();

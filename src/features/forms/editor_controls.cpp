@@ -5,7 +5,6 @@
 
 #include "features/option_codec.h"
 #include "shell/forms/controls.h"
-#include "shell/state.h"
 
 ComboBox* NewDropDown(QWidget* parent, const char* name, bool editable) {
   auto* box = Named<ComboBox>(parent, name);
@@ -26,12 +25,12 @@ int SnapTypedEntry(ComboBox* box) {
   return index;
 }
 
-void SelectStored(ComboBox* box, Cell cell) {
-  box->Select(ListIndexFor(Image(cell), box->count()));
+void SelectStored(ComboBox* box, const RadioImage& image, Cell cell) {
+  box->Select(ListIndexFor(image.at(cell), box->count()));
 }
 
-void StoreIndex(const ComboBox* box, Cell cell) {
-  Image(cell) = static_cast<std::uint8_t>(box->currentIndex());
+void StoreIndex(const ComboBox* box, RadioImage& image, Cell cell) {
+  image.at(cell) = static_cast<std::uint8_t>(box->currentIndex());
 }
 
 bool IsBackspace(const QKeyEvent* event) {

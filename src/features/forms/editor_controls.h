@@ -19,9 +19,9 @@ int SnapTypedEntry(ComboBox* box);
 
 // Selects the entry that the list index stored in cell of the image stands for (beyond
 // the list, the last entry), which runs Click.
-void SelectStored(ComboBox* box, Cell cell);
+void SelectStored(ComboBox* box, const RadioImage& image, Cell cell);
 // Stores the selected entry's index in cell of the image.
-void StoreIndex(const ComboBox* box, Cell cell);
+void StoreIndex(const ComboBox* box, RadioImage& image, Cell cell);
 
 // A key that types a character into a box (backspace included), as opposed to a
 // navigation key or a shortcut, which the filters of the windows let through.

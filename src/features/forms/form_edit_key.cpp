@@ -15,7 +15,6 @@
 #include "image/radio_image.h"
 #include "shell/forms/controls.h"
 #include "shell/forms/ui.h"
-#include "shell/state.h"
 
 namespace {
 
@@ -126,12 +125,12 @@ void Form_edit_Key::Read_Keys() {
   const auto lists = KeyLists();
   for (int k = 0; k < 4; ++k) {
     ComboBox* list = lists[static_cast<std::size_t>(k)];
-    list->Select(KeyIndexFor(Image(kSideKeyCells[k]), list->count()));
+    list->Select(KeyIndexFor(Doc().Image().at(kSideKeyCells[k]), list->count()));
   }
 }
 
 void Form_edit_Key::StoreKey(int k) {
-  StoreIndex(KeyLists()[static_cast<std::size_t>(k)], kSideKeyCells[k]);
+  StoreIndex(KeyLists()[static_cast<std::size_t>(k)], Doc().EditImage(), kSideKeyCells[k]);
 }
 
 // Typed free text snaps to code 0; selecting it runs Click, which stores it.

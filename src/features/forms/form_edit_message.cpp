@@ -11,7 +11,6 @@
 #include "features/message_codec.h"
 #include "shell/forms/controls.h"
 #include "shell/forms/ui.h"
-#include "shell/state.h"
 
 namespace {
 
@@ -74,12 +73,12 @@ void Form_Edit_Message::Form_Load() {
 void Form_Edit_Message::Read_Message() {
   // setText is no user edit: decoding stores nothing.
   for (int message = 1; message <= kMessageCount; ++message) {
-    Box(message)->setText(QString::fromLatin1(DecodeMessage(message, TheImage())));
+    Box(message)->setText(QString::fromLatin1(DecodeMessage(message, Doc().Image())));
   }
 }
 
 void Form_Edit_Message::Write_Message(int message) {
-  EncodeMessage(message, MessageBytes(Box(message)->text()), TheImage());
+  EncodeMessage(message, MessageBytes(Box(message)->text()), Doc().EditImage());
 }
 
 void Form_Edit_Message::MessageEdited(int message) {

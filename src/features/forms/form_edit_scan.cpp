@@ -16,7 +16,6 @@
 #include "features/scan_codec.h"
 #include "shell/forms/controls.h"
 #include "shell/forms/ui.h"
-#include "shell/state.h"
 
 namespace {
 
@@ -137,8 +136,8 @@ void Form_Edit_scan::Read_Scan() {
   FillRevertList(mode);
   Combo_BC->Select(RevertIndex(mode, Image(kScanRevertCell)));
 
-  Combo_RYC->Select(ScanDelayIndex(TheImage(), kScanDropoutDelayCell));
-  Combo_TYC->Select(ScanDelayIndex(TheImage(), kScanTxDwellCell));
+  Combo_RYC->Select(ScanDelayIndex(Doc().Image(), kScanDropoutDelayCell));
+  Combo_TYC->Select(ScanDelayIndex(Doc().Image(), kScanTxDwellCell));
 
   if (mode != 1) Text_prich->clear();
   SetUsable(Text_prich, mode == 1);
@@ -222,7 +221,7 @@ void Form_Edit_scan::Combo_BB_Change() {
 }
 
 void Form_Edit_scan::Combo_RYC_Click() {
-  StoreScanDelay(kScanDropoutDelayCell, Combo_RYC->currentIndex(), TheImage());
+  StoreScanDelay(kScanDropoutDelayCell, Combo_RYC->currentIndex(), Doc().EditImage());
 }
 
 void Form_Edit_scan::Combo_RYC_Change() {
@@ -231,7 +230,7 @@ void Form_Edit_scan::Combo_RYC_Change() {
 }
 
 void Form_Edit_scan::Combo_TYC_Click() {
-  StoreScanDelay(kScanTxDwellCell, Combo_TYC->currentIndex(), TheImage());
+  StoreScanDelay(kScanTxDwellCell, Combo_TYC->currentIndex(), Doc().EditImage());
 }
 
 void Form_Edit_scan::Combo_TYC_Change() {

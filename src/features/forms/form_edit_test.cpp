@@ -13,7 +13,6 @@
 #include "shell/forms/controls.h"
 #include "shell/forms/main_window.h"
 #include "shell/forms/ui.h"
-#include "shell/state.h"
 
 FmChannelGrid::FmChannelGrid(QWidget* parent) : QTableWidget(kFmChannels, 2, parent) {
   verticalHeader()->hide();

@@ -13,7 +13,6 @@
 #include "image/radio_image.h"
 #include "shell/forms/controls.h"
 #include "shell/forms/ui.h"
-#include "shell/state.h"
 
 frm_dtmf::frm_dtmf(MDImain* main) : ChildForm(main) {
   Frame1 = Named<QGroupBox>(this, "Frame1");
@@ -88,9 +87,9 @@ void frm_dtmf::Form_Activate() {
 }
 
 void frm_dtmf::Read_Dtmf() {
-  SelectStored(Combo_First_delay, kFirstDelayCell);
-  SelectStored(Combo_DTMF_SPACE, kDigitIntervalCell);
-  SelectStored(Combo_DTMF_DELAY, kDigitDurationCell);
+  SelectStored(Combo_First_delay, Doc().Image(), kFirstDelayCell);
+  SelectStored(Combo_DTMF_SPACE, Doc().Image(), kDigitIntervalCell);
+  SelectStored(Combo_DTMF_DELAY, Doc().Image(), kDigitDurationCell);
   Check_dtmfST->setChecked(Image(kFlagsCell) & kDtmfSideToneBit);
 }
 
@@ -106,13 +105,13 @@ void frm_dtmf::Combo_DTMF_DELAY_Change() {
 }
 
 void frm_dtmf::Combo_First_delay_Click() {
-  StoreIndex(Combo_First_delay, kFirstDelayCell);
+  StoreIndex(Combo_First_delay, Doc().EditImage(), kFirstDelayCell);
 }
 void frm_dtmf::Combo_DTMF_SPACE_Click() {
-  StoreIndex(Combo_DTMF_SPACE, kDigitIntervalCell);
+  StoreIndex(Combo_DTMF_SPACE, Doc().EditImage(), kDigitIntervalCell);
 }
 void frm_dtmf::Combo_DTMF_DELAY_Click() {
-  StoreIndex(Combo_DTMF_DELAY, kDigitDurationCell);
+  StoreIndex(Combo_DTMF_DELAY, Doc().EditImage(), kDigitDurationCell);
 }
 
 void frm_dtmf::Check_dtmfST_Click() {

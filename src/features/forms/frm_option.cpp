@@ -20,7 +20,6 @@
 #include "shell/forms/controls.h"
 #include "shell/forms/ui.h"
 #include "shell/model_band.h"
-#include "shell/state.h"
 
 namespace {
 
@@ -184,16 +183,16 @@ void frm_option::Form_Activate() {
 }
 
 void frm_option::Read_Options() {
-  // The range decoded from row 59 becomes the limits of the channel editors; a row
-  // without decimal digits (an erased radio or file) keeps the limits as they are.
-  if (const auto limits = DecodeBandLimits(TheImage())) UseBand({*limits});
-  Text_pvfo_d0->setText(Qs(NumberText(static_cast<int>(FreqLow.units / Freq10Hz::kPerMHz))));
-  Text_pvfo_d1->setText(Qs(NumberText(static_cast<int>(FreqHigh.units / Freq10Hz::kPerMHz))));
+  // The range row 59 holds; an erased one shows the limits, which it leaves as they are.
+  const BandLimits range =
+      DecodeBandLimits(Doc().Image()).value_or(BandLimits{Doc().FreqLow(), Doc().FreqHigh()});
+  Text_pvfo_d0->setText(Qs(NumberText(static_cast<int>(range.low.units / Freq10Hz::kPerMHz))));
+  Text_pvfo_d1->setText(Qs(NumberText(static_cast<int>(range.high.units / Freq10Hz::kPerMHz))));
 
-  SelectStored(Combo_TOT, kTotCell);
-  SelectStored(Combo_Voice, kVoiceCell);
-  SelectStored(Combo_Sql, kSquelchCell);
-  SelectStored(Combo_vox, kVoxCell);
+  SelectStored(Combo_TOT, Doc().Image(), kTotCell);
+  SelectStored(Combo_Voice, Doc().Image(), kVoiceCell);
+  SelectStored(Combo_Sql, Doc().Image(), kSquelchCell);
+  SelectStored(Combo_vox, Doc().Image(), kVoxCell);
 
   const std::uint8_t flags = Image(kFlagsCell);
   Check_Beep->setChecked(flags & kBeepBit);
@@ -203,8 +202,8 @@ void frm_option::Read_Options() {
   Check_PttOff_Code->setChecked(!(flags & kStopCodeOffBit));
   Combo_pttID->Select(flags & kPttIdMask);
 
-  Text_PASSWORD->setText(Qs(PasswordText(TheImage())));
-  Text_ANI->setText(Qs(AniText(TheImage())));
+  Text_PASSWORD->setText(Qs(PasswordText(Doc().Image())));
+  Text_ANI->setText(Qs(AniText(Doc().Image())));
 }
 
 // Typed free text snaps to entry 0; selecting it runs Click, which stores it.
@@ -222,13 +221,13 @@ void frm_option::Combo_pttID_Change() {
 }
 
 void frm_option::Combo_TOT_Click() {
-  StoreIndex(Combo_TOT, kTotCell);
+  StoreIndex(Combo_TOT, Doc().EditImage(), kTotCell);
 }
 void frm_option::Combo_vox_Click() {
-  StoreIndex(Combo_vox, kVoxCell);
+  StoreIndex(Combo_vox, Doc().EditImage(), kVoxCell);
 }
 void frm_option::Combo_Sql_Click() {
-  StoreIndex(Combo_Sql, kSquelchCell);
+  StoreIndex(Combo_Sql, Doc().EditImage(), kSquelchCell);
 }
 void frm_option::Combo_pttID_Click() {
   std::uint8_t& flags = Image(kFlagsCell);
@@ -236,7 +235,7 @@ void frm_option::Combo_pttID_Click() {
 }
 void frm_option::Combo_Voice_Click() {
   if (Combo_Voice->currentIndex() < 0) Combo_Voice->Select(0);
-  StoreIndex(Combo_Voice, kVoiceCell);
+  StoreIndex(Combo_Voice, Doc().EditImage(), kVoiceCell);
 }
 
 bool frm_option::Combo_Voice_KeyPress(QKeyEvent* event) {
@@ -284,7 +283,7 @@ void frm_option::Text_PASSWORD_Change() {
     Text_PASSWORD->setText(entry);
     return;
   }
-  StorePassword(entry.toStdString(), TheImage());
+  StorePassword(entry.toStdString(), Doc().EditImage());
 }
 
 bool frm_option::Text_ANI_KeyPress(QKeyEvent* event) {
@@ -305,7 +304,7 @@ void frm_option::Text_ANI_Change() {
     Text_ANI->setText(entry);
     return;
   }
-  StoreAni(entry.toStdString(), TheImage());
+  StoreAni(entry.toStdString(), Doc().EditImage());
 }
 
 namespace {
@@ -342,12 +341,12 @@ void frm_option::Text_pvfo_d0_LostFocus() {
   const Freq10Hz lower = BoxValue(Text_pvfo_d0);
   const Freq10Hz upper = BoxValue(Text_pvfo_d1);
   const QString title = Lang("操作提示", "Operate Prompt");
-  if (lower < Freq10Hz::MHz(FreqLowInt)) {
+  if (lower < Freq10Hz::MHz(Doc().FreqLowInt())) {
     if (!Warn(Lang("下限频率不可小于本机最低工作频率",
                    "frequency of lower limit can't less than the lowest of work frequency. "),
               title))
       return;
-    Text_pvfo_d0->setText(Qs(NumberTextSpaced(FreqLowInt)));
+    Text_pvfo_d0->setText(Qs(NumberTextSpaced(Doc().FreqLowInt())));
     PutFocusBack(Text_pvfo_d0);
   } else if (upper < lower) {
     if (!Warn(Lang("下限频率不可大于上限频率",
@@ -366,12 +365,12 @@ void frm_option::Text_pvfo_d1_LostFocus() {
   const Freq10Hz lower = BoxValue(Text_pvfo_d0);
   const Freq10Hz upper = BoxValue(Text_pvfo_d1);
   const QString title = Lang("操作提示", "Operate Prompt");
-  if (upper > Freq10Hz::MHz(FreqHighInt)) {
+  if (upper > Freq10Hz::MHz(Doc().FreqHighInt())) {
     if (!Warn(Lang("上限频率不可大于本机最高工作频率",
                    "frequency of upper limit can't more than the highest of work frequency. "),
               title))
       return;
-    Text_pvfo_d1->setText(Qs(NumberTextSpaced(FreqHighInt)));
+    Text_pvfo_d1->setText(Qs(NumberTextSpaced(Doc().FreqHighInt())));
     PutFocusBack(Text_pvfo_d1);
   } else if (lower > upper) {
     if (!Warn(Lang("上限频率不可小于下限频率",
@@ -392,16 +391,20 @@ void frm_option::FinishRangeEdit() {
 void frm_option::Write_Freq_range() {
   // The whole MHz of each box; a value that three BCD digits cannot hold (only a
   // damaged row 59 shows one) leaves its edge as it is.
-  StoreRangeEdge(BoxValue(Text_pvfo_d0).units / Freq10Hz::kPerMHz, kRangeLowCell, TheImage());
-  StoreRangeEdge(BoxValue(Text_pvfo_d1).units / Freq10Hz::kPerMHz, kRangeHighCell, TheImage());
+  StoreRangeEdge(BoxValue(Text_pvfo_d0).units / Freq10Hz::kPerMHz, kRangeLowCell,
+                 Doc().EditImage());
+  StoreRangeEdge(BoxValue(Text_pvfo_d1).units / Freq10Hz::kPerMHz, kRangeHighCell,
+                 Doc().EditImage());
+  Doc().Checkpoint();
+  Doc().LimitsFromRow59();
   Read_Options();
 }
 
 void frm_option::Check_Chann_range() {
-  const int n = FindChannelOutOfLimits(TheImage());
+  const int n = FindChannelOutOfLimits(Doc().Image());
   if (n <= 0) return;
-  ShowMessage(Lang("信道 %1 中的接收或发射频率超出频率限制范围",
-                   "Channel %1that Receiving or transmitting frequency  out of frequency "
-                   "limitation range ")
-                  .arg(n));
+  Warn(Lang("信道 %1 中的接收或发射频率超出频率限制范围",
+            "Channel %1that Receiving or transmitting frequency  out of frequency "
+            "limitation range ")
+           .arg(n));
 }

@@ -19,12 +19,10 @@
 #include "shell/forms/controls.h"
 #include "shell/forms/main_window.h"
 #include "shell/forms/ui.h"
-#include "shell/state.h"
 
 namespace {
 // Taken as the program starts, before anything could move the working folder.
 const QString g_startDir = QDir::currentPath();
-QString g_chosenDir;
 
 constexpr Qt::CaseSensitivity kPathCase =
 #ifdef Q_OS_WIN
@@ -44,19 +42,22 @@ QString Shown(const QString& path) {
 }
 }  // namespace
 
-QString ChannFileDir() {
-  return g_chosenDir.isEmpty() ? g_startDir : g_chosenDir;
+QString ChannFileDir(const AppSettings& settings) {
+  return settings.ChannFileDir.empty() ? g_startDir : QString::fromStdString(settings.ChannFileDir);
 }
 
-void SetChannFileDir(const QString& dir) {
-  g_chosenDir = dir;
+void SetChannFileDir(AppSettings& settings, const QString& dir) {
+  settings.ChannFileDir = dir.toStdString();
 }
 
-void ResetChannFileDir() {
-  g_chosenDir.clear();
+void ResetChannFileDir(AppSettings& settings) {
+  settings.ChannFileDir.clear();
 }
 
-QString LoadChannFile(const QString& path) {
+QString LoadChannFile(MDImain& main, const QString& path, ImageSource source) {
+  auto Lang = [&main](const char* chinese, const char* english) {
+    return main.Lang(chinese, english);
+  };
   const QString file = Shown(path);
   const QFileInfo info(path);
   if (!info.exists()) {
@@ -82,9 +83,15 @@ QString LoadChannFile(const QString& path) {
   }
   input.close();
 
+  RadioImage image = main.Document().Image();
   const ChannelFileCheck check = LoadChannelFileText(
-      std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())), TheImage());
-  return QString::fromStdString(ChannelFileFaultText(check, file.toStdString(), LangChinese));
+      std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())), image);
+  const std::string fault =
+      ChannelFileFaultText(check, file.toStdString(), main.Settings().LangChinese);
+  if (!fault.empty()) return QString::fromStdString(fault);
+  main.Document().SetFileName(path.toStdString());
+  main.Document().Enter(image, source);
+  return {};
 }
 
 ChannFileForm::ChannFileForm(MDImain* main, const char* nameLabel, LangPair caption,
@@ -136,7 +143,7 @@ void ChannFileForm::Form_Load() {
 
   FillDrives();
   File1->SetPatterns({QStringLiteral("*.chann"), QStringLiteral("*.CHANN")});
-  Dir1->SetPath(ChannFileDir());
+  Dir1->SetPath(ChannFileDir(Settings()));
   File1->SetPath(Dir1->Path());
   ShowDriveOf(Dir1->Path());
   Text1->setText(QStringLiteral("*.chann"));
@@ -197,7 +204,7 @@ void ChannFileForm::Drive1_Click() {
       (volume.isValid() && !volume.isReady())) {
     const QString drive = Drive1->currentText();
     ShowDriveOf(Dir1->Path());
-    ShowMessage(Lang("驱动器 %1 未准备好。", "The drive %1 is not ready.").arg(drive));
+    Warn(Lang("驱动器 %1 未准备好。", "The drive %1 is not ready.").arg(drive));
     return;
   }
   Dir1->SetPath(root);
@@ -206,7 +213,7 @@ void ChannFileForm::Drive1_Click() {
 
 void ChannFileForm::Dir1_Change() {
   File1->SetPath(Dir1->Path());
-  SetChannFileDir(Dir1->Path());
+  SetChannFileDir(Settings(), Dir1->Path());
   ShowDriveOf(Dir1->Path());
 }
 
@@ -215,13 +222,13 @@ void ChannFileForm::File1_Click() {
   if (!name.isEmpty()) Text1->setText(name);
 }
 
-bool ChannFileForm::NameAccepted(const QString& invalidName, const QString& wrongSuffix) const {
+bool ChannFileForm::NameAccepted(const QString& invalidName, const QString& wrongSuffix) {
   switch (CheckChannelFileName(Text1->text().toStdString())) {
     case ChannelFileName::InvalidName:
-      ShowMessage(invalidName);
+      Warn(invalidName);
       return false;
     case ChannelFileName::WrongSuffix:
-      ShowMessage(wrongSuffix);
+      Warn(wrongSuffix);
       return false;
     case ChannelFileName::Good:
       break;
@@ -246,13 +253,14 @@ void Form_open_chann::Command_enter_Click() {
     return;
   }
 
-  const QString problem = LoadChannFile(ChosenPath());
+  const QString problem = LoadChannFile(*Main(), ChosenPath());
   if (!problem.isEmpty()) {
-    ShowMessage(problem);
+    Warn(problem);
     return;
   }
-  if (Main()) Main()->ImageKept();
-  ShowMessage(Lang("信道参数从文件调入成功 ！", "Succeed fold the channel parameter from file."));
+  // The window may have gone under its box (a reopen, a language switch): then it is done.
+  if (!Warn(Lang("信道参数从文件调入成功 ！", "Succeed fold the channel parameter from file.")))
+    return;
   Unload();
 }
 
@@ -260,12 +268,8 @@ void OpenFileGivenAtStart(MDImain& main, const QStringList& arguments) {
   if (arguments.size() != 1) return;
   const QString& path = arguments.front();
   if (!path.endsWith(QLatin1String(".chann")) && !path.endsWith(QLatin1String(".CHANN"))) return;
-  const QString problem = LoadChannFile(path);
-  if (problem.isEmpty()) {
-    main.ImageLoadedAtStart();
-  } else {
-    ShowMessage(problem);
-  }
+  const QString problem = LoadChannFile(main, path, ImageSource::Start);
+  if (!problem.isEmpty()) ShowMessage(problem, PromptTitle(main.Settings().LangChinese));
 }
 
 Form_save_chann::Form_save_chann(MDImain* main)
@@ -285,19 +289,20 @@ void Form_save_chann::Command_enter_Click() {
   // Written beside the target and renamed over it only when complete, so a full
   // disk or a refused write never leaves a cut-off file behind.
   const QString path = ChosenPath();
-  const std::string text = ChannelFileText(TheImage());
+  const std::string text = ChannelFileText(Doc().Image());
   const auto size = static_cast<qint64>(text.size());
   QSaveFile output(path);
   const bool saved = output.open(QIODevice::WriteOnly) && output.write(text.data(), size) == size &&
                      output.commit();
   if (!saved) {
-    ShowMessage(Lang("无法写入文件 %1，信道参数未保存，原有文件保持不变。",
-                     "The file %1 could not be written; the channel parameters were not saved and "
-                     "an existing file was left unchanged.")
-                    .arg(Shown(path)));
+    Warn(Lang("无法写入文件 %1，信道参数未保存，原有文件保持不变。",
+              "The file %1 could not be written; the channel parameters were not saved and "
+              "an existing file was left unchanged.")
+             .arg(Shown(path)));
     return;
   }
-  if (Main()) Main()->ImageKept();
-  ShowMessage(Lang("信道参数保存完毕 ！", "Complete storing channel parameter."));
+  Doc().SetFileName(path.toStdString());
+  Doc().MarkSaved();
+  if (!Warn(Lang("信道参数保存完毕 ！", "Complete storing channel parameter."))) return;
   Unload();
 }

@@ -15,15 +15,16 @@ class TextBox;
 
 // The folder both dialogs start in: the one the program was started in, until the
 // user goes to another in this run. Nothing of it is kept between runs.
-QString ChannFileDir();
-void SetChannFileDir(const QString& dir);
+QString ChannFileDir(const AppSettings& settings);
+void SetChannFileDir(AppSettings& settings, const QString& dir);
 // Back to the folder the program was started in.
-void ResetChannFileDir();
+void ResetChannFileDir(AppSettings& settings);
 
 // The open dialog's whole-file check and load: the channel file at path replaces rows
-// 0..255, columns 0..15 of the image when every number in it is good. Empty when
-// loaded, else the dialog's message, the image unchanged.
-QString LoadChannFile(const QString& path);
+// 0..255, columns 0..15 of the document's image when every number in it is good (one
+// undo step, and what is saved). Empty when loaded, else the dialog's message, the
+// image unchanged.
+QString LoadChannFile(MDImain& main, const QString& path, ImageSource source = ImageSource::Open);
 
 // rt410-cps FILE.chann, as a desktop starts the program for a double-clicked file: the
 // one argument, ending as the open dialog requires, is loaded in silence, or its
@@ -67,7 +68,7 @@ class ChannFileForm : public ChildForm {
   QLabel* NameLabel() const { return nameLabel_; }
   // Shows the dialog's message for a typed name with a forbidden character or
   // another suffix, and says whether the name passed.
-  bool NameAccepted(const QString& invalidName, const QString& wrongSuffix) const;
+  bool NameAccepted(const QString& invalidName, const QString& wrongSuffix);
   // The confirmed file: the folder of Dir1 and the trimmed name.
   QString ChosenPath() const;
 

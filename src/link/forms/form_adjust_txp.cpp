@@ -11,11 +11,10 @@
 #include "features/option_summary.h"
 #include "shell/forms/controls.h"
 #include "shell/forms/ui.h"
-#include "shell/state.h"
 
 Form_Adjust_Txp::Form_Adjust_Txp(MDImain* main)
     : LinkForm(main),
-      link_(std::make_unique<PowerAdjustLink>(*MSC, LinkTimers(), *this, *this, TheImage())) {
+      link_(std::make_unique<PowerAdjustLink>(*MSC, LinkTimers(), *this, *this, Doc().EditImage())) {
   auto makeScroll = [this](const char* name) {
     auto* scroll = Named<QScrollBar>(this, name, Qt::Horizontal);
     scroll->setSingleStep(1);

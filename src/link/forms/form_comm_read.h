@@ -5,6 +5,8 @@
 #include "link/comm_read.h"
 #include "link/forms/link_form.h"
 
+class QCheckBox;
+
 class Form_Comm_Read : public TransferForm {
   Q_OBJECT
 
@@ -14,13 +16,17 @@ class Form_Comm_Read : public TransferForm {
 
   ReadLink& Link() override { return *link_; }
   void Form_Load() override;
-  void Command_read_Click() { link_->Command_read_Click(); }
+  // The radio is read into a copy; only a complete read enters the document. The read
+  // takes the check box's choice at each start.
+  void Command_read_Click();
   void Command_Cancel_Click() { link_->Command_Cancel_Click(); }
-  // Backs the image up and tells the main window it was read.
+  // Backs the image read up and hands it to the document.
   bool ImageRead() override;
 
   QPushButton* Command_read;
+  QCheckBox* Check_Verify;
 
  private:
+  RadioImage read_;
   std::unique_ptr<ReadLink> link_;
 };

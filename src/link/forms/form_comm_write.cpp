@@ -4,12 +4,11 @@
 
 #include "shell/forms/main_window.h"
 #include "shell/forms/ui.h"
-#include "shell/state.h"
 
 Form_Comm_Write::Form_Comm_Write(MDImain* main)
     : TransferForm(main, "Command_Write"),
       Command_Write(start_),
-      link_(std::make_unique<WriteLink>(*MSC, LinkTimers(), *this, *this, TheImage())) {
+      link_(std::make_unique<WriteLink>(*MSC, LinkTimers(), *this, *this, write_)) {
   ConnectLink();
   connect(Command_Write, &QPushButton::clicked, this, &Form_Comm_Write::Command_Write_Click);
   connect(Command_Cancel, &QPushButton::clicked, this, &Form_Comm_Write::Command_Cancel_Click);
@@ -22,5 +21,7 @@ void Form_Comm_Write::Form_Load() {
 }
 
 void Form_Comm_Write::ImageWritten() {
-  if (Main()) Main()->ImageKept();
+  // The model code stamped for the write stays in the image, as saved.
+  Doc().EditImage() = write_;
+  Doc().MarkSaved();
 }

@@ -14,12 +14,17 @@ class Form_Comm_Write : public TransferForm {
 
   WriteLink& Link() override { return *link_; }
   void Form_Load() override;
-  void Command_Write_Click() { link_->Command_Write_Click(); }
+  // The link writes a copy of the image as it stands at the click.
+  void Command_Write_Click() {
+    write_ = Doc().Image();
+    link_->Command_Write_Click();
+  }
   void Command_Cancel_Click() { link_->Command_Cancel_Click(); }
   void ImageWritten() override;
 
   QPushButton* Command_Write;
 
  private:
+  RadioImage write_;
   std::unique_ptr<WriteLink> link_;
 };

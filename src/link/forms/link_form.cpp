@@ -10,7 +10,6 @@
 #include "features/option_codec.h"
 #include "link/io/port_scan.h"
 #include "shell/forms/ui.h"
-#include "shell/state.h"
 
 LinkForm::LinkForm(MDImain* main) : ChildForm(main) {
   MSC = new LinkPort(this);
@@ -60,24 +59,25 @@ void LinkForm::ShowLinkMessage(const QString& text, const QString& title,
                                const QString& informative) {
   // While the box is up, timer ticks still arrive; a window that closes itself
   // meanwhile goes once the box is gone, not from under the code that showed it.
-  ++messageDepth_;
-  ShowMessage(text, title, MsgIcon::Warning, informative);
-  --messageDepth_;
-  if (messageDepth_ == 0 && unloadPending_) {
+  const bool open = Show([&] {
+    ShowMessage(text, title.isNull() ? PromptTitle(Chinese()) : title, MsgIcon::Warning,
+                informative);
+  });
+  if (open && MessagesUp() == 0 && unloadPending_) {
     unloadPending_ = false;
     Unload();
   }
 }
 
 void LinkForm::PortOpenOutcome(const PortId& port, const PortOpenResult& result) {
-  PortError = !result.Opened();
-  if (!PortError) return;
+  Settings().PortError = !result.Opened();
+  if (!Settings().PortError) return;
 #if defined(Q_OS_LINUX)
   const bool dialoutHint = true;
 #else
   const bool dialoutHint = false;
 #endif
-  const PortMessage message = PortOpenMessage(port, result, LangChinese, dialoutHint);
+  const PortMessage message = PortOpenMessage(port, result, Chinese(), dialoutHint);
   ShowLinkMessage(QString::fromStdString(message.text), QString(),
                   QString::fromStdString(message.informative));
 }
@@ -85,27 +85,28 @@ void LinkForm::PortOpenOutcome(const PortId& port, const PortOpenResult& result)
 PortId LinkForm::Port() {
   // Unless the port dialog did it, COMn is pinned to its device at the first transfer;
   // from then on a device that has gone is reported, never replaced by the next one.
-  if (ComDevice.empty()) ComDevice = PortDeviceName(ComPort);
-  return {ComPort, ComDevice};
+  AppSettings& settings = Settings();
+  if (settings.ComDevice.empty()) settings.ComDevice = PortDeviceName(settings.ComPort);
+  return {settings.ComPort, settings.ComDevice};
 }
 
 bool LinkForm::Chinese() const {
-  return LangChinese;
+  return ChildForm::Chinese();
 }
 
 int LinkForm::ModelCode() const {
-  return BandIndex;
+  return Doc().ModelCode();
 }
 
 std::array<std::uint8_t, 6> LinkForm::Password() const {
   std::array<std::uint8_t, 6> digits{};
   for (std::size_t k = 0; k < digits.size(); ++k)
-    digits[k] = Image(kPasswordCell.row, kPasswordCell.col + static_cast<int>(k));
+    digits[k] = Doc().Image().at(kPasswordCell.row, kPasswordCell.col + static_cast<int>(k));
   return digits;
 }
 
 void LinkForm::UnloadForm() {
-  if (messageDepth_ > 0) {
+  if (MessagesUp() > 0) {
     unloadPending_ = true;
     return;
   }

@@ -33,11 +33,11 @@ class LinkForm : public ChildForm, public LinkView, public LinkInputs {
   void HideProgress() override;
   void SetStatus(const std::string&) override {}
   void Message(const std::string& text, const std::string& title) override;
-  // Keeps PortError and shows the port message when the port did not open.
+  // Keeps the settings' PortError and shows the port message when the port did not open.
   void PortOpenOutcome(const PortId& port, const PortOpenResult& result) override;
   void UnloadForm() override;
 
-  // ComPort and its device, LangChinese, BandIndex and the image's password cells.
+  // ComPort and its device, the language, the model code and the image's password cells.
   PortId Port() override;
   bool Chinese() const override;
   int ModelCode() const override;
@@ -58,7 +58,6 @@ class LinkForm : public ChildForm, public LinkView, public LinkInputs {
  private:
   void ShowLinkMessage(const QString& text, const QString& title, const QString& informative);
 
-  int messageDepth_ = 0;
   bool unloadPending_ = false;
 };
 

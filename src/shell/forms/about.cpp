@@ -14,7 +14,6 @@
 #include "shell/forms/controls.h"
 #include "shell/forms/main_window.h"
 #include "shell/forms/ui.h"
-#include "shell/state.h"
 
 bool GetKeyValue(const QString& subKey, const QString& valueName, QString& value) {
   value.clear();
@@ -71,11 +70,11 @@ QString FindSysInfoTool() {
 }
 }  // namespace
 
-void StartSysInfo() {
+void StartSysInfo(bool chinese) {
   const QString tool = FindSysInfoTool();
   if (tool.isEmpty() || !QProcess::startDetached(tool, {})) {
     // The same Chinese text in both languages.
-    ShowMessage(QString::fromUtf8("此时系统信息不可用"), QString(), MsgIcon::None);
+    ShowMessage(QString::fromUtf8("此时系统信息不可用"), PromptTitle(chinese), MsgIcon::None);
   }
 }
 
@@ -117,13 +116,19 @@ frmAbout::frmAbout(MDImain* main) : ChildForm(main) {
 }
 
 void frmAbout::Form_Load() {
-  LoadAboutTexts();
-  lblTitle->setText(QString::fromStdString(AboutTexts[kAboutTitle]));
-  lblVersion->setText(QString::fromStdString(AboutTexts[kAboutVersion]));
-  lblDescription->setText(QString::fromStdString(AboutTexts[kAboutDescription]));
-  lblDisclaimer->setText(QString::fromStdString(AboutTexts[kAboutDisclaimer]));
-  cmdOK->setText(QString::fromStdString(AboutTexts[kAboutOk]));
-  cmdSysInfo->setText(QString::fromStdString(AboutTexts[kAboutSysInfo]));
+  const QString version = QString::fromStdString(Settings().VersionText);
+  lblTitle->setText(Lang("RT410 系列对讲机编程软件",
+                         "Lindao VORLAN Electronic Co.,Ltd. RT410 series program software. "));
+  lblVersion->setText(Chinese() ? version + QString::fromUtf8(" 版") : version);
+  lblDescription->setText(
+      Lang("本软件由林岛沃岚电子有限公司设计开发。",
+           "This software was designed and developed by Lindao VORLAN Electronic Co.,Ltd."));
+  lblDisclaimer->setText(
+      Lang("警告：本软件仅用于 RT410 系列对讲机的编程。写入前请确认频率符合当地无线电管理规定。",
+           "Warning: this software programs RT410 series radios only. Before writing, make sure "
+           "the frequencies are permitted by your local radio regulations."));
+  cmdOK->setText(Lang("确定", "Confirm"));
+  cmdSysInfo->setText(Lang("系统信息(&S)...", "System Information(&S)..."));
   SetCaption(Lang("关于", "About"));
   // The designed size; only the position follows the main window.
   const QSize size = DesignedSize().expandedTo(QSize(540, 260));

@@ -12,7 +12,7 @@ class QPushButton;
 // Reads a registry value under HKEY_LOCAL_MACHINE (Windows only; elsewhere false).
 bool GetKeyValue(const QString& subKey, const QString& valueName, QString& value);
 // Starts the system-information tool without waiting, or says it is unavailable.
-void StartSysInfo();
+void StartSysInfo(bool chinese);
 // Programs tried, in order, on platforms without the registry entries.
 QStringList SysInfoCandidates();
 
@@ -24,7 +24,9 @@ class frmAbout : public ChildForm {
 
   void Form_Load() override;
   void cmdOK_Click() { Unload(); }
-  void cmdSysInfo_Click() { StartSysInfo(); }
+  void cmdSysInfo_Click() {
+    Show([this] { StartSysInfo(Chinese()); });
+  }
 
   QLabel* picIcon;
   QLabel* lblTitle;

@@ -10,7 +10,8 @@
 #include "shell/forms/main_window.h"
 #include "shell/forms/ui.h"
 
-ChildForm::ChildForm(MDImain* main) : main_(main) {}
+ChildForm::ChildForm(MDImain* main)
+    : main_(main), doc_(main->Document()), settings_(main->Settings()) {}
 
 void ChildForm::SetFormName(const QString& formName) {
   formName_ = formName;
@@ -42,7 +43,7 @@ void ChildForm::Unload() {
 }
 
 void ChildForm::Command_Help_Click() {
-  SetHelpTopic(formName_);
+  settings_.HelpTopic = formName_.toStdString();
   if (main_) main_->OpenChild(QStringLiteral("frmHelp"));
 }
 
@@ -56,10 +57,14 @@ void ChildForm::closeEvent(QCloseEvent* event) {
 }
 
 bool ChildForm::Warn(const QString& text, const QString& title) {
+  return Show([&] { ShowMessage(text, title.isNull() ? PromptTitle(Chinese()) : title); });
+}
+
+bool ChildForm::Show(const std::function<void()>& box) {
   const QPointer<ChildForm> self(this);
   const bool closing = unloaded_;  // a message of the window's own unloading
   ++messageDepth_;
-  ShowMessage(text, title);
+  box();
   if (!self) return false;  // the main window went, and every window with it
   --messageDepth_;
   if (unloaded_ == closing) return true;

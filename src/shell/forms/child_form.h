@@ -8,6 +8,10 @@
 #include <QPointer>
 #include <QSize>
 #include <QWidget>
+#include <functional>
+
+#include "shell/forms/ui.h"
+#include "shell/radio_document.h"
 
 class MDImain;
 class QMdiSubWindow;
@@ -22,6 +26,13 @@ class ChildForm : public QWidget {
   // The name of the window table; also the objectName.
   void SetFormName(const QString& formName);
   MDImain* Main() const { return main_; }
+  // The document every window shows and the run's settings, both the main window's.
+  RadioDocument& Doc() const { return doc_; }
+  AppSettings& Settings() const { return settings_; }
+  bool Chinese() const { return settings_.LangChinese; }
+  QString Lang(const char* chinese, const char* english) const {
+    return ::Lang(settings_, chinese, english);
+  }
   QMdiSubWindow* SubWindow() const;
 
   virtual void Form_Load() {}
@@ -42,6 +53,11 @@ class ChildForm : public QWidget {
   // it: a language switch or a menu command can close it while the box is up, and a
   // handler that goes on must stop then.
   bool Warn(const QString& text, const QString& title = QString());
+  // A message of this window (the link's and the file windows' too): counted, so that
+  // the window is not deleted under it. Returns whether the window is still open.
+  bool Show(const std::function<void()>& box);
+  // The boxes of this window up now.
+  int MessagesUp() const { return messageDepth_; }
 
  protected:
   void SetCaption(const QString& caption);
@@ -60,9 +76,14 @@ class ChildForm : public QWidget {
   void PlaceInMainFrame(double widthDivisor, double heightDivisor, int top);
 
   void closeEvent(QCloseEvent* event) override;
+  // A cell of the document's image, for a handler that stores the user's input.
+  std::uint8_t& Image(Cell cell) { return doc_.EditImage().at(cell); }
+  std::uint8_t& Image(int row, int col) { return doc_.EditImage().at(row, col); }
 
  private:
   MDImain* main_;
+  RadioDocument& doc_;
+  AppSettings& settings_;
   int messageDepth_ = 0;  // Warn boxes up
   QString formName_;
   bool unloaded_ = false;

@@ -13,7 +13,6 @@
 #include "link/io/port_scan.h"
 #include "shell/forms/main_window.h"
 #include "shell/forms/ui.h"
-#include "shell/state.h"
 
 Form_setup::Form_setup(MDImain* main) : ChildForm(main) {
   Frame1 = Named<QGroupBox>(this, "Frame1");
@@ -52,18 +51,20 @@ void Form_setup::Form_Load() {
     QRadioButton* option = Option[static_cast<std::size_t>(n - 1)];
     option->setChecked(false);
     option->setToolTip(
-        QString::fromStdString(PortToolTip(DescribePort(PortDeviceName(n)), LangChinese)));
+        QString::fromStdString(PortToolTip(DescribePort(PortDeviceName(n)), Chinese())));
   }
   group_->setExclusive(true);
-  if (ComPort >= 1 && ComPort <= 8) Option[static_cast<std::size_t>(ComPort - 1)]->setChecked(true);
+  const int port = Settings().ComPort;
+  if (port >= 1 && port <= 8) Option[static_cast<std::size_t>(port - 1)]->setChecked(true);
 }
 
 void Form_setup::Command_ok_Click() {
+  AppSettings& settings = Settings();
   for (int n = 1; n <= 8; ++n) {
-    if (Option[static_cast<std::size_t>(n - 1)]->isChecked()) ComPort = n;
+    if (Option[static_cast<std::size_t>(n - 1)]->isChecked()) settings.ComPort = n;
   }
   // The number is pinned to the device it stands for now, until confirmed again.
-  ComDevice = PortDeviceName(ComPort);
-  if (Main()) Main()->SetPanelText(3, QString::fromStdString("COM" + NumberText(ComPort)));
-  if (!PortError) Unload();
+  settings.ComDevice = PortDeviceName(settings.ComPort);
+  if (Main()) Main()->SetPanelText(3, QString::fromStdString("COM" + NumberText(settings.ComPort)));
+  if (!settings.PortError) Unload();
 }

@@ -9,7 +9,6 @@
 #include "shell/forms/main_window.h"
 #include "shell/forms/ui.h"
 #include "shell/model_band.h"
-#include "shell/state.h"
 
 Form_type::Form_type(MDImain* main) : ChildForm(main) {
   Combo_type = Named<ComboBox>(this, "Combo_type");
@@ -53,23 +52,22 @@ void Form_type::Form_Load() {
   PlaceCentred(width, height, -Twips(500));
 
   Combo_type->clear();
-  Combo_type->addItem(QString::fromStdString(ModelName[0]));
+  Combo_type->addItem(QString::fromLatin1(kModelName));
   Combo_type->Select(0);
 
   Combo_Band->clear();
   for (int b = 0; b < kBandsOffered; ++b) {
-    const auto& band = BandTable[static_cast<std::size_t>(b)];
+    const auto& band = BandEdgesOf(b);
     Combo_Band->addItem(
         QString::fromStdString(NumberTextSpaced(band[0]) + "-" + NumberTextSpaced(band[1])));
   }
-  // Selecting the current band applies it again, limits and row 59 included.
-  Combo_Band->Select(BandIndex);
+  // Shown, not applied: looking at the model never changes the image.
+  Combo_Band->setCurrentIndex(Doc().BandIndex());
 }
 
 void Form_type::ApplySelectedBand(int b) {
   if (b < 0 || b >= kBandsOffered) return;
-  UseBand(ApplyBand(b, TheImage()));
-  if (Main()) Main()->SetPanelText(7, QString::fromStdString(BandPanelText(b)));
+  Doc().ApplyBand(b);
 }
 
 void Form_type::Combo_Band_Click() {

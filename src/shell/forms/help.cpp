@@ -10,21 +10,9 @@
 #include "shell/forms/controls.h"
 #include "shell/forms/ui.h"
 
-namespace {
-QString g_helpTopic;
-}  // namespace
-
 QUrl GuideUrl(bool chinese) {
   return QUrl(chinese ? QStringLiteral("qrc:/guide/user-guide.zh.md")
                       : QStringLiteral("qrc:/guide/user-guide.md"));
-}
-
-void SetHelpTopic(const QString& formName) {
-  g_helpTopic = formName;
-}
-
-QString HelpTopic() {
-  return g_helpTopic;
 }
 
 void GuideBrowser::doSetSource(const QUrl& name, QTextDocument::ResourceType type) {
@@ -67,8 +55,9 @@ frmHelp::frmHelp(MDImain* main) : ChildForm(main) {
 void frmHelp::Form_Load() {
   SetCaption(Lang("帮助", "Help"));
   PlaceInMainFrame(1.25, 1.2, 0);
-  QUrl guide = GuideUrl(LangChinese);
-  if (!g_helpTopic.isEmpty()) guide.setFragment(g_helpTopic);
+  QUrl guide = GuideUrl(Chinese());
+  const QString topic = QString::fromStdString(Settings().HelpTopic);
+  if (!topic.isEmpty()) guide.setFragment(topic);
   Text_Guide->setSource(guide, QTextDocument::MarkdownResource);
 }
 

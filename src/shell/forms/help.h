@@ -10,11 +10,6 @@
 // The guide of a language, built into the program with its pictures.
 QUrl GuideUrl(bool chinese);
 
-// The window whose section the Help window shows. It outlives the Help window so
-// that a language switch reopens the guide at the same place.
-void SetHelpTopic(const QString& formName);
-QString HelpTopic();
-
 // Shows a guide with its headings as Markdown draws them, also where a heading holds
 // the anchor of a window, and scrolls to the anchor the address names. Pictures are
 // shrunk to a width that leaves the text readable.

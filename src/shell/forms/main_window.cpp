@@ -18,21 +18,15 @@
 #include <QScreen>
 #include <QStatusBar>
 #include <QToolBar>
+#include <utility>
 
 #include "shell/forms/child_form.h"
 #include "shell/forms/controls.h"
+#include "shell/forms/menu_table.h"
 #include "shell/forms/ui.h"
 #include "shell/model_band.h"
-#include "shell/state.h"
 
 namespace {
-
-QAction* MakeAction(QObject* parent, const char* name, const QKeySequence& shortcut = {}) {
-  auto* action = new QAction(parent);
-  action->setObjectName(QString::fromLatin1(name));
-  if (!shortcut.isEmpty()) action->setShortcut(shortcut);
-  return action;
-}
 
 // Hidden items exist but can be neither seen nor reached; nothing changes that.
 void Hide(QAction* action) {
@@ -71,7 +65,7 @@ QLineEdit* FocusedTextBox() {
 }
 }  // namespace
 
-MDImain::MDImain(std::span<const FormEntry> forms) : forms_(forms) {
+MDImain::MDImain(std::span<const FormEntry> forms) : forms_(forms), files_(*this) {
   setObjectName("MDImain");
   setWindowIcon(QIcon(":/artwork/app_icon.png"));
   MDIArea = Named<QMdiArea>(this, "MDIArea");
@@ -83,6 +77,7 @@ MDImain::MDImain(std::span<const FormEntry> forms) : forms_(forms) {
   BuildMenus();
   BuildToolbar();
   BuildStatusBar();
+  doc_.AddObserver([this](const DocumentChange& change) { OnDocumentChanged(change); });
   // Every user input passes here first: the one place that cuts changes into undo steps.
   qApp->installEventFilter(this);
 }
@@ -133,111 +128,36 @@ void MDImain::BuildMenus() {
   QMenuBar* bar = menuBar();
   bar->setObjectName("MenuBar");
   bar->setNativeMenuBar(false);
-
-  File = bar->addMenu(QString());
-  File->setObjectName("File");
-  File_New = MakeAction(this, "File_New", QKeySequence(Qt::CTRL | Qt::Key_N));
-  File_Open = MakeAction(this, "File_Open", QKeySequence(Qt::CTRL | Qt::Key_O));
-  File_save = MakeAction(this, "File_save", QKeySequence(Qt::CTRL | Qt::Key_S));
-  File_saveas = MakeAction(this, "File_saveas");
-  File_import_csv = MakeAction(this, "File_import_csv");
-  File_export_csv = MakeAction(this, "File_export_csv");
-  File_export_sheet = MakeAction(this, "File_export_sheet");
-  File_exit = MakeAction(this, "File_exit");
-  File->addActions({File_New, File_Open, File_save, File_saveas, File_import_csv, File_export_csv,
-                    File_export_sheet, File_exit});
-
-  proc_type = MakeAction(this, "proc_type");
-  bar->addAction(proc_type);
-
-  Edit = bar->addMenu(QString());
-  Edit->setObjectName("Edit");
-  Edit_undo = MakeAction(this, "Edit_undo", QKeySequence(Qt::CTRL | Qt::Key_Z));
-  Edit_redo = MakeAction(this, "Edit_redo", QKeySequence(Qt::CTRL | Qt::Key_Y));
-  Edit->addActions({Edit_undo, Edit_redo});
-  Edit->addSeparator();
-  Channel_edit = MakeAction(this, "Channel_edit");
-  Optional_edit = MakeAction(this, "Optional_edit");
-  key_edit = MakeAction(this, "key_edit");
-  Scan_edit = MakeAction(this, "Scan_edit");
-  Dtmf_edit = MakeAction(this, "Dtmf_edit");
-  Fleetsync_edit = MakeAction(this, "Fleetsync_edit");
-  Test_edit = MakeAction(this, "Test_edit");
-  Message_edit = MakeAction(this, "Message_edit");
-  Edit->addActions({Channel_edit, Optional_edit, key_edit, Scan_edit, Dtmf_edit, Fleetsync_edit,
-                    Test_edit, Message_edit});
-  for (QAction* hidden : {Scan_edit, Fleetsync_edit, Test_edit, Message_edit}) Hide(hidden);
-
-  Program = bar->addMenu(QString());
-  Program->setObjectName("Program");
-  Prog_read = MakeAction(this, "Prog_read", QKeySequence(Qt::CTRL | Qt::Key_R));
-  Prog_write = MakeAction(this, "Prog_write", QKeySequence(Qt::CTRL | Qt::Key_W));
-  Prog_verify = MakeAction(this, "Prog_verify");
-  Prog_clone = MakeAction(this, "Prog_clone");
-  Prog_test = MakeAction(this, "Prog_test", QKeySequence(Qt::CTRL | Qt::Key_T));
-  Program->addActions({Prog_read, Prog_write, Prog_verify, Prog_clone, Prog_test});
-
-  Tools = bar->addMenu(QString());
-  Tools->setObjectName("Tools");
-  Info = MakeAction(this, "Info");
-  Tools->addAction(Info);
-  Hide(Info);
-  Hide(Tools->menuAction());
-
-  proc_setup = MakeAction(this, "proc_setup");
-  bar->addAction(proc_setup);
-
-  Language_Setup = bar->addMenu(QString());
-  Language_Setup->setObjectName("Language_Setup");
-  Language_chn = MakeAction(this, "Language_chn");
-  Language_eng = MakeAction(this, "Language_eng");
-  Language_chn->setText(QString::fromUtf8("中文"));
-  Language_eng->setText("English");
-  Language_chn->setCheckable(true);
-  Language_eng->setCheckable(true);
-  Language_Setup->addActions({Language_chn, Language_eng});
-
-  Menu_About = MakeAction(this, "Menu_About");
-  Menu_exit = MakeAction(this, "Menu_exit");
-  bar->addAction(Menu_About);
-  bar->addAction(Menu_exit);
-
-  // Shortcuts work wherever the focus is inside the main window, child windows included.
-  for (QAction* a : findChildren<QAction*>()) a->setShortcutContext(Qt::ApplicationShortcut);
-  for (QAction* a : {File_New, File_Open, File_save, File_saveas, File_exit, Edit_undo, Edit_redo,
-                     Prog_read, Prog_write, Prog_test})
-    addAction(a);
-
-  connect(File_New, &QAction::triggered, this, &MDImain::File_New_Click);
-  connect(File_Open, &QAction::triggered, this, &MDImain::File_Open_Click);
-  connect(File_save, &QAction::triggered, this, &MDImain::File_save_Click);
-  connect(File_saveas, &QAction::triggered, this, &MDImain::File_saveas_Click);
-  connect(File_import_csv, &QAction::triggered, this, &MDImain::File_import_csv_Click);
-  connect(File_export_csv, &QAction::triggered, this, &MDImain::File_export_csv_Click);
-  connect(File_export_sheet, &QAction::triggered, this, &MDImain::File_export_sheet_Click);
-  connect(File_exit, &QAction::triggered, this, &MDImain::File_exit_Click);
-  connect(Edit_undo, &QAction::triggered, this, &MDImain::Edit_undo_Click);
-  connect(Edit_redo, &QAction::triggered, this, &MDImain::Edit_redo_Click);
-  connect(proc_type, &QAction::triggered, this, &MDImain::proc_type_Click);
-  connect(Channel_edit, &QAction::triggered, this, &MDImain::Channel_edit_Click);
-  connect(Optional_edit, &QAction::triggered, this, &MDImain::Optional_edit_Click);
-  connect(key_edit, &QAction::triggered, this, &MDImain::key_edit_Click);
-  connect(Scan_edit, &QAction::triggered, this, &MDImain::Scan_edit_Click);
-  connect(Dtmf_edit, &QAction::triggered, this, &MDImain::Dtmf_edit_Click);
-  connect(Fleetsync_edit, &QAction::triggered, this, &MDImain::Fleetsync_edit_Click);
-  connect(Test_edit, &QAction::triggered, this, &MDImain::Test_edit_Click);
-  connect(Message_edit, &QAction::triggered, this, &MDImain::Message_edit_Click);
-  connect(Prog_read, &QAction::triggered, this, &MDImain::Prog_read_Click);
-  connect(Prog_write, &QAction::triggered, this, &MDImain::Prog_write_Click);
-  connect(Prog_verify, &QAction::triggered, this, &MDImain::Prog_verify_Click);
-  connect(Prog_clone, &QAction::triggered, this, &MDImain::Prog_clone_Click);
-  connect(Prog_test, &QAction::triggered, this, &MDImain::Prog_test_Click);
-  connect(Info, &QAction::triggered, this, &MDImain::Info_Click);
-  connect(proc_setup, &QAction::triggered, this, &MDImain::proc_setup_Click);
-  connect(Language_chn, &QAction::triggered, this, &MDImain::Language_chn_Click);
-  connect(Language_eng, &QAction::triggered, this, &MDImain::Language_eng_Click);
-  connect(Menu_About, &QAction::triggered, this, &MDImain::Menu_About_Click);
-  connect(Menu_exit, &QAction::triggered, this, &MDImain::Menu_exit_Click);
+  QMenu* menu = nullptr;
+  for (const MenuRow& row : MenuRows()) {
+    if (!row.action) {
+      menu = bar->addMenu(QString());
+      menu->setObjectName(QString::fromLatin1(row.name));
+      this->*row.menu = menu;
+      if (row.flags & MenuRow::kHidden) Hide(menu->menuAction());
+      continue;
+    }
+    auto* action = new QAction(this);
+    action->setObjectName(QString::fromLatin1(row.name));
+    if (row.shortcut != kNoKey) {
+      action->setShortcut(QKeySequence(row.shortcut));
+      addAction(action);
+    }
+    // Shortcuts work wherever the focus is inside the main window, child windows included.
+    action->setShortcutContext(Qt::ApplicationShortcut);
+    action->setCheckable(row.flags & MenuRow::kCheckable);
+    if (row.flags & MenuRow::kTopLevel) {
+      bar->addAction(action);
+    } else {
+      if (row.flags & MenuRow::kSeparatorBefore) menu->addSeparator();
+      menu->addAction(action);
+    }
+    if (row.flags & MenuRow::kHidden) Hide(action);
+    connect(action, &QAction::triggered, this, row.handler);
+    this->*row.action = action;
+  }
+  addAction(File_saveas);
+  addAction(File_exit);
 }
 
 void MDImain::BuildToolbar() {
@@ -245,20 +165,22 @@ void MDImain::BuildToolbar() {
   Toolbar1->setObjectName("Toolbar1");
   Toolbar1->setMovable(false);
   Toolbar1->setIconSize(QSize(32, 32));
-  struct Button {
-    const char* key;
-    const char* image;
-  };
-  const Button buttons[] = {{"open", "open"}, {"save", "save"},   {"edit_chann", "edit_chann"},
-                            {"read", "read"}, {"write", "write"}, {"Exit", "exit"}};
-  for (const Button& b : buttons) {
+  for (const char* key : ToolbarKeys()) {
+    const QString name = QString::fromLatin1(key);
     QAction* action = Toolbar1->addAction(
-        QIcon(QStringLiteral(":/artwork/%1.png").arg(QString::fromLatin1(b.image))), QString());
-    const QString key = QString::fromLatin1(b.key);
-    action->setObjectName(key);
-    action->setData(key);
-    connect(action, &QAction::triggered, this, [this, key] { Toolbar1_ButtonClick(key); });
+        QIcon(QStringLiteral(":/artwork/%1.png").arg(name.toLower())), QString());
+    action->setObjectName(name);
+    action->setData(name);
+    connect(action, &QAction::triggered, this, [this, name] { Toolbar1_ButtonClick(name); });
   }
+}
+
+QAction* MDImain::ToolbarCommand(const QString& key) const {
+  if (key == QLatin1String("Exit")) return File_exit;
+  for (const MenuRow& row : MenuRows()) {
+    if (row.toolbarKey && key == QLatin1String(row.toolbarKey)) return this->*row.action;
+  }
+  return nullptr;
 }
 
 void MDImain::BuildStatusBar() {
@@ -290,7 +212,6 @@ QString MDImain::PanelText(int panel) const {
 }
 
 void MDImain::MDIForm_Load() {
-  ResetApplicationState();
   if (const QScreen* screen = QGuiApplication::primaryScreen()) {
     const QSize s = screen->size();
     resize(static_cast<int>(s.width() / 1.5), static_cast<int>(s.height() / 1.5));
@@ -298,50 +219,34 @@ void MDImain::MDIForm_Load() {
   show();
   SetPanelText(1, QString());
   ApplyCaptions(true);
-  SetPanelText(3, QStringLiteral("COM%1").arg(ComPort));
-  SetPanelText(5, QString::fromStdString(VersionText));
-  SetPanelText(7, QString::fromStdString(BandPanelText(FreqLowInt, FreqHighInt)));
-  history_.Reset(TheImage());
-  baseline_.Mark(TheImage());
+  SetPanelText(3, QStringLiteral("COM%1").arg(settings_.ComPort));
+  SetPanelText(5, QString::fromStdString(settings_.VersionText));
+  SetPanelText(7, QString::fromStdString(BandPanelText(doc_.FreqLowInt(), doc_.FreqHighInt())));
 }
 
 void MDImain::ApplyCaptions(bool startup) {
-  Language_chn->setChecked(LangChinese);
-  Language_eng->setChecked(!LangChinese);
+  Language_chn->setChecked(settings_.LangChinese);
+  Language_eng->setChecked(!settings_.LangChinese);
 
-  Menu_About->setText(Lang("关于", "About"));
-  Menu_exit->setText(Lang("退出", "Exit"));
-  Language_Setup->setTitle(Lang("语言", "Language"));
-  proc_setup->setText(Lang("端口设置", "Communication"));
-  proc_type->setText(startup ? Lang("机 型", "Model") : Lang("机型", "Model"));
-  Edit->setTitle(Lang("编辑", "Edit"));
-  Edit_undo->setText(Lang("撤销", "Undo"));
-  Edit_redo->setText(Lang("重做", "Redo"));
-  Channel_edit->setText(Lang("信道信息", "Channel Information "));
-  Optional_edit->setText(Lang("可选功能", "Optional Features"));
-  key_edit->setText(Lang("键设定", "Key Assignment"));
-  Scan_edit->setText(Lang("扫描信息", "Scan Information"));
-  Dtmf_edit->setText(Lang("DTMF(双音多频)", "DTMF"));
-  Fleetsync_edit->setText(Lang("FleetSync(队列同步)", "FleetSync"));
-  Test_edit->setText(Lang("收音机编辑", "Radio"));
-  Message_edit->setText(Lang("嵌入信息", "Embedded Message"));
-  Program->setTitle(Lang("编程", "Program"));
-  Prog_read->setText(Lang("从对讲机读取数据", "Read from radio"));
-  Prog_write->setText(Lang("向对讲机写入数据", "Write to radio"));
-  Prog_verify->setText(Lang("校验对讲机...", "Verify Radio..."));
-  Prog_clone->setText(Lang("批量写入...", "Clone to Radios..."));
-  Prog_test->setText(Lang("测试模式", "Test Mode"));
-  Tools->setTitle(Lang("工具", "Tools"));
-  Info->setText(Lang("对讲机信息", "Radio Information"));
-  File->setTitle(Lang("文件", "File"));
-  File_New->setText(Lang("新建", "New"));
-  File_Open->setText(Lang("打开", "Open"));
-  File_save->setText(Lang("保存", "Save"));
-  File_saveas->setText(Lang("另存为", "Save As"));
-  File_import_csv->setText(Lang("导入 CSV...", "Import CSV..."));
-  File_export_csv->setText(Lang("导出 CSV...", "Export CSV..."));
-  File_export_sheet->setText(Lang("导出信道表 PDF...", "Export Channel Sheet PDF..."));
-  File_exit->setText(Lang("退出", "Exit"));
+  for (const MenuRow& row : MenuRows()) {
+    const QString caption = Lang(row.chinese, row.english);
+    if (row.action) {
+      (this->*row.action)->setText(caption);
+    } else {
+      (this->*row.menu)->setTitle(caption);
+    }
+  }
+  if (startup) proc_type->setText(Lang("机 型", "Model"));
+  // A toolbar button says what it runs: its menu command's caption and shortcut.
+  for (QAction* button : Toolbar1->actions()) {
+    const QAction* command = ToolbarCommand(button->objectName());
+    if (!command) continue;
+    QString tip = command->text().trimmed();
+    if (!command->shortcut().isEmpty())
+      tip += QStringLiteral(" (%1)").arg(command->shortcut().toString(QKeySequence::NativeText));
+    button->setToolTip(tip);
+    if (QWidget* widget = Toolbar1->widgetForAction(button)) widget->setAccessibleName(tip);
+  }
 
   const QString company = Lang("林岛沃岚电子有限公司", "Lindao VORLAN Electronic Co.,Ltd. ");
   const QString caption = Lang("林岛沃岚电子有限公司  RT410 系列对讲机编程软件 ",
@@ -349,11 +254,11 @@ void MDImain::ApplyCaptions(bool startup) {
   auto otherPanels = [&] {
     SetPanelText(1, Lang("状态", "State"));
     SetPanelText(2, QString());
-    SetPanelText(3, QStringLiteral("COM%1").arg(ComPort));
+    SetPanelText(3, QStringLiteral("COM%1").arg(settings_.ComPort));
     SetPanelText(4, Lang("软件版本", "  Version"));
     SetPanelText(6, startup ? Lang("频 段", "Band") : Lang("频段", "Band"));
   };
-  if (LangChinese) {
+  if (settings_.LangChinese) {
     otherPanels();
     SetPanelText(8, company);
     setWindowTitle(caption);
@@ -365,13 +270,11 @@ void MDImain::ApplyCaptions(bool startup) {
 }
 
 void MDImain::SwitchLanguage(bool chinese) {
-  if (LangChinese != chinese) {
-    LangChinese = chinese;
-    LoadAboutTexts();
-  }
+  settings_.LangChinese = chinese;
   ApplyCaptions(false);
   for (const FormEntry& entry : forms_) {
-    if (entry.openFlag && FormOpenFlag(entry.name)) OpenChild(QString::fromLatin1(entry.name));
+    const QString name = QString::fromLatin1(entry.name);
+    if (entry.openFlag && FormOpenFlag(name)) OpenChild(name);
   }
 }
 
@@ -387,6 +290,11 @@ const FormEntry* MDImain::Entry(const QString& formName) const {
     if (formName == QLatin1String(entry.name)) return &entry;
   }
   return nullptr;
+}
+
+bool MDImain::FormOpenFlag(const QString& formName) const {
+  const FormEntry* entry = Entry(formName);
+  return entry && entry->openFlag && FindChildForm(formName);
 }
 
 ChildForm* MDImain::FindChildForm(const QString& formName) const {
@@ -422,8 +330,8 @@ ChildForm* MDImain::OpenChild(const QString& formName) {
   if (auto* help = form->findChild<QPushButton*>(QStringLiteral("Command_Help"))) {
     connect(help, &QPushButton::clicked, form, &ChildForm::Command_Help_Click);
   }
-  if (entry->openFlag) SetFormOpenFlag(entry->name, true);
-  Decode(form, [&] {
+  Activate(form);
+  Draw([&] {
     form->Form_Load();
     if (form->Unloaded()) return;
     sub->show();
@@ -438,13 +346,12 @@ void MDImain::ChildUnloaded(ChildForm* form) {
   const auto it = children_.find(form->FormName());
   if (it != children_.end() && it.value() == form) {
     children_.erase(it);
-    if (const FormEntry* entry = Entry(form->FormName()); entry && entry->openFlag) {
-      SetFormOpenFlag(entry->name, false);
-    }
   }
   // The old instance lingers until deleted; it must not be found by name meanwhile.
   form->setObjectName(QString());
   if (lastActivated_ && lastActivated_->widget() == form) lastActivated_ = nullptr;
+  // What waited for the save (exit, New) follows once the save window is gone.
+  if (form->FormName() == QLatin1String("Form_save_chann")) files_.SaveWindowClosed();
 }
 
 void MDImain::OnSubWindowActivated(QMdiSubWindow* window) {
@@ -453,41 +360,71 @@ void MDImain::OnSubWindowActivated(QMdiSubWindow* window) {
   if (!window || window == lastActivated_) return;
   lastActivated_ = window;
   if (auto* form = qobject_cast<ChildForm*>(window->widget())) {
-    if (!form->Unloaded()) Decode(form, [form] { form->Form_Activate(); });
+    if (!form->Unloaded()) {
+      Activate(form);
+      Draw([form] { form->Form_Activate(); });
+    }
   }
 }
 
-void MDImain::Decode(ChildForm* form, const std::function<void()>& decode) {
+void MDImain::Activate(ChildForm* form) {
   for (const auto& other : children_.values()) {
     if (other && other != form && !other->Unloaded()) other->CommitOpenEdit();
   }
-  history_.Checkpoint(TheImage(), typing_);
-  const RadioImage before = TheImage();
-  decode();
-  baseline_.Normalise(before, TheImage());
-  history_.Settle(TheImage());
+  if (drawing_ == 0) doc_.Checkpoint(typing_);
+}
+
+void MDImain::Draw(const std::function<void()>& draw) {
+  const RadioImage before = doc_.Image();
+  ++drawing_;
+  draw();
+  --drawing_;
+  // Selecting what the image holds runs a list's handler, which stores what it shows
+  // (a value beyond the list as its last entry): the image keeps what it held.
+  if (!(doc_.Image() == before)) doc_.EditImage() = before;
 }
 
 void MDImain::UserInput(QEvent* event) {
-  history_.Checkpoint(TheImage(), typing_);
+  if (drawing_ > 0) return;  // what a window writes while drawing is not kept
+  doc_.Checkpoint(typing_);
   typing_ = 0;
   if (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease ||
       event->type() == QEvent::ShortcutOverride) {
     if (IsTyping(static_cast<QKeyEvent*>(event)) && FocusedTextBox()) {
-      typing_ = reinterpret_cast<UndoHistory::Source>(FocusedTextBox());
+      typing_ = reinterpret_cast<RadioDocument::Source>(FocusedTextBox());
     }
   }
 }
 
 void MDImain::ShowImageAgain() {
   const QPointer<QWidget> focus = QApplication::focusWidget();
-  const RadioImage before = TheImage();
-  for (const auto& child : children_.values()) {
-    if (child && !child->Unloaded()) child->Form_Activate();
-  }
-  baseline_.Normalise(before, TheImage());
-  history_.Settle(TheImage());
+  Draw([this] {
+    for (const auto& child : children_.values()) {
+      if (child && !child->Unloaded()) child->Form_Activate();
+    }
+  });
   if (focus && focus->isVisible()) focus->setFocus();
+}
+
+void MDImain::OnDocumentChanged(const DocumentChange& change) {
+  SetPanelText(7, QString::fromStdString(BandPanelText(doc_.FreqLowInt(), doc_.FreqHighInt())));
+  ShowImageAgain();
+  const ImageSource source = change.source;
+  if (source != ImageSource::Read && source != ImageSource::Open && source != ImageSource::Start)
+    return;
+  static constexpr const char* kEditors[] = {"frm_chann",      "Form_Chann_Edit",  "frm_option",
+                                             "Form_edit_Key",  "frm_dtmf",         "Form_Edit_scan",
+                                             "Form_Edit_Test", "Form_Edit_Message"};
+  for (const char* editor : kEditors) {
+    if (FindChildForm(QString::fromLatin1(editor))) return;
+  }
+  // Queued: the read or open window that brought the image is still on the stack.
+  QMetaObject::invokeMethod(
+      this,
+      [this] {
+        if (!FindChildForm("frm_chann")) OpenChild("frm_chann");
+      },
+      Qt::QueuedConnection);
 }
 
 void MDImain::CommitOpenEdits() {
@@ -499,60 +436,61 @@ void MDImain::CommitOpenEdits() {
 void MDImain::Edit_undo_Click() {
   // An edit still open is the latest change: it is committed, then undone first.
   CommitOpenEdits();
-  if (history_.Undo(TheImage())) ShowImageAgain();
+  doc_.Checkpoint(typing_);
+  typing_ = 0;
+  doc_.Undo();
 }
 
 void MDImain::Edit_redo_Click() {
   CommitOpenEdits();
-  if (history_.Redo(TheImage())) ShowImageAgain();
+  doc_.Checkpoint(typing_);
+  typing_ = 0;
+  doc_.Redo();
 }
 
-void MDImain::ImageKept() {
-  history_.Checkpoint(TheImage());
-  baseline_.Mark(TheImage());
-}
-
-void MDImain::ImageLoadedAtStart() {
-  history_.Reset(TheImage());
-  baseline_.Mark(TheImage());
-}
-
-void MDImain::ImageReplaced() {
-  history_.Checkpoint(TheImage());
-  ShowImageAgain();
-}
-
-bool MDImain::ImageChanged() const {
-  return baseline_.ChangedSince(TheImage());
+bool MDImain::ImageChanged() {
+  CommitOpenEdits();
+  return doc_.Unsaved();
 }
 
 void MDImain::closeEvent(QCloseEvent* event) {
-  CommitOpenEdits();
   if (!ImageChanged()) {
     event->accept();
     return;
   }
-  const int answer = ShowQuestion(
-      Lang("信道数据已修改，尚未保存到文件或写入对讲机。退出前保存吗？",
-           "The channel data has changed and has not been saved to a file or written to a "
-           "radio. Save before exiting?"),
-      {Lang("保存", "Save"), Lang("不保存", "Discard"), Lang("取消", "Cancel")});
+  const int answer =
+      files_.AskToSave("信道数据已修改，尚未保存到文件或写入对讲机。退出前保存吗？",
+                       "The channel data has changed and has not been saved to a file or "
+                       "written to a radio. Save before exiting?",
+                       "不保存", "Discard");
+  event->ignore();
   if (answer == 1) {
     event->accept();
-    return;
+  } else if (answer == 0) {
+    files_.SaveThen([this] { close(); });
   }
-  event->ignore();
-  if (answer == 0) File_save_Click();
 }
 
+void MDImain::File_New_Click() {
+  files_.New();
+}
 void MDImain::File_Open_Click() {
-  OpenChild("Form_open_chann");
+  files_.Open();
 }
 void MDImain::File_save_Click() {
-  OpenChild("Form_save_chann");
+  files_.Save();
 }
 void MDImain::File_saveas_Click() {
-  OpenChild("Form_save_chann");
+  files_.Save();
+}
+void MDImain::File_import_csv_Click() {
+  files_.ImportCsv();
+}
+void MDImain::File_export_csv_Click() {
+  files_.ExportCsv();
+}
+void MDImain::File_export_sheet_Click() {
+  files_.ExportSheet();
 }
 void MDImain::File_exit_Click() {
   close();
@@ -620,17 +558,5 @@ void MDImain::Menu_About_Click() {
 }
 
 void MDImain::Toolbar1_ButtonClick(const QString& key) {
-  if (key == QLatin1String("open")) {
-    File_Open_Click();
-  } else if (key == QLatin1String("save")) {
-    File_save_Click();
-  } else if (key == QLatin1String("edit_chann")) {
-    Channel_edit_Click();
-  } else if (key == QLatin1String("read")) {
-    Prog_read_Click();
-  } else if (key == QLatin1String("write")) {
-    Prog_write_Click();
-  } else if (key == QLatin1String("Exit")) {
-    File_exit_Click();
-  }
+  if (QAction* command = ToolbarCommand(key)) command->trigger();
 }

@@ -8,8 +8,10 @@
 #include <functional>
 #include <span>
 
-#include "image/image_history.h"
+#include "shell/forms/file_commands.h"
 #include "shell/forms/forms.h"
+#include "shell/forms/ui.h"
+#include "shell/radio_document.h"
 
 class ChildForm;
 class QAction;
@@ -27,8 +29,16 @@ class MDImain : public QMainWindow {
   explicit MDImain(std::span<const FormEntry> forms);
   ~MDImain() override;
 
-  // Start-up: the process-wide state, then geometry, status bar and captions.
+  // Start-up: geometry, status bar and captions.
   void MDIForm_Load();
+
+  RadioDocument& Document() { return doc_; }
+  AppSettings& Settings() { return settings_; }
+  QString Lang(const char* chinese, const char* english) const {
+    return ::Lang(settings_, chinese, english);
+  }
+  // Whether a flagged window is open now.
+  bool FormOpenFlag(const QString& formName) const;
 
   // Opens a child window by name: an open instance is unloaded first and a fresh
   // one loaded (the About box is only shown again). Returns the new window.
@@ -57,22 +67,15 @@ class MDImain : public QMainWindow {
   // Called by a child window as it unloads.
   void ChildUnloaded(ChildForm* form);
 
-  // The image was just read, loaded from a file, saved or written: it is one undo
-  // step (when it changed), and exiting asks nothing until it changes again.
-  void ImageKept();
-  // A command replaced the image (an import): that is one undo step, and every open
-  // window shows the new image at once. Exiting still asks.
-  void ImageReplaced();
-  // Whether exiting now would lose a change.
-  bool ImageChanged() const;
-  // A file given at start-up replaced the start-up image: undo stops there, and
-  // exiting asks nothing until it changes.
-  void ImageLoadedAtStart();
+  // Whether exiting now would lose a change (edits still open are committed first).
+  bool ImageChanged();
+  // Commits the edits still open in every window, as leaving them would.
+  void CommitOpenEdits();
 
   // Menu and toolbar handlers.
   void Edit_undo_Click();
   void Edit_redo_Click();
-  void File_New_Click() {}
+  void File_New_Click();
   void File_Open_Click();
   void File_save_Click();
   void File_saveas_Click();
@@ -154,12 +157,16 @@ class MDImain : public QMainWindow {
   void SwitchLanguage(bool chinese);
   void OnSubWindowActivated(QMdiSubWindow* window);
   const FormEntry* Entry(const QString& formName) const;
-  // Runs a window's decoding: edits still open elsewhere are committed first as
-  // the user's; what the decoding itself writes back is no one's change.
-  void Decode(ChildForm* form, const std::function<void()>& decode);
+  // The menu command a toolbar button runs.
+  QAction* ToolbarCommand(const QString& key) const;
+  // Edits still open elsewhere are committed, as the user's, before a window shows the image.
+  void Activate(ChildForm* form);
+  // Runs a window's drawing; what it would write meanwhile is not kept.
+  void Draw(const std::function<void()>& draw);
   // Every open window shows the image anew, as on activation.
   void ShowImageAgain();
-  void CommitOpenEdits();
+  // After a read or an opened file, the grid shows what arrived unless an editor is open.
+  void OnDocumentChanged(const DocumentChange& change);
   // Where a user's input begins: the image as the last input left it is checkpointed.
   void UserInput(QEvent* event);
 
@@ -167,8 +174,10 @@ class MDImain : public QMainWindow {
   std::array<QLabel*, 8> panels_{};
   QMap<QString, QPointer<ChildForm>> children_;
   QPointer<QMdiSubWindow> lastActivated_;
-  UndoHistory history_;
-  SavedBaseline baseline_;
+  AppSettings settings_;
+  RadioDocument doc_;
   // The text box the input under way types into, if any.
-  UndoHistory::Source typing_ = 0;
+  RadioDocument::Source typing_ = 0;
+  int drawing_ = 0;  // windows drawing now
+  FileCommands files_;
 };

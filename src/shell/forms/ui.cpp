@@ -14,6 +14,10 @@ H& Installed() {
 }
 }  // namespace
 
+QString PromptTitle(bool chinese) {
+  return QString::fromUtf8(chinese ? "操作提示" : "Operate prompt");
+}
+
 void SetFileDialogHook(FileDialogHook hook) {
   Installed<FileDialogHook>() = std::move(hook);
 }
@@ -43,7 +47,7 @@ void SetDetailedMessageHook(DetailedMessageHook hook) {
 
 void ShowMessage(const QString& text, const QString& title, MsgIcon icon,
                  const QString& informative) {
-  const QString shownTitle = title.isNull() ? Lang("操作提示", "Operate prompt") : title;
+  const QString& shownTitle = title;
   if (Installed<DetailedMessageHook>()) {
     Installed<DetailedMessageHook>()(shownTitle, text, icon, informative);
     return;
@@ -61,7 +65,7 @@ void ShowMessage(const QString& text, const QString& title, MsgIcon icon,
 }
 
 int ShowQuestion(const QString& text, const QStringList& buttons, const QString& title) {
-  const QString shownTitle = title.isNull() ? Lang("操作提示", "Operate prompt") : title;
+  const QString& shownTitle = title;
   const int cancel = static_cast<int>(buttons.size()) - 1;
   if (Installed<DetailedMessageHook>() || Installed<MessageHook>()) {
     if (Installed<DetailedMessageHook>()) {

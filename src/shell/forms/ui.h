@@ -4,19 +4,21 @@
 #include <QStringList>
 #include <functional>
 
-#include "shell/state.h"
+#include "shell/radio_document.h"
 
-// The Chinese or the English text, chosen by LangChinese at the moment of the call.
-inline QString Lang(const char* chinese, const char* english) {
-  return QString::fromUtf8(LangChinese ? chinese : english);
+// The Chinese or the English text, chosen by the settings' language at the moment of the call.
+inline QString Lang(const AppSettings& settings, const char* chinese, const char* english) {
+  return QString::fromUtf8(settings.Text(chinese, english));
 }
+// The title of a box given none: "操作提示" / "Operate prompt".
+QString PromptTitle(bool chinese);
 
 enum class MsgIcon { Warning, Information, None };
 
 // The only way a modal message box is shown: one OK button, a warning icon, and
-// the title "操作提示" / "Operate prompt" unless another is given. An informative
+// the title given (PromptTitle for the usual one). An informative
 // text, when given, stands under the main text as the box's second part.
-void ShowMessage(const QString& text, const QString& title = QString(),
+void ShowMessage(const QString& text, const QString& title,
                  MsgIcon icon = MsgIcon::Warning, const QString& informative = QString());
 
 // Tests replace the box with a recorder that returns at once; an empty hook
@@ -32,7 +34,7 @@ void SetDetailedMessageHook(DetailedMessageHook hook);
 // one chosen (the last, as a cancel, when the box is closed another way). With a
 // message hook (either kind) set, the hook records the question and the answer hook answers it
 // (the last button when there is none).
-int ShowQuestion(const QString& text, const QStringList& buttons, const QString& title = QString());
+int ShowQuestion(const QString& text, const QStringList& buttons, const QString& title);
 using AnswerHook = std::function<int(const QString& text, const QStringList& buttons)>;
 void SetAnswerHook(AnswerHook hook);
 
