@@ -17,7 +17,6 @@
 #include "fleet/radio_check.h"
 #include "link/forms/form_comm_verify.h"
 #include "link/io/port_scan.h"
-#include "shell/state.h"
 #include "support/gui_test.h"
 #include "support/radio_simulator.h"
 
@@ -30,7 +29,7 @@ class FleetWindowTest : public GuiTest {
     GuiTest::SetUp();
     QDir(dir.path()).mkdir("dev");
     SetPortDeviceDirectory(dir.filePath("dev").toStdString());
-    LangChinese = false;
+    Settings().LangChinese = false;
   }
   void TearDown() override {
     SetPortDeviceDirectory({});
@@ -63,7 +62,7 @@ TEST_F(FleetWindowTest, VerifyComparesTheRadioWithTheImageAndChangesNothing) {
   Image(2, 1) = 0x12;
   Image(2, 2) = 0x35;
   Image(2, 3) = 0x43;
-  RadioSimulator sim({"--image", SaveImage("radio.chann", AsWritten(TheImage(), BandIndex))});
+  RadioSimulator sim({"--image", SaveImage("radio.chann", AsWritten(Doc().Image(), Doc().ModelCode()))});
   ASSERT_FALSE(sim.Device().isEmpty());
   Plug(sim.Device(), "ttyUSB0");
 
@@ -176,7 +175,7 @@ TEST_F(FleetWindowTest, Screenshots) {
   Plug(notAPort.fileName(), "ttyUSB1");
   main->show();
   for (const bool chinese : {true, false}) {
-    LangChinese = chinese;
+    Settings().LangChinese = chinese;
     auto* clone = Open<Form_Clone>("Form_Clone");
     ClickCheck(clone->rows[1].Check_Port);
     clone->Check_Verify->setChecked(true);

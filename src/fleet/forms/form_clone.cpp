@@ -16,7 +16,6 @@
 #include "link/io/port_scan.h"
 #include "shell/forms/controls.h"
 #include "shell/forms/ui.h"
-#include "shell/state.h"
 
 namespace {
 constexpr int kComPorts = 8;
@@ -26,9 +25,10 @@ Form_Clone::Form_Clone(MDImain* main) : ChildForm(main) {
   std::vector<PortId> ids;
   for (int n = 1; n <= kComPorts; ++n) ids.push_back({n, PortDeviceName(n)});
   // The run's own device, when no COM number stands for it.
-  if (!ComDevice.empty() &&
-      std::none_of(ids.begin(), ids.end(), [](const PortId& id) { return id.device == ComDevice; }))
-    ids.push_back({0, ComDevice});
+  const std::string& own = Settings().ComDevice;
+  if (!own.empty() &&
+      std::none_of(ids.begin(), ids.end(), [&](const PortId& id) { return id.device == own; }))
+    ids.push_back({0, own});
 
   auto* grid = new QGridLayout;
   Label_Port = Named<QLabel>(this, "Label_Port");
@@ -51,7 +51,7 @@ Form_Clone::Form_Clone(MDImain* main) : ChildForm(main) {
     const std::string name = id.number > 0 ? "COM" + std::to_string(id.number) : id.device;
     row.Check_Port->setText(QString::fromStdString(name));
     row.Check_Port->setEnabled(!id.device.empty());
-    row.Check_Port->setChecked(!id.device.empty() && id.number == ComPort);
+    row.Check_Port->setChecked(!id.device.empty() && id.number == Settings().ComPort);
     row.ProgressBar_Port->setRange(0, 100);
     row.ProgressBar_Port->setValue(0);
     row.ProgressBar_Port->setTextVisible(false);
@@ -110,10 +110,6 @@ Form_Clone::Form_Clone(MDImain* main) : ChildForm(main) {
 }
 
 Form_Clone::~Form_Clone() = default;
-
-bool Form_Clone::Chinese() {
-  return LangChinese;
-}
 
 void Form_Clone::Form_Load() {
   SetCaptions();
@@ -193,8 +189,8 @@ void Form_Clone::Command_Start_Click() {
     codes_ = std::make_unique<AniSequence>(*AniCode(first.toStdString()));
   }
   plan_ = {};
-  plan_.image = TheImage();
-  plan_.modelCode = BandIndex;
+  plan_.image = Doc().Image();
+  plan_.modelCode = Doc().ModelCode();
   plan_.verify = Check_Verify->isChecked();
   plan_.chinese = Chinese();
   for (std::size_t k = 0; k < plan_.password.size(); ++k)
@@ -222,7 +218,7 @@ void Form_Clone::Command_Start_Click() {
 
 void Form_Clone::RoundEnded() {
   ended_ = true;
-  const std::string plan;  // the file the image came from: not known before the document
+  const std::string plan = Doc().FileName();
   for (const std::size_t i : used_) {
     const CloneCable& cable = *cables_[i];
     if (log_.IsOpen()) log_.Add(cable, plan, CloneAniKept(cable.clone.Report(), plan_), Chinese());
@@ -267,7 +263,7 @@ void Form_Clone::closeEvent(QCloseEvent* event) {
     const int answer =
         ShowQuestion(Lang("正在写入对讲机。停止所有端口并关闭窗口吗？",
                           "Radios are being written. Stop every port and close the window?"),
-                     {Lang("停止", "Stop"), Lang("继续写入", "Go on")});
+                     {Lang("停止", "Stop"), Lang("继续写入", "Go on")}, PromptTitle(Chinese()));
     if (answer != 0) {
       event->ignore();
       return;

@@ -57,7 +57,6 @@ class Form_Clone : public ChildForm {
   void closeEvent(QCloseEvent* event) override;
 
  private:
-  static bool Chinese();
   void SetCaptions();
   void ShowRow(std::size_t i);
   void ShowTotals();

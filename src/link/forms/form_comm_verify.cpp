@@ -8,7 +8,6 @@
 #include "fleet/radio_check.h"
 #include "shell/forms/controls.h"
 #include "shell/forms/ui.h"
-#include "shell/state.h"
 
 Form_Comm_Verify::Form_Comm_Verify(MDImain* main)
     : TransferForm(main, "Command_Verify"),
@@ -43,7 +42,7 @@ void Form_Comm_Verify::Command_Verify_Click() {
 
 bool Form_Comm_Verify::ImageRead() {
   const std::vector<std::string> lines =
-      RadioDifferenceLines(read_, AsWritten(TheImage(), ModelCode()), Chinese());
+      RadioDifferenceLines(read_, AsWritten(Doc().Image(), ModelCode()), Chinese());
   for (const std::string& line : lines) List_Diff->addItem(QString::fromStdString(line));
   List_Diff->setVisible(!lines.empty());
   result_ = lines.empty()
