@@ -62,7 +62,8 @@ TEST_F(FleetWindowTest, VerifyComparesTheRadioWithTheImageAndChangesNothing) {
   Image(2, 1) = 0x12;
   Image(2, 2) = 0x35;
   Image(2, 3) = 0x43;
-  RadioSimulator sim({"--image", SaveImage("radio.chann", AsWritten(Doc().Image(), Doc().ModelCode()))});
+  RadioSimulator sim(
+      {"--image", SaveImage("radio.chann", AsWritten(Doc().Image(), Doc().ModelCode()))});
   ASSERT_FALSE(sim.Device().isEmpty());
   Plug(sim.Device(), "ttyUSB0");
 
