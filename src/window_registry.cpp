@@ -15,6 +15,7 @@
 #include "link/forms/form_comm_verify.h"
 #include "link/forms/form_comm_write.h"
 #include "shell/forms/about.h"
+#include "shell/forms/form_import_csv.h"
 #include "shell/forms/form_setup.h"
 #include "shell/forms/form_type.h"
 #include "shell/forms/help.h"
@@ -40,6 +41,7 @@ std::span<const FormEntry> ProgramForms() {
       {"Form_Edit_scan", MakeForm<Form_Edit_scan>, kNoOpenFlag},
       {"Form_Edit_Message", MakeForm<Form_Edit_Message>, kNoOpenFlag},
       {"Form_Chann_Edit", MakeForm<Form_Chann_Edit>, kNoOpenFlag},
+      {"Form_import_csv", MakeForm<Form_import_csv>, kNoOpenFlag},
       // A language switch would end a round: the window captions itself anew instead.
       {"Form_Clone", MakeForm<Form_Clone>, kNoOpenFlag},
   };

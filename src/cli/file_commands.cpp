@@ -1,4 +1,5 @@
 // The commands that work on files alone: show, diff, export-csv, import-csv.
+#include <QFileInfo>
 #include <cstdio>
 
 #include "cli/cli.h"
@@ -9,11 +10,6 @@
 #include "shell/radio_document.h"
 
 namespace cli {
-
-namespace {
-// Far beyond any channel plan; a bigger file is no CSV of channels.
-constexpr std::size_t kCsvMaxBytes = 4 * 1024 * 1024;
-}  // namespace
 
 int Show(const Args& args) {
   const auto image = LoadChannFile(args.positional[0]);
@@ -46,8 +42,15 @@ int ImportCsv(const Args& args) {
   if (badBand) return kUsage;
   if (!MayWrite(*output, args.Flag("force"))) return kUsage;
 
-  const auto csv = ReadTextFile(args.positional[0], kCsvMaxBytes);
+  const std::string& path = args.positional[0];
+  const auto csv = ReadTextFile(path, kCsvMaxBytes);
   if (!csv) return kUsage;
+  if (csv->size() > kCsvMaxBytes) {
+    const auto size = path == "-" ? 0 : QFileInfo(QString::fromStdString(path)).size();
+    const std::string name = path == "-" ? T("（标准输入）", "(standard input)") : path;
+    Err(CsvTooBigText(name, static_cast<std::size_t>(size), Chinese()));
+    return kUsage;
+  }
   std::optional<RadioImage> image =
       args.Value("base") ? LoadChannFile(*args.Value("base")) : StartupImage();
   if (!image) return kUsage;
@@ -61,11 +64,12 @@ int ImportCsv(const Args& args) {
   // whose row 59 holds no decimal edges (an erased radio) keeps the start-up range.
   const BandLimits edges = DecodeBandLimits(*image).value_or(*DecodeBandLimits(StartupImage()));
   const FreqRange limits{edges.low, Freq10Hz{edges.high.units + Freq10Hz::kPerMHz}};
-  const CsvImport result = ImportChirpCsv(*csv, limits, *image);
+  const CsvImport result =
+      ImportChirpCsv(*csv, limits, *image, {args.Flag("skip-unfit"), args.Flag("renumber")});
   for (const CsvNote& note : result.notes) Err(CsvNoteText(note, Chinese()));
   for (const CsvProblem& problem : result.problems) Err(CsvProblemText(problem, Chinese()));
   if (!result.Imported()) {
-    Err(T("CSV 有误，未写入任何文件。", "The CSV has errors; nothing was written."));
+    Err(T("CSV 无法导入，未写入任何文件。", "The CSV cannot be imported; nothing was written."));
     return kUsage;
   }
   if (!SaveChannFile(*output, *image, true)) return kUsage;

@@ -91,7 +91,14 @@ std::optional<std::string> ReadTextFile(const std::string& path, std::size_t max
       return std::nullopt;
     }
   }
-  const QByteArray bytes = file.read(static_cast<qint64>(maxBytes) + 1);
+  // A pipe hands its bytes over in pieces: read to its end or past the limit.
+  const qint64 limit = static_cast<qint64>(maxBytes) + 1;
+  QByteArray bytes;
+  while (bytes.size() < limit) {
+    const QByteArray piece = file.read(limit - bytes.size());
+    if (piece.isEmpty()) break;
+    bytes += piece;
+  }
   if (file.error() != QFileDevice::NoError) {
     Err(path + ": " + file.errorString().toStdString());
     return std::nullopt;
@@ -198,7 +205,12 @@ const std::vector<CommandSpec>& Commands() {
       {"import-csv",
        1,
        1,
-       {{"-o", "output", true}, {"", "base", true}, {"", "band", true}, {"", "force", false}},
+       {{"-o", "output", true},
+        {"", "base", true},
+        {"", "band", true},
+        {"", "force", false},
+        {"", "skip-unfit", false},
+        {"", "renumber", false}},
        ImportCsv},
       {"sheet", 1, 1, {{"-o", "output", true}}, Sheet},
   };

@@ -17,9 +17,9 @@ chann 'r < 64 ? ((r == 61 && c >= 6 && c < 12) ? 255 : (r * 16 + c) * 13 % 256) 
 
 cat >plan.csv <<'EOF'
 Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,DtcsCode,DtcsPolarity,RxDtcsCode,CrossMode,Mode,TStep,Skip,Power,Comment,URCALL,RPT1CALL,RPT2CALL,DVCODE
-1,,446.006250,,0.000000,,88.5,88.5,023,NN,023,Tone->Tone,NFM,6.25,,Low,,,,,
-2,,439.100000,-,7.600000,Tone,88.5,88.5,023,NN,023,Tone->Tone,FM,5.00,,High,,,,,
-3,,436.125000,+,1.881250,Cross,88.5,88.5,023,NR,023,Tone->DTCS,NFM,6.25,S,Low,BCL:QT/DQT,,,,
+1,,446.006250,,0.000000,,88.5,88.5,023,NN,023,Tone->Tone,NFM,6.25,,1.0W,,,,,
+2,,439.100000,-,7.600000,Tone,88.5,88.5,023,NN,023,Tone->Tone,FM,5.00,,5.0W,,,,,
+3,,436.125000,+,1.881250,Cross,88.5,88.5,023,NR,023,Tone->DTCS,NFM,6.25,S,1.0W,BCL:QT/DQT,,,,
 EOF
 
 # --- Files alone ---------------------------------------------------------------
@@ -38,6 +38,25 @@ printf 'Location,Frequency,Mode\n1,300,FM\n2,446,AM\n' >bad.csv
 run 2 'line 3, Mode "AM": mode other than FM or NFM' "$rt410" import-csv bad.csv -o bad.chann
 [ ! -e bad.chann ] || fail "a failed import wrote its file"
 run 2 "第 2 行，Frequency “300”：频率超出频段范围" "$rt410" import-csv bad.csv -o bad.chann --lang zh
+# What fits of a mixed list, numbered in order; a list with nothing to store fails.
+printf 'Location,Frequency\n0,146.52\n0,446\n9,447\n' >mixed.csv
+run 0 'line 2, Frequency "146.52": frequency outside the band; row left out' \
+  "$rt410" import-csv mixed.csv -o mixed.chann --skip-unfit --renumber
+run 0 "2        447.00000" "$rt410" show mixed.chann
+# A row past the 16th cannot fail the import: row 18 is out of band and only noted.
+{ echo Location,Frequency; for i in $(seq 16); do echo "$i,44$((i % 10)).5"; done; echo 0,146; } >many.csv
+run 0 'line 18, Location "0": all 16 channels are taken; row left out' \
+  "$rt410" import-csv many.csv -o many.chann --renumber
+printf 'Location,Frequency\n0,446\n' >none.csv
+run 2 "the file holds no channel that can be imported" "$rt410" import-csv none.csv -o none.chann
+[ ! -e none.chann ] || fail "an import of nothing wrote its file"
+truncate -s 70000000 big.csv
+run 2 "has 70000000 bytes, more than the 64 MiB" "$rt410" import-csv big.csv -o big.chann
+run 2 "(standard input) is larger than the 64 MiB" \
+  bash -c "head -c 70000000 /dev/zero | '$rt410' import-csv - -o big.chann"
+# A list of 7.5 MB through a pipe is read whole, its channels at the end included.
+run 0 "16 channels imported" bash -c "{ head -c 7500000 /dev/zero | tr '\\0' '#'; echo;
+  cat many.csv; } | '$rt410' import-csv - -o piped.chann --renumber"
 # The channel sheet without a display, read back from the PDF as text.
 env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$rt410" sheet plan.chann -o plan.pdf --lang zh ||
   fail "sheet: exit $?"

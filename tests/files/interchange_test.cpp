@@ -1,12 +1,18 @@
 // Channels in and out: the File menu's CSV import and export and channel sheet through
 // a stand-in file dialog, the sheet read back from its PDF, and a file given at start-up.
 #include <QAction>
+#include <QCheckBox>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QLabel>
 #include <QMenu>
 #include <QProcess>
+#include <QPushButton>
 #include <QRegularExpression>
+#include <QTableView>
 #include <QTemporaryDir>
+#include <QTest>
 #include <string>
 #include <vector>
 
@@ -19,6 +25,7 @@
 #include "files/forms/chann_forms.h"
 #include "files/image_report.h"
 #include "files/io/sheet_pdf.h"
+#include "shell/forms/form_import_csv.h"
 #include "support/gui_test.h"
 #include "support/sample_channel.h"
 
@@ -105,79 +112,134 @@ TEST_F(InterchangeTest, ThreeItemsAfterSaveAsWithCaptionsInTheLanguage) {
   }
 }
 
-TEST_F(InterchangeTest, ImportReplacesTheChannelsInOneUndoStepAndOpenEditorsShowIt) {
+// A mixed list: rows that cannot be stored shown with their reason and never checked,
+// two rows for one channel marked, numbered in order, Import as one undo step; a list
+// with no row refused; Cancel changes nothing.
+TEST_F(InterchangeTest, ImportDialogTakesTheCheckedRowsInOneUndoStep) {
   StoreSample(TheImage());
-  Image(60, 0) = 7;  // not a channel: kept
+  Image(60, 0) = 7;
   const RadioImage before = TheImage();
   auto* grid = Open<frm_chann>("frm_chann");
   ASSERT_NE(grid, nullptr);
+  WriteFile("empty.csv", "# nothing\r\nLocation,Frequency\r\n0,0\r\n");
+  answer = PathOf("empty.csv");
+  main->File_import_csv->trigger();
+  ASSERT_EQ(messages.size(), 1u);
+  EXPECT_TRUE(messages[0].text.endsWith("the file holds no channel that can be imported"));
+  EXPECT_EQ(main->FindChildAs<Form_import_csv>(), nullptr);
+  messages.clear();
+
   WriteFile("plan.csv",
             "Location,Frequency,Duplex,Offset,Tone,rToneFreq,Mode,Power\r\n"
-            "1,446.006250,,0,Tone,88.5,NFM,Low\r\n"
-            "3,438.003,,0,,88.5,FM,High\r\n"
-            "20,446.1,,0,,88.5,FM,High\r\n");
+            "0,446.006250,,0,Tone,88.5,NFM,1.0W\r\n"
+            "3,146.52,,0,,88.5,FM,5.0W\r\n"
+            "3,438.003,,0,,88.5,FM,5.0W\r\n"
+            "5,446.1,,0,,88.5,AM,\r\n"
+            "3,440,,0,,,FM,\r\n");
   answer = PathOf("plan.csv");
   main->File_import_csv->trigger();
   ProcessEvents();
+  ASSERT_EQ(requests.size(), 2u);
+  EXPECT_EQ(requests[1].mode, FileDialogMode::Open);
+  auto* form = main->FindChildAs<Form_import_csv>();
+  ASSERT_NE(form, nullptr);
+  EXPECT_EQ(form->windowTitle(), "Import CSV");
+  QAbstractItemModel* model = form->Grid_rows->model();
+  ASSERT_EQ(model->rowCount(), 5);
+  const auto text = [&](int row, int column) {
+    return model->index(row, column).data().toString();
+  };
+  const auto checked = [&](int row) {
+    return model->index(row, CsvRowsModel::kLine).data(Qt::CheckStateRole).toInt() == Qt::Checked;
+  };
+  EXPECT_EQ(text(1, CsvRowsModel::kFit), "frequency outside the band");
+  EXPECT_EQ(text(3, CsvRowsModel::kFit), "mode other than FM or NFM");
+  EXPECT_EQ(text(2, CsvRowsModel::kRx), "438.00000");
+  EXPECT_EQ(text(0, CsvRowsModel::kEncode), "88.5");
+  EXPECT_EQ(text(0, CsvRowsModel::kFit), "Fits");
+  EXPECT_EQ(std::vector<bool>({checked(0), checked(1), checked(2), checked(3), checked(4)}),
+            std::vector<bool>({false, false, true, false, false}));
+  EXPECT_FALSE(model->flags(model->index(1, CsvRowsModel::kLine)) & Qt::ItemIsUserCheckable);
 
-  ASSERT_EQ(requests.size(), 1u);
-  EXPECT_EQ(requests[0].mode, FileDialogMode::Open);
-  EXPECT_TRUE(requests[0].filter.contains("*.csv"));
-  ASSERT_EQ(messages.size(), 1u);
-  EXPECT_EQ(messages[0].icon, MsgIcon::Information);
-  EXPECT_TRUE(messages[0].text.startsWith("2 channels imported from the file"))
-      << messages[0].text.toStdString();
-  EXPECT_TRUE(messages[0].text.contains("\"438.003\": stored on the channel raster as 438.00000"))
-      << messages[0].text.toStdString();
-  EXPECT_TRUE(messages[0].text.contains("skipped, the radio has channels 1 to 16"))
-      << messages[0].text.toStdString();
+  // The keyboard checks the second row for channel 3: both are marked, Import waits.
+  form->Grid_rows->setFocus();
+  form->Grid_rows->setCurrentIndex(model->index(4, CsvRowsModel::kLine));
+  QTest::keyClick(form->Grid_rows, Qt::Key_Space);
+  EXPECT_TRUE(checked(4));
+  EXPECT_EQ(text(4, CsvRowsModel::kFit), "Channel 3 twice");
+  EXPECT_EQ(text(2, CsvRowsModel::kFit), "Channel 3 twice");
+  EXPECT_FALSE(form->Command_Import->isEnabled());
 
-  // What the same CSV does to the same image in the core, and nothing else.
+  form->Check_renumber->click();
+  EXPECT_EQ(form->Check_renumber->text(), "Number in order");
+  EXPECT_EQ(QStringList({text(0, 1), text(1, 1), text(2, 1), text(3, 1), text(4, 1)}),
+            QStringList({"1", "", "2", "", "3"}));
+  form->Grid_rows->setCurrentIndex(model->index(2, CsvRowsModel::kLine));
+  QTest::keyClick(form->Grid_rows, Qt::Key_Space);  // 438.003 not wanted
+  model->setData(model->index(4, CsvRowsModel::kTarget), 16, Qt::EditRole);
+  EXPECT_EQ(form->Label_count->text(), "5 rows, 2 checked");
+  ASSERT_TRUE(form->Command_Import->isEnabled());
+  form->Command_Import->click();
+  ProcessEvents();
+  EXPECT_EQ(main->FindChildAs<Form_import_csv>(), nullptr);
+  EXPECT_TRUE(messages.empty());
+
   RadioImage expected = before;
-  ASSERT_TRUE(ImportChirpCsv(ReadFile(answer).toStdString(), Doc().Limits(), expected).Imported());
+  std::vector<CsvRow> rows;
+  ReadChirpCsv(ReadFile(answer).toStdString(), Doc().Limits(),
+               [&](CsvRow&& row) { rows.push_back(std::move(row)); });
+  StoreCsvRow(rows[0], 1, Doc().Limits(), expected);
+  StoreCsvRow(rows[4], 16, Doc().Limits(), expected);
   EXPECT_TRUE(TheImage() == expected);
-  EXPECT_EQ(Image(2, 0), 0xFF);  // not named: empty
-  EXPECT_EQ(Image(60, 0), 7);
-  // The open grid shows it at once.
   EXPECT_EQ(grid->TextMatrix(1, 1), "446.00625");
-  EXPECT_EQ(grid->TextMatrix(2, 1), "");
-  EXPECT_EQ(grid->TextMatrix(3, 1), "438.00000");
+  EXPECT_EQ(grid->TextMatrix(2, 1), "136.12500");
+  EXPECT_EQ(grid->TextMatrix(16, 1), "440.00000");
 
   main->Edit_undo->trigger();
   EXPECT_TRUE(TheImage() == before);
-  EXPECT_EQ(grid->TextMatrix(2, 1), "136.12500");
+  EXPECT_EQ(grid->TextMatrix(1, 1), "");
   main->Edit_redo->trigger();
+  EXPECT_TRUE(TheImage() == expected);
+
+  main->File_import_csv->trigger();
+  form = main->FindChildAs<Form_import_csv>();
+  ASSERT_NE(form, nullptr);
+  form->Command_Cancel->click();
+  ProcessEvents();
   EXPECT_TRUE(TheImage() == expected);
 }
 
-TEST_F(InterchangeTest, ImportWithProblemsListsThemAllAndChangesNothing) {
-  StoreSample(TheImage());
-  const RadioImage before = TheImage();
-  WriteFile("bad.csv",
-            "Location,Frequency,Mode\n"
-            "1,446.1,FM\n"
-            "2,300,FM\n"
-            "3,446,AM\n");
-  answer = PathOf("bad.csv");
-  main->File_import_csv->trigger();
-  ASSERT_EQ(messages.size(), 1u);
-  EXPECT_EQ(messages[0].icon, MsgIcon::Warning);
-  const QStringList lines = messages[0].text.split('\n');
-  ASSERT_EQ(lines.size(), 3) << messages[0].text.toStdString();
-  EXPECT_TRUE(lines[0].endsWith("no channel was imported:")) << lines[0].toStdString();
-  EXPECT_EQ(lines[1], "line 3, Frequency \"300\": frequency outside the band");
-  EXPECT_EQ(lines[2], "line 4, Mode \"AM\": mode other than FM or NFM");
-  EXPECT_TRUE(TheImage() == before);
-
-  // Checked against the limits of the moment, not the band of the file.
-  Doc().UseBand({{Freq10Hz::MHz(136), Freq10Hz::MHz(175)}});
-  messages.clear();
-  main->File_import_csv->trigger();
-  ASSERT_EQ(messages.size(), 1u);
-  EXPECT_TRUE(
-      messages[0].text.contains("\nline 2, Frequency \"446.1\": frequency outside the band\n"))
-      << messages[0].text.toStdString();
-  EXPECT_TRUE(TheImage() == before);
+TEST_F(InterchangeTest, ImportDialogScreenshot) {
+  const QString out = qEnvironmentVariable("RT410_SCREENSHOT_DIR");
+  if (out.isEmpty()) GTEST_SKIP() << "RT410_SCREENSHOT_DIR not set";
+  WriteFile("repeaters.csv",
+            "Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,DtcsCode,"
+            "DtcsPolarity,Mode,Power\r\n"
+            "0,Call,446.006250,,0,,88.5,88.5,023,NN,NFM,0.5W\r\n"
+            "1,VHF,146.520000,,0,,88.5,88.5,023,NN,FM,5.0W\r\n"
+            "2,North,439.100000,-,7.600000,Tone,88.5,88.5,023,NN,FM,5.0W\r\n"
+            "3,South,442.325000,+,5.000000,TSQL,100.0,100.0,023,NN,FM,5.0W\r\n"
+            "3,Club,443.925000,+,5.000000,DTCS,88.5,88.5,754,NR,FM,4.0W\r\n"
+            "4,Odd,445.500000,,0,Tone,69.4,88.5,023,NN,FM,5.0W\r\n"
+            "5,Simplex,446.500000,,0,,88.5,88.5,023,NN,NFM,1.0W\r\n");
+  // A fixed folder, so that the pictures show no temporary folder's random name.
+  const QString fixed = QDir::temp().filePath(QStringLiteral("radio-files/repeaters.csv"));
+  QDir().mkpath(QFileInfo(fixed).path());
+  QFile::remove(fixed);
+  ASSERT_TRUE(QFile::copy(PathOf("repeaters.csv"), fixed));
+  answer = fixed;
+  for (const bool chinese : {true, false}) {
+    (chinese ? main->Language_chn : main->Language_eng)->trigger();
+    main->File_import_csv->trigger();
+    auto* form = main->FindChildAs<Form_import_csv>();
+    ASSERT_NE(form, nullptr);
+    form->Grid_rows->model()->setData(form->Grid_rows->model()->index(4, CsvRowsModel::kLine),
+                                      Qt::Checked, Qt::CheckStateRole);
+    ProcessEvents();
+    EXPECT_TRUE(main->grab().save(
+        QStringLiteral("%1/Form_import_csv-%2.png").arg(out, chinese ? "zh" : "en")));
+    form->Command_Cancel->click();
+  }
 }
 
 TEST_F(InterchangeTest, ExportsWriteTheCoreTextsAndRememberTheFolder) {

@@ -242,7 +242,7 @@ TEST_F(LinkTest, BlockRepliesArrivingWhole) {
 TEST_F(LinkTest, AVerifiedReadTakesOnlyBlocksOfWhichTwoCopiesAgree) {
   for (bool changing : {false, true}) {
     SCOPED_TRACE(changing ? "block 5 differs at every read" : "a steady radio");
-    ResetApplicationState();
+    ResetTestImage();
     ReadRig rig;
     rig.chinese = changing;
     FillPattern(rig.radio.memory(), 6);

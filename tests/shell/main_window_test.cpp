@@ -193,7 +193,7 @@ TEST(WindowTableTest, FlaggedWindowsStandInTheLanguageSwitchOrder) {
                                   "Form_edit_Key", "frm_dtmf", "Form_Adjust_Txp", "frmHelp"}));
   unflagged.sort();
   EXPECT_EQ(unflagged, QStringList({"Form_Chann_Edit", "Form_Clone", "Form_Edit_Message",
-                                    "Form_Edit_scan"}));
+                                    "Form_Edit_scan", "Form_import_csv"}));
 }
 
 TEST_F(MainWindowTest, ExitClosesTheMainWindow) {

@@ -6,19 +6,18 @@
 #include <optional>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "files/channel_sheet.h"
 #include "files/chirp_csv.h"
 #include "files/io/sheet_pdf.h"
 #include "shell/forms/file_commands.h"
+#include "shell/forms/form_import_csv.h"
 #include "shell/forms/main_window.h"
 #include "shell/forms/ui.h"
 #include "shell/model_band.h"
 
 namespace {
-
-// Far beyond any channel plan; a bigger file is no CSV of channels.
-constexpr qint64 kCsvMaxBytes = 4 * 1024 * 1024;
 
 QString Shown(const QString& path) {
   return QDir::toNativeSeparators(path);
@@ -65,14 +64,15 @@ bool FileCommands::ReadCsv(const QString& path, std::string& text) {
     return refuse("%1 不是文件，未导入任何信道。", "%1 is not a file; no channel was imported.");
   QFile file(path);
   QByteArray bytes;
-  if (file.open(QIODevice::ReadOnly)) bytes = file.read(kCsvMaxBytes + 1);
+  if (file.open(QIODevice::ReadOnly)) bytes = file.read(static_cast<qint64>(kCsvMaxBytes) + 1);
   if (!file.isOpen() || file.error() != QFileDevice::NoError)
     return refuse("无法读取文件 %1，未导入任何信道。",
                   "The file %1 cannot be read; no channel was imported.");
-  if (bytes.size() > kCsvMaxBytes)
-    return refuse("文件 %1 大于 4 MiB，不是信道的 CSV 文件，未导入任何信道。",
-                  "The file %1 is larger than 4 MiB and is no CSV of channels; no channel was "
-                  "imported.");
+  if (static_cast<std::size_t>(bytes.size()) > kCsvMaxBytes) {
+    Tell(Q(CsvTooBigText(Shown(path).toStdString(), static_cast<std::size_t>(info.size()),
+                         main_.Settings().LangChinese)));
+    return false;
+  }
   text.assign(bytes.constData(), static_cast<std::size_t>(bytes.size()));
   return true;
 }
@@ -125,27 +125,30 @@ void FileCommands::ImportCsv() {
   std::string text;
   if (!ReadCsv(path, text)) return;
 
-  // What was typed before is a step of its own; the import is the next one.
-  main_.CommitOpenEdits();
-  RadioDocument& doc = main_.Document();
-  RadioImage image = doc.Image();
-  const bool chinese = main_.Settings().LangChinese;
-  const CsvImport result = ImportChirpCsv(text, doc.Limits(), image);
-  if (!result.Imported()) {
+  const FreqRange limits = main_.Document().Limits();
+  std::vector<CsvRow> rows;
+  std::vector<CsvProblem> problems =
+      ReadChirpCsv(text, limits, [&](CsvRow&& row) { rows.push_back(std::move(row)); });
+  if (problems.empty() && rows.empty()) problems.push_back({0, "", "", CsvReason::NoChannel, {}});
+  if (!problems.empty()) {
     QStringList list;
-    for (const CsvProblem& problem : result.problems) list << Q(CsvProblemText(problem, chinese));
+    for (const CsvProblem& problem : problems)
+      list << Q(CsvProblemText(problem, main_.Settings().LangChinese));
     Tell(Lang("文件 %1 中有无法导入的内容，未导入任何信道：\n%2",
               "The file %1 holds what cannot be imported; no channel was imported:\n%2")
              .arg(Shown(path), list.join('\n')));
     return;
   }
-  doc.Enter(image, ImageSource::Import);
-  QString done = Lang("已从文件 %1 导入 %2 个信道。", "%2 channels imported from the file %1.")
-                     .arg(Shown(path))
-                     .arg(result.channels);
-  if (!result.notes.empty()) done += Lang("\n\n注意：", "\n\nNotes:");
-  for (const CsvNote& note : result.notes) done += '\n' + Q(CsvNoteText(note, chinese));
-  Tell(done, true);
+  auto* form = main_.OpenChildAs<Form_import_csv>(QStringLiteral("Form_import_csv"));
+  if (!form) return;
+  form->ShowRows(Shown(path), CsvImportChoice(std::move(rows)), limits,
+                 [this](const CsvImportChoice& choice, FreqRange rowLimits) {
+                   // What was typed before is a step of its own; the import is the next one.
+                   main_.CommitOpenEdits();
+                   RadioImage image = main_.Document().Image();
+                   choice.Store(rowLimits, image);
+                   main_.Document().Enter(image, ImageSource::Import);
+                 });
 }
 
 void FileCommands::ExportCsv() {
