@@ -9,8 +9,10 @@
 #include "features/forms/frm_dtmf.h"
 #include "features/forms/frm_option.h"
 #include "files/forms/chann_forms.h"
+#include "fleet/forms/form_clone.h"
 #include "link/forms/form_adjust_txp.h"
 #include "link/forms/form_comm_read.h"
+#include "link/forms/form_comm_verify.h"
 #include "link/forms/form_comm_write.h"
 #include "shell/forms/about.h"
 #include "shell/forms/form_import_csv.h"
@@ -30,6 +32,7 @@ std::span<const FormEntry> ProgramForms() {
       {"Form_open_chann", MakeForm<Form_open_chann>, kOpenFlag},
       {"Form_Comm_Read", MakeForm<Form_Comm_Read>, kOpenFlag},
       {"Form_Comm_Write", MakeForm<Form_Comm_Write>, kOpenFlag},
+      {"Form_Comm_Verify", MakeForm<Form_Comm_Verify>, kOpenFlag},
       {"Form_Edit_Test", MakeForm<Form_Edit_Test>, kOpenFlag},
       {"Form_edit_Key", MakeForm<Form_edit_Key>, kOpenFlag},
       {"frm_dtmf", MakeForm<frm_dtmf>, kOpenFlag},
@@ -39,6 +42,8 @@ std::span<const FormEntry> ProgramForms() {
       {"Form_Edit_Message", MakeForm<Form_Edit_Message>, kNoOpenFlag},
       {"Form_Chann_Edit", MakeForm<Form_Chann_Edit>, kNoOpenFlag},
       {"Form_import_csv", MakeForm<Form_import_csv>, kNoOpenFlag},
+      // A language switch would end a round: the window captions itself anew instead.
+      {"Form_Clone", MakeForm<Form_Clone>, kNoOpenFlag},
   };
   return forms;
 }

@@ -1,5 +1,7 @@
 #pragma once
 // rt410, the command-line programmer: what its commands share. Qt Core only.
+#include <array>
+#include <cstdint>
 #include <map>
 #include <optional>
 #include <set>
@@ -7,6 +9,7 @@
 #include <vector>
 
 #include "image/radio_image.h"
+#include "link/port_ops.h"
 
 namespace cli {
 
@@ -20,11 +23,17 @@ enum Exit : int {
 struct Args {
   std::string command;
   std::vector<std::string> positional;
-  std::map<std::string, std::string> values;  // by long name, without "--"
+  // By long name, without "--"; every value of an option given more than once.
+  std::map<std::string, std::vector<std::string>> values;
   std::set<std::string> flags;
+  // The last value given.
   std::optional<std::string> Value(const std::string& name) const {
     const auto it = values.find(name);
-    return it == values.end() ? std::nullopt : std::optional(it->second);
+    return it == values.end() ? std::nullopt : std::optional(it->second.back());
+  }
+  std::vector<std::string> Values(const std::string& name) const {
+    const auto it = values.find(name);
+    return it == values.end() ? std::vector<std::string>{} : it->second;
   }
   bool Flag(const std::string& name) const { return flags.count(name) != 0; }
 };
@@ -36,6 +45,8 @@ bool Chinese();
 // One line on stderr, and on stdout.
 void Err(const std::string& text);
 void Out(const std::string& text);
+// A person watches stderr: progress may be drawn there.
+bool StderrIsTerminal();
 // "rt410 CMD: text" on stderr and the usage hint; returns kUsage.
 int UsageError(const Args& args, const std::string& text);
 
@@ -53,6 +64,16 @@ bool WriteTextFile(const std::string& path, const std::string& text, bool force)
 
 // --band N: 0..4, or a usage error printed.
 std::optional<int> BandOption(const Args& args, bool& bad);
+
+// A port as -p names it: a device path, or COMn by the program's port rule.
+PortId PortNamed(const std::string& value);
+// --password DIGITS over the password cells of image; false after a usage error.
+bool PasswordOption(const Args& args, const RadioImage& image,
+                    std::array<std::uint8_t, 6>& password);
+// The model code a write of image stamps: --band, or the band of row 59.
+std::optional<int> ModelCode(const Args& args, const RadioImage& image);
+// "2.512 s".
+std::string Seconds(double s);
 
 int Show(const Args& args);
 int Diff(const Args& args);

@@ -11,6 +11,12 @@
 #include <cstring>
 #include <memory>
 
+#if defined(Q_OS_UNIX)
+#include <unistd.h>
+#elif defined(Q_OS_WIN)
+#include <io.h>
+#endif
+
 #include "cli/cli.h"
 #include "features/option_codec.h"
 #include "files/channel_file.h"
@@ -45,6 +51,14 @@ void Out(const std::string& text) {
   std::fprintf(stdout, "%s\n", text.c_str());
   // A result line shows at once, also in a pipe or a log a dealer watches.
   std::fflush(stdout);
+}
+
+bool StderrIsTerminal() {
+#if defined(Q_OS_WIN)
+  return _isatty(_fileno(stderr)) != 0;
+#else
+  return isatty(fileno(stderr)) != 0;
+#endif
 }
 
 int UsageError(const Args& args, const std::string& text) {
@@ -182,6 +196,7 @@ const std::vector<CommandSpec>& Commands() {
         {"", "verify", false},
         {"", "count", true},
         {"", "log", true},
+        {"", "ani-from", true},
         {"", "password", true}},
        Clone},
       {"show", 1, 1, {}, Show},
@@ -313,7 +328,7 @@ int Run(const std::vector<std::string>& words) {
     }
     if (!inlineValue && i + 1 >= words.size())
       return UsageError(args, std::string(T("缺少选项的值：", "needs a value: ")) + name);
-    args.values[option->longName] = inlineValue ? *inlineValue : words[++i];
+    args.values[option->longName].push_back(inlineValue ? *inlineValue : words[++i]);
   }
   const int count = static_cast<int>(args.positional.size());
   if (count < chosen->minPositional)

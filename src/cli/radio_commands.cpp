@@ -1,19 +1,10 @@
-// The commands that talk to a radio: ports, read, write, verify, clone. They run the
+// The commands that talk to one radio: ports, read, write, verify. They run the
 // windows' link on a QSerialPort and the link's four QTimers, on the event loop.
-#include <QDateTime>
 #include <QElapsedTimer>
 #include <QEventLoop>
-#include <QFile>
 #include <QSerialPortInfo>
 #include <cstdio>
 #include <functional>
-#include <iostream>
-
-#if defined(Q_OS_UNIX)
-#include <unistd.h>
-#elif defined(Q_OS_WIN)
-#include <io.h>
-#endif
 
 #include "cli/cli.h"
 #include "features/option_codec.h"
@@ -29,14 +20,6 @@ namespace cli {
 namespace {
 
 constexpr int kPortNumbers = 8;
-
-bool StderrIsTerminal() {
-#if defined(Q_OS_WIN)
-  return _isatty(_fileno(stderr)) != 0;
-#else
-  return isatty(fileno(stderr)) != 0;
-#endif
-}
 
 // The progress of a transfer on stderr, only when a person watches it there.
 class ProgressBar {
@@ -161,32 +144,38 @@ Outcome WriteRadio(FixedLinkInputs& inputs, RadioImage& image) {
   return RunTransfer<WriteLink>(inputs, image, [](WriteLink& link) { link.Command_Write_Click(); });
 }
 
-// -p PORT: a device path, or COMn by the program's port rule.
+// -p PORT, once.
 std::optional<PortId> PortOption(const Args& args) {
   const auto value = args.Value("port");
   if (!value) {
     UsageError(args, T("缺少 -p PORT。", "-p PORT is missing."));
     return std::nullopt;
   }
+  return PortNamed(*value);
+}
+
+}  // namespace
+
+PortId PortNamed(const std::string& value) {
   PortId port;
-  port.device = *value;
+  port.device = value;
   const bool com =
-      value->size() >= 4 && value->size() <= 5 && value->rfind("COM", 0) == 0 &&
-      std::all_of(value->begin() + 3, value->end(), [](char c) { return c >= '0' && c <= '9'; });
+      value.size() >= 4 && value.size() <= 5 && value.rfind("COM", 0) == 0 &&
+      std::all_of(value.begin() + 3, value.end(), [](char c) { return c >= '0' && c <= '9'; });
   if (com) {
-    port.number = std::stoi(value->substr(3));
+    port.number = std::stoi(value.substr(3));
     port.device = PortDeviceName(port.number);
     return port;
   }
   // A device that the rule also counts keeps its COM number in messages.
   const std::vector<std::string> devices = ListPortDevices("/dev");
   for (std::size_t i = 0; i < devices.size() && i < kPortNumbers; ++i) {
-    if (devices[i] == *value) port.number = static_cast<int>(i) + 1;
+    if (devices[i] == value) port.number = static_cast<int>(i) + 1;
   }
   return port;
 }
 
-// --password DIGITS: up to six digits, as the options window stores them.
+// Up to six digits, as the options window stores them.
 bool PasswordOption(const Args& args, const RadioImage& image,
                     std::array<std::uint8_t, 6>& password) {
   RadioImage cells = image;
@@ -207,7 +196,6 @@ bool PasswordOption(const Args& args, const RadioImage& image,
   return true;
 }
 
-// The model code a write of image stamps: --band, or the band of row 59.
 std::optional<int> ModelCode(const Args& args, const RadioImage& image) {
   bool bad = false;
   const auto band = BandOption(args, bad);
@@ -221,6 +209,8 @@ std::optional<int> ModelCode(const Args& args, const RadioImage& image) {
                                    " MHz, which is no band; give the model code with --band N.");
   return std::nullopt;
 }
+
+namespace {
 
 // What a write of image sends.
 RadioImage PreparedForWrite(RadioImage image, int modelCode) {
@@ -249,12 +239,6 @@ std::vector<std::string> BlockDifferences(const RadioImage& radio, const RadioIm
   return lines;
 }
 
-std::string Seconds(double s) {
-  char text[32];
-  std::snprintf(text, sizeof text, "%.3f s", s);
-  return text;
-}
-
 // Reads the radio into a fresh start-up image and compares it with what a write of
 // file sends. Empty failure and no lines: the same.
 Outcome VerifyRadio(FixedLinkInputs& inputs, const RadioImage& expected,
@@ -266,6 +250,12 @@ Outcome VerifyRadio(FixedLinkInputs& inputs, const RadioImage& expected,
 }
 
 }  // namespace
+
+std::string Seconds(double s) {
+  char text[32];
+  std::snprintf(text, sizeof text, "%.3f s", s);
+  return text;
+}
 
 int Ports(const Args&) {
   const auto infos = QSerialPortInfo::availablePorts();
@@ -367,90 +357,6 @@ int Verify(const Args& args) {
                                     "Blocks where the radio differs from the file: ")) +
                           std::to_string(lines.size()));
   return lines.empty() ? kSuccess : kFailed;
-}
-
-int Clone(const Args& args) {
-  std::optional<RadioImage> image;
-  int model = 0;
-  FixedLinkInputs inputs;
-  if (!StartFromFile(args, image, model, inputs)) return kUsage;
-  const std::string file = args.positional[0];
-  inputs.modelCode = model;
-  if (!PasswordOption(args, *image, inputs.password)) return kUsage;
-  int count = -1;
-  if (const auto value = args.Value("count")) {
-    const bool digits =
-        !value->empty() && value->size() < 7 &&
-        std::all_of(value->begin(), value->end(), [](char c) { return c >= '0' && c <= '9'; });
-    if (!digits || std::stoi(*value) < 1)
-      return UsageError(
-          args, std::string(T("--count 取正整数：", "--count takes a positive number: ")) + *value);
-    count = std::stoi(*value);
-  }
-  std::unique_ptr<QFile> log;
-  if (const auto path = args.Value("log")) {
-    log = std::make_unique<QFile>(QString::fromStdString(*path));
-    if (!log->open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Text)) {
-      Err(*path + ": " + log->errorString().toStdString());
-      return kUsage;
-    }
-  }
-  const RadioImage expected = PreparedForWrite(*image, model);
-
-  int done = 0, good = 0;
-  while (count < 0 || done < count) {
-    const int number = done + 1;
-    // The prompt leaves the cursor where the answer is typed.
-    const std::string prompt =
-        Chinese() ? "请接上第 " + std::to_string(number) + " 台对讲机并按回车（q 停止）："
-                  : "Connect radio " + std::to_string(number) + " and press Enter (q stops): ";
-    std::fflush(stdout);
-    std::fputs(prompt.c_str(), stderr);
-    std::fflush(stderr);
-    std::string answer;
-    if (!std::getline(std::cin, answer) || answer == "q" || answer == "Q") break;
-    ++done;
-    RadioImage work = *image;
-    Outcome outcome = WriteRadio(inputs, work);
-    std::string result;
-    if (outcome.ok && args.Flag("verify")) {
-      std::vector<std::string> lines;
-      const Outcome check = VerifyRadio(inputs, expected, lines);
-      outcome.seconds += check.seconds;
-      if (!check.ok) {
-        outcome.ok = false;
-        outcome.failure = check.failure;
-      } else if (!lines.empty()) {
-        outcome.ok = false;
-        outcome.failure =
-            std::string(T("校验不符，不同的块数：", "verify found differences in blocks: ")) +
-            std::to_string(lines.size());
-        for (const std::string& line : lines) Err(line);
-      }
-    }
-    if (outcome.ok) {
-      ++good;
-      result = T("成功", "success");
-    } else {
-      result = outcome.failure;
-      for (char& c : result) c = c == '\n' ? ' ' : c;
-    }
-    Out((Chinese() ? "第 " + std::to_string(number) + " 台："
-                   : "radio " + std::to_string(number) + ": ") +
-        result + "  " + Seconds(outcome.seconds));
-    if (log) {
-      const std::string line = QDateTime::currentDateTime().toString(Qt::ISODate).toStdString() +
-                               "  " + inputs.port.device + "  " + file + "  " + result + "\n";
-      log->write(line.data(), static_cast<qint64>(line.size()));
-      log->flush();
-    }
-  }
-  Out(Chinese()
-          ? "共 " + std::to_string(done) + " 台：成功 " + std::to_string(good) + " 台，失败 " +
-                std::to_string(done - good) + " 台"
-          : std::to_string(done) + (done == 1 ? " radio: " : " radios: ") + std::to_string(good) +
-                " succeeded, " + std::to_string(done - good) + " failed");
-  return good == done ? kSuccess : kFailed;
 }
 
 }  // namespace cli

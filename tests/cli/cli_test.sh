@@ -2,49 +2,7 @@
 # rt410 end to end, from a shell: every command against rt410-radio-sim radios on
 # pseudo-terminals, with their exit codes and what they print. No display, no root.
 #   cli_test.sh BUILD_DIR          (RT410_TRANSCRIPT=1 also prints each command and its output)
-set -uo pipefail
-build=$(cd "$1" && pwd)
-rt410=$build/src/cli/rt410
-sim=$build/tools/radio_sim/rt410-radio-sim
-work=$(mktemp -d)
-sims=()
-cleanup() {
-  for p in "${sims[@]}"; do kill "$p" 2>/dev/null; done
-  # radio() mostly runs in a command substitution, so each radio leaves its id in a file.
-  for f in "$work"/*.pid; do [ -e "$f" ] && kill "$(cat "$f")" 2>/dev/null; done
-  rm -rf "$work"
-}
-trap cleanup EXIT
-cd "$work" || exit 1
-export LANG=C LC_ALL= LC_MESSAGES=
-failures=0
-fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
-
-# A radio on its own pseudo-terminal; prints the terminal's path.
-radio() {
-  local name=$1
-  shift
-  "$sim" --quiet "$@" >"$name.dev" 2>"$name.log" &
-  sims+=($!)
-  echo $! >"$name.pid"
-  for _ in $(seq 200); do [ -s "$name.dev" ] && break; sleep 0.05; done
-  head -1 "$name.dev"
-}
-
-# run CODE PATTERN COMMAND...: the exit code and a piece of stdout and stderr together.
-# Input comes from $input (default: nothing).
-run() {
-  local code=$1 pattern=$2
-  shift 2
-  local out got
-  out=$(printf '%b' "${input:-}" | timeout 180 "$@" 2>&1)
-  got=$?
-  if [ -n "${RT410_TRANSCRIPT:-}" ]; then
-    printf '$ %s\n%s\n[exit %s]\n\n' "${*/#$rt410/rt410}" "$out" "$got"
-  fi
-  [ "$got" = "$code" ] || fail "$*: exit $got, expected $code: $out"
-  [[ "$out" == *"$pattern"* ]] || fail "$*: no '$pattern' in: $out"
-}
+source "$(dirname "$0")/e2e_lib.sh"
 
 # A channel file of 256 rows of 16 numbers, CR LF, from an awk expression of r and c.
 chann() {
@@ -136,7 +94,7 @@ exec 5>answers
 for n in 1 2; do
   radio "radio$n" --link "$work/cable" --save "radio$n.chann" >/dev/null
   echo >&5
-  for _ in $(seq 600); do grep -q "^radio $n:" clone.out && break; sleep 0.05; done
+  for _ in $(seq 600); do [ "$(grep -c "  verified  " clone.out)" = "$n" ] && break; sleep 0.05; done
   kill "${sims[-1]}"
   wait "${sims[-1]}" 2>/dev/null
 done
@@ -144,14 +102,14 @@ exec 5>&-
 wait $clone
 code=$?
 [ -n "${RT410_TRANSCRIPT:-}" ] && printf '$ rt410 clone -p cable plan.chann --verify --log clone.log\n%s\n[exit %s]\n\n' "$(cat clone.out)" "$code"
-[ "$code" = 0 ] && grep -q "2 radios: 2 succeeded, 0 failed" clone.out || fail "clone: $code $(cat clone.out)"
-[ "$(wc -l <clone.log)" = 2 ] || fail "clone log: $(cat clone.log)"
+[ "$code" = 0 ] && grep -q "radios done: 2, failed: 0, no radio: 0" clone.out || fail "clone: $code $(cat clone.out)"
+[ "$(wc -l <clone.log)" = 3 ] || fail "clone log: $(cat clone.log)"
 for n in 1 2; do
   cmp -s <(head -63 "radio$n.chann") <(head -63 saved.chann) || fail "radio $n does not hold the file"
 done
 dev2=$(radio second)
-input='\nq\n' run 0 "1 radio: 1 succeeded, 0 failed" "$rt410" clone -p "$dev2" plan.chann --count 5
-input='\n\n\n' run 0 "2 radios: 2 succeeded" "$rt410" clone -p "$dev2" plan.chann --count 2
+input='\nq\n' run 0 "radios done: 1, failed: 0" "$rt410" clone -p "$dev2" plan.chann --count 5
+input='\n\n\n' run 0 "radios done: 2, failed: 0" "$rt410" clone -p "$dev2" plan.chann --count 2
 
 dev3=$(radio locked --password 123456)
 run 1 "PassWord Error, Reading Stop" "$rt410" read -p "$dev3" -o locked.chann
@@ -160,8 +118,8 @@ LANG=zh_CN.UTF-8 run 1 "读数据命令字错误，禁止读取" "$rt410" read -
 run 0 "Read Data in gear." "$rt410" read -p "$dev3" -o locked.chann --password 123456
 
 run 1 "Device: $work/nothing" "$rt410" read -p "$work/nothing" -o none.chann
-dev4=$(radio silent --silent)
-input='\n' run 1 "radio 1: Fail connect with transceiver." "$rt410" clone -p "$dev4" plan.chann --count 1
+dev4=$(radio stranger --wrong-id)
+input='\n' run 1 "failed: Fail connect with transceiver." "$rt410" clone -p "$dev4" plan.chann --count 1
 
 [ "$failures" = 0 ] && echo "ok: rt410 end to end"
 exit $((failures > 0))

@@ -2,7 +2,7 @@
 """Checks that the include lines of src/ point one way, from the windows down to the image.
 
 Ranks, lowest first (a folder's io/ and forms/ subfolders are not part of its core):
-  0 image   1 codec   2 link, channels, features   3 files   4 shell (process state)
+  0 image   1 codec   2 link, channels, features   3 files   4 shell (process state), fleet
   5 <x>/io (Qt Core and Qt SerialPort adapters)
   6 <x>/forms (windows), cli (the command-line tool), the program's own files in src/
 
@@ -12,8 +12,9 @@ Rules:
   no-widgets    an io/ or cli/ file includes a Qt Widgets header or a forms/ header
   upward        a file includes a header of a higher rank
   sideways      a file includes a header of another folder of its own rank; allowed are
-                forms/ folders to shell/forms (the window framework) and the program's own
-                files in src/ to every forms/ folder
+                forms/ folders to shell/forms (the window framework), the program's own
+                files in src/ to every forms/ folder, and an io/ folder to the io/ folder
+                of a lower-ranked core (fleet/io builds on link/io)
   circle        a chain of includes leads back to where it started
   global-state  a mutable variable at namespace scope, or a static one inside a function
                 (constants and tables built once are fine; the state lives in the
@@ -30,7 +31,7 @@ import sys
 import tempfile
 
 CORE_RANKS = {"image": 0, "codec": 1, "link": 2, "channels": 2, "features": 2, "files": 3,
-              "shell": 4}
+              "shell": 4, "fleet": 4}
 IO_RANK = 5
 TOP_RANK = 6
 INCLUDE = re.compile(r'^\s*#\s*include\s*([<"])([^>"]+)[>"]')
@@ -90,9 +91,16 @@ class Place:
             self.folder, self.kind, self.rank = parts[0], "unknown", None
 
 
+def core_rank(place):
+    return CORE_RANKS.get(place.folder.split("/")[0])
+
+
 def sideways_allowed(source, target):
     if source.kind == "forms" and target.folder == "shell/forms":
         return True
+    if source.kind == "io" and target.kind == "io":
+        return core_rank(target) is not None and core_rank(source) is not None and \
+            core_rank(target) < core_rank(source)
     return source.kind == "program" and target.kind == "forms"
 
 
@@ -228,6 +236,8 @@ def self_test():
         "shell/forms/ui.h": '#include <QWidget>\n#include "channels/forms/grid.h"\n',
         "channels/forms/grid.h": '#include "shell/forms/ui.h"\n#include "link/io/port.h"\n',
         "main.cpp": '#include "channels/forms/grid.h"\n#include "shell/forms/ui.h"\n',
+        "files/io/backup.h": '#include "link/io/port.h"\n',
+        "link/io/scan.h": '#include "files/io/backup.h"\n',
         "shell/state.cpp": ('bool LangChinese = true;\nconst int kFixed = 1;\n'
                             'constexpr int kAlso = 2;\nvoid Load(int n);\n'
                             'RadioImage& TheImage() {\n  static RadioImage image;\n'
@@ -246,6 +256,7 @@ def self_test():
         ("no-widgets", "cli/main.cpp"),
         ("sideways", "shell/forms/ui.h"),
         ("circle", "shell/forms/ui.h"),
+        ("sideways", "link/io/scan.h"),
         ("global-state", "shell/state.cpp"),
         ("global-state", "codec/tones.cpp"),
     }

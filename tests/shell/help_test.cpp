@@ -19,9 +19,10 @@
 namespace {
 
 const char* const kWindowsWithHelp[] = {
-    "Form_Comm_Read",    "Form_Comm_Write", "Form_Adjust_Txp", "frm_chann",       "Form_Chann_Edit",
-    "frm_option",        "frm_dtmf",        "Form_edit_Key",   "Form_Edit_scan",  "Form_Edit_Test",
-    "Form_Edit_Message", "Form_open_chann", "Form_save_chann", "Form_import_csv",
+    "Form_Comm_Read",  "Form_Comm_Write", "Form_Adjust_Txp",   "frm_chann",
+    "Form_Chann_Edit", "frm_option",      "frm_dtmf",          "Form_edit_Key",
+    "Form_Edit_scan",  "Form_Edit_Test",  "Form_Edit_Message", "Form_open_chann",
+    "Form_save_chann", "Form_import_csv", "Form_Comm_Verify",  "Form_Clone",
 };
 
 // The heading of a window's section as the guide file writes it:

@@ -189,11 +189,11 @@ TEST(WindowTableTest, FlaggedWindowsStandInTheLanguageSwitchOrder) {
     (entry.openFlag ? flagged : unflagged) << entry.name;
   EXPECT_EQ(flagged, QStringList({"frmAbout", "frm_option", "frm_chann", "Form_setup", "Form_type",
                                   "Form_save_chann", "Form_open_chann", "Form_Comm_Read",
-                                  "Form_Comm_Write", "Form_Edit_Test", "Form_edit_Key", "frm_dtmf",
-                                  "Form_Adjust_Txp", "frmHelp"}));
+                                  "Form_Comm_Write", "Form_Comm_Verify", "Form_Edit_Test",
+                                  "Form_edit_Key", "frm_dtmf", "Form_Adjust_Txp", "frmHelp"}));
   unflagged.sort();
-  EXPECT_EQ(unflagged, QStringList({"Form_Chann_Edit", "Form_Edit_Message", "Form_Edit_scan",
-                                    "Form_import_csv"}));
+  EXPECT_EQ(unflagged, QStringList({"Form_Chann_Edit", "Form_Clone", "Form_Edit_Message",
+                                    "Form_Edit_scan", "Form_import_csv"}));
 }
 
 TEST_F(MainWindowTest, ExitClosesTheMainWindow) {

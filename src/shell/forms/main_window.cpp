@@ -525,6 +525,17 @@ void MDImain::Prog_read_Click() {
 void MDImain::Prog_write_Click() {
   OpenChild("Form_Comm_Write");
 }
+void MDImain::Prog_verify_Click() {
+  OpenChild("Form_Comm_Verify");
+}
+// A round may be running: the open window comes to the front, never reloaded.
+void MDImain::Prog_clone_Click() {
+  if (ChildForm* open = FindChildForm("Form_Clone")) {
+    if (QMdiSubWindow* sub = open->SubWindow()) MDIArea->setActiveSubWindow(sub);
+    return;
+  }
+  OpenChild("Form_Clone");
+}
 void MDImain::Prog_test_Click() {
   OpenChild("Form_Adjust_Txp");
 }

@@ -94,6 +94,8 @@ class MDImain : public QMainWindow {
   void Message_edit_Click();
   void Prog_read_Click();
   void Prog_write_Click();
+  void Prog_verify_Click();
+  void Prog_clone_Click();
   void Prog_test_Click();
   void Info_Click() {}
   void proc_setup_Click();
@@ -128,6 +130,8 @@ class MDImain : public QMainWindow {
   QMenu* Program;
   QAction* Prog_read;
   QAction* Prog_write;
+  QAction* Prog_verify;
+  QAction* Prog_clone;
   QAction* Prog_test;
   QMenu* Tools;
   QAction* Info;
