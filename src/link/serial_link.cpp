@@ -258,8 +258,11 @@ PortMessage PortOpenMessage(const PortId& port, const PortOpenResult& result, bo
   message.text = text("通讯端口打开错误，请正确设置通讯端口 ！",
                       "Communication port is error, please setting right communication port . ！");
   const std::string com = "COM" + std::to_string(port.number);
-  const std::string name =
-      port.device.empty() || port.device == com ? com : com + " (" + port.device + ")";
+  // A device given by its path (rt410 -p, the clone's own row) has no COM number.
+  const std::string name = port.number <= 0 ? port.device
+                           : port.device.empty() || port.device == com
+                               ? com
+                               : com + " (" + port.device + ")";
   std::string reason;
   switch (result.fault) {
     case PortFault::None:
