@@ -26,22 +26,6 @@
 
 namespace cli {
 
-namespace {
-// The language of every message, fixed once as the command line is read.
-AppSettings& Settings() {
-  static AppSettings settings;
-  return settings;
-}
-}  // namespace
-
-const char* T(const char* chinese, const char* english) {
-  return Settings().Text(chinese, english);
-}
-
-bool Chinese() {
-  return Settings().LangChinese;
-}
-
 void Err(const std::string& text) {
   std::fflush(stdout);
   std::fprintf(stderr, "%s\n", text.c_str());
@@ -62,13 +46,16 @@ bool StderrIsTerminal() {
 }
 
 int UsageError(const Args& args, const std::string& text) {
+  const auto T = [&](const char* zh, const char* en) { return args.T(zh, en); };
   const std::string who = args.command.empty() ? "rt410" : "rt410 " + args.command;
   Err(who + ": " + text);
   Err(std::string(T("详见 “", "Try '")) + who + " --help" + T("”。", "'."));
   return kUsage;
 }
 
-std::optional<std::string> ReadTextFile(const std::string& path, std::size_t maxBytes) {
+std::optional<std::string> ReadTextFile(const AppSettings& settings, const std::string& path,
+                                        std::size_t maxBytes) {
+  const auto T = [&](const char* zh, const char* en) { return settings.Text(zh, en); };
   const QString name = QString::fromStdString(path);
   QFile file;
   if (path == "-") {
@@ -87,7 +74,7 @@ std::optional<std::string> ReadTextFile(const std::string& path, std::size_t max
     file.setFileName(name);
     if (!file.open(QIODevice::ReadOnly)) {
       Err(std::string(T("无法读取文件 ", "The file ")) + path + T("。", " cannot be read: ") +
-          (Chinese() ? "" : file.errorString().toStdString()));
+          (settings.LangChinese ? "" : file.errorString().toStdString()));
       return std::nullopt;
     }
   }
@@ -106,17 +93,18 @@ std::optional<std::string> ReadTextFile(const std::string& path, std::size_t max
   return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
 }
 
-std::optional<RadioImage> LoadChannFile(const std::string& path) {
-  const auto text = ReadTextFile(path, kChannelFileMaxBytes);
+std::optional<RadioImage> LoadChannFile(const AppSettings& settings, const std::string& path) {
+  const auto text = ReadTextFile(settings, path, kChannelFileMaxBytes);
   if (!text) return std::nullopt;
   RadioImage image = StartupImage();
   const ChannelFileCheck check = LoadChannelFileText(*text, image);
   if (check.Loaded()) return image;
-  Err(ChannelFileFaultText(check, path, Chinese()));
+  Err(ChannelFileFaultText(check, path, settings.LangChinese));
   return std::nullopt;
 }
 
-bool MayWrite(const std::string& path, bool force) {
+bool MayWrite(const AppSettings& settings, const std::string& path, bool force) {
+  const auto T = [&](const char* zh, const char* en) { return settings.Text(zh, en); };
   if (force || path == "-" || !QFileInfo::exists(QString::fromStdString(path))) return true;
   Err(std::string(T("文件 ", "The file ")) + path +
       T(" 已存在，未改动；用 --force 覆盖。",
@@ -124,12 +112,14 @@ bool MayWrite(const std::string& path, bool force) {
   return false;
 }
 
-bool WriteTextFile(const std::string& path, const std::string& text, bool force) {
+bool WriteTextFile(const AppSettings& settings, const std::string& path, const std::string& text,
+                   bool force) {
+  const auto T = [&](const char* zh, const char* en) { return settings.Text(zh, en); };
   if (path == "-") {
     std::fwrite(text.data(), 1, text.size(), stdout);
     return std::fflush(stdout) == 0;
   }
-  if (!MayWrite(path, force)) return false;
+  if (!MayWrite(settings, path, force)) return false;
   const QString name = QString::fromStdString(path);
   // Written beside the target and renamed over it only when complete.
   QSaveFile file(name);
@@ -143,8 +133,9 @@ bool WriteTextFile(const std::string& path, const std::string& text, bool force)
   return true;
 }
 
-bool SaveChannFile(const std::string& path, const RadioImage& image, bool force) {
-  return WriteTextFile(path, ChannelFileText(image), force);
+bool SaveChannFile(const AppSettings& settings, const std::string& path, const RadioImage& image,
+                   bool force) {
+  return WriteTextFile(settings, path, ChannelFileText(image), force);
 }
 
 std::optional<int> BandOption(const Args& args, bool& bad) {
@@ -154,7 +145,7 @@ std::optional<int> BandOption(const Args& args, bool& bad) {
   if (value->size() == 1 && (*value)[0] >= '0' && (*value)[0] < '0' + kBandsOffered)
     return (*value)[0] - '0';
   bad = true;
-  UsageError(args, std::string(T("--band 取 0 到 4：", "--band takes 0 to 4: ")) + *value);
+  UsageError(args, std::string(args.T("--band 取 0 到 4：", "--band takes 0 to 4: ")) + *value);
   return std::nullopt;
 }
 
@@ -249,10 +240,11 @@ std::optional<bool> LanguageOption(const std::vector<std::string>& words, std::s
   return chinese;
 }
 
-int Run(const std::vector<std::string>& words) {
+int Run(const std::vector<std::string>& words, AppSettings& settings) {
   std::string badLang;
-  Settings().LangChinese = LanguageOption(words, badLang).value_or(LocaleChinese());
-  Args args;
+  settings.LangChinese = LanguageOption(words, badLang).value_or(LocaleChinese());
+  const auto T = [&](const char* zh, const char* en) { return settings.Text(zh, en); };
+  Args args(settings);
   if (!badLang.empty()) return UsageError(args, "--lang en|zh: " + badLang);
 
   std::size_t i = 0;
@@ -260,7 +252,7 @@ int Run(const std::vector<std::string>& words) {
   for (; i < words.size(); ++i) {
     const std::string& w = words[i];
     if (w == "--help" || w == "-h") {
-      std::fputs(HelpText("").c_str(), stdout);
+      std::fputs(HelpText(settings, "").c_str(), stdout);
       return kSuccess;
     }
     if (w == "--version") {
@@ -297,7 +289,7 @@ int Run(const std::vector<std::string>& words) {
       continue;
     }
     if (w == "--help" || w == "-h") {
-      std::fputs(HelpText(args.command).c_str(), stdout);
+      std::fputs(HelpText(settings, args.command).c_str(), stdout);
       return kSuccess;
     }
     if (w == "--version") {
@@ -372,5 +364,6 @@ int main(int argc, char* argv[]) {
   // Without what the application took for itself.
   words.clear();
   for (int i = 1; i < argc; ++i) words.emplace_back(argv[i]);
-  return cli::Run(words);
+  AppSettings settings;
+  return cli::Run(words, settings);
 }
