@@ -57,7 +57,11 @@ bool StderrIsTerminal();
 int UsageError(const Args& args, const std::string& text);
 
 // Loads a channel file over the start-up image with the open dialog's whole-file
-// check; on failure prints the reason and returns nullopt.
+// check and lets it enter document as an opened file enters the windows' document:
+// erased rows and feature cells normalised, the limits from row 59. On failure prints
+// the reason, leaves document as it was and returns false.
+bool OpenChannFile(const AppSettings& settings, const std::string& path, RadioDocument& document);
+// The same for a command that only needs the image; nullopt on failure.
 std::optional<RadioImage> LoadChannFile(const AppSettings& settings, const std::string& path);
 // Writes the channel file atomically; without force an existing file is refused.
 // Prints the reason and returns false on failure.

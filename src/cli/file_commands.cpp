@@ -53,21 +53,19 @@ int ImportCsv(const Args& args) {
     Err(CsvTooBigText(name, static_cast<std::size_t>(size), args.Chinese()));
     return kUsage;
   }
-  std::optional<RadioImage> image =
-      args.Value("base") ? LoadChannFile(args.settings, *args.Value("base")) : StartupImage();
-  if (!image) return kUsage;
-  if (band) {
-    // Row 59 as the model dialog writes it.
-    const auto& edges = BandEdgesOf(*band);
-    StoreRangeEdge(edges[0], kRangeLowCell, *image);
-    StoreRangeEdge(edges[1], kRangeHighCell, *image);
-  }
+  // The start-up image, or the base as File › Open leaves it.
+  RadioDocument document;
+  if (const auto base = args.Value("base"); base && !OpenChannFile(args.settings, *base, document))
+    return kUsage;
+  // Row 59 as the model dialog writes it.
+  if (band) document.ApplyBand(*band);
+  RadioImage image = document.Image();
   // The upper limit as after a band is applied: up to one MHz above the edge. A base
   // whose row 59 holds no decimal edges (an erased radio) keeps the start-up range.
-  const BandLimits edges = DecodeBandLimits(*image).value_or(*DecodeBandLimits(StartupImage()));
+  const BandLimits edges = DecodeBandLimits(image).value_or(*DecodeBandLimits(StartupImage()));
   const FreqRange limits{edges.low, Freq10Hz{edges.high.units + Freq10Hz::kPerMHz}};
   const CsvImport result =
-      ImportChirpCsv(*csv, limits, *image, {args.Flag("skip-unfit"), args.Flag("renumber")});
+      ImportChirpCsv(*csv, limits, image, {args.Flag("skip-unfit"), args.Flag("renumber")});
   for (const CsvNote& note : result.notes) Err(CsvNoteText(note, args.Chinese()));
   for (const CsvProblem& problem : result.problems) Err(CsvProblemText(problem, args.Chinese()));
   if (!result.Imported()) {
@@ -75,7 +73,8 @@ int ImportCsv(const Args& args) {
                "The CSV cannot be imported; nothing was written."));
     return kUsage;
   }
-  if (!SaveChannFile(args.settings, *output, *image, true)) return kUsage;
+  document.Enter(image, ImageSource::Import);
+  if (!SaveChannFile(args.settings, *output, document.Image(), true)) return kUsage;
   Err(args.Chinese() ? "已导入 " + std::to_string(result.channels) + " 个信道到 " + *output
                      : std::to_string(result.channels) + " channels imported into " + *output);
   return kSuccess;

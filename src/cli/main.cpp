@@ -93,14 +93,24 @@ std::optional<std::string> ReadTextFile(const AppSettings& settings, const std::
   return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
 }
 
-std::optional<RadioImage> LoadChannFile(const AppSettings& settings, const std::string& path) {
+bool OpenChannFile(const AppSettings& settings, const std::string& path, RadioDocument& document) {
   const auto text = ReadTextFile(settings, path, kChannelFileMaxBytes);
-  if (!text) return std::nullopt;
+  if (!text) return false;
   RadioImage image = StartupImage();
   const ChannelFileCheck check = LoadChannelFileText(*text, image);
-  if (check.Loaded()) return image;
-  Err(ChannelFileFaultText(check, path, settings.LangChinese));
-  return std::nullopt;
+  if (!check.Loaded()) {
+    Err(ChannelFileFaultText(check, path, settings.LangChinese));
+    return false;
+  }
+  document.Enter(image, ImageSource::Open);
+  document.SetFileName(path);
+  return true;
+}
+
+std::optional<RadioImage> LoadChannFile(const AppSettings& settings, const std::string& path) {
+  RadioDocument document;
+  if (!OpenChannFile(settings, path, document)) return std::nullopt;
+  return document.Image();
 }
 
 bool MayWrite(const AppSettings& settings, const std::string& path, bool force) {
