@@ -1,12 +1,13 @@
 # The two commands of the README: `make run` and `make test`.
-.PHONY: deps build run deb test test-debug test-asan format clean
+.PHONY: deps-run deps-deb deps-test build run deb test test-debug test-asan format clean
 
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
-deps:
-	@scripts/install-deps
+# What each job needs, no more: running needs neither the test nor the cross tools.
+deps-run deps-deb deps-test:
+	@scripts/install-deps $(@:deps-%=%)
 
-build: deps
+build: deps-run
 	@cmake --preset release >/dev/null
 	@cmake --build --preset release -j $(JOBS)
 
@@ -15,7 +16,7 @@ run: build
 
 # The Debian packages rt410-cps and rt410-radio-sim, from the release build.
 PACKAGES := build/packages
-deb: build
+deb: deps-deb build
 	@rm -rf $(PACKAGES)
 	@cpack --config build/release/CPackConfig.cmake -G DEB -B $(PACKAGES) >$(PACKAGES).log 2>&1 \
 	  || { cat $(PACKAGES).log; exit 1; }
@@ -24,12 +25,12 @@ deb: build
 	@ls -1 $(CURDIR)/$(PACKAGES)/*.deb
 	@echo "Install both with: sudo apt install ./$(PACKAGES)/*.deb"
 
-test-debug: deps
+test-debug: deps-test
 	@cmake --preset debug >/dev/null
 	@cmake --build --preset debug -j $(JOBS)
 	ctest --preset debug
 
-test-asan: deps
+test-asan: deps-test
 	@cmake --preset asan >/dev/null
 	@cmake --build --preset asan -j $(JOBS)
 	ctest --preset asan

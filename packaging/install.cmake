@@ -97,7 +97,9 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 
 set(CPACK_DEBIAN_CPS_PACKAGE_NAME rt410-cps)
-set(CPACK_DEBIAN_CPS_PACKAGE_DEPENDS "fonts-wqy-microhei | fonts-noto-cjk, qt6-qpa-plugins")
+# Qt's own texts (file dialog, standard buttons) in Chinese come from qt6-translations-l10n.
+set(CPACK_DEBIAN_CPS_PACKAGE_DEPENDS
+    "fonts-wqy-microhei | fonts-noto-cjk, qt6-qpa-plugins, qt6-translations-l10n")
 set(CPACK_DEBIAN_CPS_PACKAGE_SUGGESTS rt410-radio-sim)
 # The first line is the synopsis; the rest is the extended description.
 set(cps_description

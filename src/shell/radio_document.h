@@ -24,9 +24,10 @@ struct AppSettings {
   // first transfer of the run; empty until then.
   std::string ComDevice;
   bool PortError = false;  // the last attempt to open the port failed
-  // The folders the file dialogs go to; empty until the user chose one in this run.
+  // rt410-cps --port DEVICE: the device of every transfer of this run; empty without.
+  std::string PortGiven;
+  // The folder the channel file dialogs go to; empty until the user chose one in this run.
   std::string ChannFileDir;
-  std::string CsvDir;
   // The window whose section the Help window shows. It outlives the Help window so
   // that a language switch reopens the guide at the same place.
   std::string HelpTopic;
@@ -34,6 +35,10 @@ struct AppSettings {
   // The chosen text of a Chinese/English pair.
   const char* Text(const char* chinese, const char* english) const {
     return LangChinese ? chinese : english;
+  }
+  // Status panel 3: "COM" and ComPort, or the device of --port.
+  std::string PortPanelText() const {
+    return PortGiven.empty() ? "COM" + std::to_string(ComPort) : PortGiven;
   }
 };
 

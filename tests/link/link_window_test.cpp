@@ -23,6 +23,8 @@
 #include "link/forms/form_comm_write.h"
 #include "link/io/port_scan.h"
 #include "shell/forms/form_setup.h"
+#include "shell/forms/program_start.h"
+#include "shell/io/settings_file.h"
 #include "support/gui_test.h"
 #include "support/radio_simulator.h"
 
@@ -340,6 +342,35 @@ TEST_F(LinkWindowTest, AdjustPowerOnTheSimulatorThroughARealPort) {
   EXPECT_EQ(radio.at(63, 1), 201);
   EXPECT_EQ(radio.at(63, 2), 1);
   EXPECT_TRUE(messages.empty());
+}
+
+// --port: no COM number has a device, yet every transfer goes to the one given.
+TEST_F(LinkWindowTest, PortGivenAtStartServesEveryTransfer) {
+  const QString image = dir.filePath("radio.chann");
+  WriteChannFile(image, PatternRows(4));
+  RadioSimulator sim({"--image", image});
+  ASSERT_FALSE(sim.Device().isEmpty());
+  StartOptions options;
+  options.chinese = false;
+  options.port = sim.Device().toStdString();
+  ApplyStartOptions(*main, options);
+  EXPECT_EQ(main->PanelText(3), sim.Device());
+
+  auto* setup = Open<Form_setup>("Form_setup");
+  for (QRadioButton* option : setup->Option) {
+    EXPECT_TRUE(option->toolTip().startsWith(sim.Device()));
+    EXPECT_FALSE(option->isEnabled());
+  }
+  QTest::mouseClick(setup->Command_ok, Qt::LeftButton);
+  main->Language_chn->trigger();
+  EXPECT_EQ(main->PanelText(3), sim.Device());
+
+  QPointer<Form_Comm_Read> window(Open<Form_Comm_Read>("Form_Comm_Read"));
+  QTest::mouseClick(window->Command_read, Qt::LeftButton);
+  QTRY_VERIFY_WITH_TIMEOUT(!window || window->Link().State().Done || !messages.empty(), 30'000);
+  EXPECT_TRUE(messages.empty());
+  EXPECT_EQ(Image(10, 3), PatternRows(4).at(10, 3));
+  UseQtTranslations(false);
 }
 
 // Two cables: COM1 stays on the device it was confirmed for, and when that device

@@ -52,7 +52,7 @@ case "$mode" in
     program_deb=$(ls "$work"/pkg/rt410-cps_*.deb) || fail "no rt410-cps package built"
     sim_deb=$(ls "$work"/pkg/rt410-radio-sim_*.deb) || fail "no rt410-radio-sim package built"
     depends=$(dpkg-deb -f "$program_deb" Depends)
-    for lib in libqt6widgets6 libqt6serialport6 libc6 fonts-wqy-microhei qt6-qpa-plugins; do
+    for lib in libqt6widgets6 libqt6serialport6 libc6 fonts-wqy-microhei qt6-qpa-plugins qt6-translations-l10n; do
       [[ "$depends" == *"$lib"* ]] || fail "rt410-cps does not depend on $lib: $depends"
     done
     depends=$(dpkg-deb -f "$sim_deb" Depends)

@@ -25,6 +25,9 @@ int main(int argc, char** argv) {
   // Backups of reads go here, never into the data folder of whoever runs the tests.
   const QTemporaryDir data;
   qputenv("XDG_DATA_HOME", data.path().toLocal8Bit());
+  // The settings file too: a test never writes the settings of whoever runs it.
+  const QTemporaryDir config;
+  qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
   QApplication app(argc, argv);
   return RUN_ALL_TESTS();
 }

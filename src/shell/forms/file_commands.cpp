@@ -15,6 +15,7 @@
 #include "shell/forms/form_import_csv.h"
 #include "shell/forms/main_window.h"
 #include "shell/forms/ui.h"
+#include "shell/io/settings_file.h"
 #include "shell/model_band.h"
 
 namespace {
@@ -38,16 +39,21 @@ void FileCommands::Tell(const QString& text, bool information) {
               information ? MsgIcon::Information : MsgIcon::Warning);
 }
 
-// Where the file dialogs start: the folder of the last file chosen in this run.
+// The file dialogs start in the folder of the last file one of them read or wrote,
+// kept in the settings file; else in the working folder.
 QString FileCommands::Choose(bool save, const QString& caption, const QString& suggested,
                              const QString& filter, const QString& suffix) {
-  std::string& last = main_.Settings().CsvDir;
-  const QString folder = last.empty() ? QDir::currentPath() : Q(last);
+  QString folder = RememberedFolder();
+  if (folder.isEmpty()) folder = QDir::currentPath();
   const QString start = suggested.isEmpty() ? folder : QDir(folder).filePath(suggested);
-  const QString path = ChooseFile(
+  return ChooseFile(
       {save ? FileDialogMode::Save : FileDialogMode::Open, caption, start, filter, suffix});
-  if (!path.isEmpty()) last = QFileInfo(path).absolutePath().toStdString();
-  return path;
+}
+
+// Only a folder whose file was read or written is remembered: a failed export into
+// a folder that hangs must not become where every later dialog opens.
+void FileCommands::Done(const QString& path) {
+  RememberFolder(QFileInfo(path).absolutePath());
 }
 
 bool FileCommands::ReadCsv(const QString& path, std::string& text) {
@@ -124,6 +130,7 @@ void FileCommands::ImportCsv() {
   if (path.isEmpty()) return;
   std::string text;
   if (!ReadCsv(path, text)) return;
+  Done(path);
 
   const FreqRange limits = main_.Document().Limits();
   std::vector<CsvRow> rows;
@@ -163,6 +170,7 @@ void FileCommands::ExportCsv() {
     WriteFailed(path, file.errorString());
     return;
   }
+  Done(path);
   Tell(Lang("信道已导出到 %1。", "The channels were exported to %1.").arg(Shown(path)), true);
 }
 
@@ -181,6 +189,7 @@ void FileCommands::ExportSheet() {
     WriteFailed(path, error);
     return;
   }
+  Done(path);
   Tell(Lang("信道表已导出到 %1。", "The channel sheet was exported to %1.").arg(Shown(path)), true);
 }
 

@@ -33,6 +33,7 @@ class FileCommands {
   void Tell(const QString& text, bool information = false);
   QString Choose(bool save, const QString& caption, const QString& suggested, const QString& filter,
                  const QString& suffix);
+  static void Done(const QString& path);
   bool ReadCsv(const QString& path, std::string& text);
   QString CsvFilter() const;
   void WriteFailed(const QString& path, const QString& reason);

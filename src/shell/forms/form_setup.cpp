@@ -9,7 +9,6 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "codec/frequency.h"
 #include "link/io/port_scan.h"
 #include "shell/forms/main_window.h"
 #include "shell/forms/ui.h"
@@ -50,8 +49,11 @@ void Form_setup::Form_Load() {
   for (int n = 1; n <= 8; ++n) {
     QRadioButton* option = Option[static_cast<std::size_t>(n - 1)];
     option->setChecked(false);
-    option->setToolTip(
-        QString::fromStdString(PortToolTip(DescribePort(PortDeviceName(n)), Chinese())));
+    // With --port every option stands for the device given, and none can be chosen.
+    const std::string& given = Settings().PortGiven;
+    const std::string device = given.empty() ? PortDeviceName(n) : given;
+    option->setToolTip(QString::fromStdString(PortToolTip(DescribePort(device), Chinese())));
+    option->setEnabled(given.empty());
   }
   group_->setExclusive(true);
   const int port = Settings().ComPort;
@@ -64,7 +66,8 @@ void Form_setup::Command_ok_Click() {
     if (Option[static_cast<std::size_t>(n - 1)]->isChecked()) settings.ComPort = n;
   }
   // The number is pinned to the device it stands for now, until confirmed again.
-  settings.ComDevice = PortDeviceName(settings.ComPort);
-  if (Main()) Main()->SetPanelText(3, QString::fromStdString("COM" + NumberText(settings.ComPort)));
+  settings.ComDevice =
+      settings.PortGiven.empty() ? PortDeviceName(settings.ComPort) : settings.PortGiven;
+  if (Main()) Main()->SetPanelText(3, QString::fromStdString(settings.PortPanelText()));
   if (!settings.PortError) Unload();
 }

@@ -219,7 +219,7 @@ void MDImain::MDIForm_Load() {
   show();
   SetPanelText(1, QString());
   ApplyCaptions(true);
-  SetPanelText(3, QStringLiteral("COM%1").arg(settings_.ComPort));
+  SetPanelText(3, QString::fromStdString(settings_.PortPanelText()));
   SetPanelText(5, QString::fromStdString(settings_.VersionText));
   SetPanelText(7, QString::fromStdString(BandPanelText(doc_.FreqLowInt(), doc_.FreqHighInt())));
 }
@@ -254,7 +254,7 @@ void MDImain::ApplyCaptions(bool startup) {
   auto otherPanels = [&] {
     SetPanelText(1, Lang("状态", "State"));
     SetPanelText(2, QString());
-    SetPanelText(3, QStringLiteral("COM%1").arg(settings_.ComPort));
+    SetPanelText(3, QString::fromStdString(settings_.PortPanelText()));
     SetPanelText(4, Lang("软件版本", "  Version"));
     SetPanelText(6, startup ? Lang("频 段", "Band") : Lang("频段", "Band"));
   };

@@ -1,9 +1,14 @@
 #include "shell/forms/ui.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileIconProvider>
 #include <QMessageBox>
+#include <QMimeDatabase>
 #include <QPushButton>
+
+#include "shell/start_options.h"
 
 namespace {
 // The one installed hook of each kind (the hook types are distinct signatures).
@@ -11,6 +16,32 @@ template <class H>
 H& Installed() {
   static H hook;
   return hook;
+}
+
+// Icons and types from the name alone: guessing a type from the contents reads the
+// file, and some files (/proc/kmsg, a pipe) never answer.
+class NameOnlyIconProvider : public QFileIconProvider {
+ public:
+  NameOnlyIconProvider() { setOptions(DontUseCustomDirectoryIcons); }
+  QIcon icon(const QFileInfo& info) const override {
+    return QFileIconProvider::icon(info.isDir() ? Folder : File);
+  }
+  QString type(const QFileInfo& info) const override {
+    const QMimeDatabase types;
+    return (info.isDir() ? types.mimeTypeForName(QStringLiteral("inode/directory"))
+                         : types.mimeTypeForFile(info.fileName(), QMimeDatabase::MatchExtension))
+        .comment();
+  }
+};
+
+// The start as asked, or the same file name in the home folder when the folder has
+// gone or lies in /proc, /sys or /dev.
+QString SafeStart(const QString& start) {
+  const QFileInfo info(start);
+  const bool folder = info.isDir();
+  const QString canonical = QFileInfo(folder ? start : info.absolutePath()).canonicalFilePath();
+  if (!canonical.isEmpty() && DialogMayStartIn(canonical.toStdString())) return start;
+  return folder ? QDir::homePath() : QDir::home().filePath(info.fileName());
 }
 }  // namespace
 
@@ -22,9 +53,16 @@ void SetFileDialogHook(FileDialogHook hook) {
   Installed<FileDialogHook>() = std::move(hook);
 }
 
-QString ChooseFile(const FileRequest& request) {
+QString ChooseFile(const FileRequest& asked) {
+  FileRequest request = asked;
+  request.start = SafeStart(asked.start);
   if (Installed<FileDialogHook>()) return Installed<FileDialogHook>()(request);
+  // Qt's own dialog everywhere: its texts follow the program's language, and its icons
+  // come from names instead of each file's contents. The provider outlives the dialog.
+  NameOnlyIconProvider icons;
   QFileDialog dialog(QApplication::activeWindow(), request.caption, request.start, request.filter);
+  dialog.setOption(QFileDialog::DontUseNativeDialog);
+  dialog.setIconProvider(&icons);
   const bool save = request.mode == FileDialogMode::Save;
   dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
   dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);

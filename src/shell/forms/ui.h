@@ -40,7 +40,8 @@ void SetAnswerHook(AnswerHook hook);
 
 // The platform's file dialog: open an existing file or name one to save, starting
 // in folder (a folder, or a suggested file in it), offering filter ("CSV (*.csv)").
-// A saved name without a suffix gets defaultSuffix. Empty when the user cancels.
+// A saved name without a suffix gets defaultSuffix. Empty when the user cancels. A
+// start that has gone or lies in /proc, /sys or /dev becomes the home folder.
 enum class FileDialogMode { Open, Save };
 struct FileRequest {
   FileDialogMode mode = FileDialogMode::Open;
