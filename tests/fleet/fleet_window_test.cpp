@@ -190,6 +190,25 @@ TEST_F(FleetWindowTest, Screenshots) {
     ProcessEvents();
   }
 }
+// rt410-cps --port: the run's device has a row of its own, and it is the row checked.
+TEST_F(FleetWindowTest, ThePortOfTheRunIsTheRowChecked) {
+  QFile cable(dir.filePath("cable"));
+  ASSERT_TRUE(cable.open(QIODevice::WriteOnly));
+  cable.close();
+  Plug(cable.fileName(), "ttyUSB0");
+  for (const bool given : {false, true}) {
+    Settings().PortGiven = given ? dir.filePath("sim").toStdString() : std::string();
+    auto* clone = Open<Form_Clone>("Form_Clone");
+    ASSERT_EQ(clone->rows.size(), given ? 9u : 8u);
+    EXPECT_EQ(clone->rows[0].Check_Port->isChecked(), !given);
+    if (given) {
+      EXPECT_TRUE(clone->rows[8].Check_Port->isChecked());
+      EXPECT_EQ(clone->rows[8].Check_Port->text(), dir.filePath("sim"));
+    }
+    clone->Unload();
+  }
+}
+
 #endif  // RT410_RADIO_SIM
 
 }  // namespace

@@ -24,8 +24,10 @@ constexpr int kComPorts = 8;
 Form_Clone::Form_Clone(MDImain* main) : ChildForm(main) {
   std::vector<PortId> ids;
   for (int n = 1; n <= kComPorts; ++n) ids.push_back({n, PortDeviceName(n)});
-  // The run's own device, when no COM number stands for it.
-  const std::string& own = Settings().ComDevice;
+  // The run's own device (rt410-cps --port, or the one COM1 was pinned to), when no
+  // COM number stands for it.
+  const AppSettings& settings = Settings();
+  const std::string& own = settings.PortGiven.empty() ? settings.ComDevice : settings.PortGiven;
   if (!own.empty() &&
       std::none_of(ids.begin(), ids.end(), [&](const PortId& id) { return id.device == own; }))
     ids.push_back({0, own});
@@ -51,7 +53,10 @@ Form_Clone::Form_Clone(MDImain* main) : ChildForm(main) {
     const std::string name = id.number > 0 ? "COM" + std::to_string(id.number) : id.device;
     row.Check_Port->setText(QString::fromStdString(name));
     row.Check_Port->setEnabled(!id.device.empty());
-    row.Check_Port->setChecked(!id.device.empty() && id.number == Settings().ComPort);
+    // Checked: the device of --port, else the COM port of the port dialog.
+    const bool chosen = settings.PortGiven.empty() ? id.number == settings.ComPort
+                                                   : id.device == settings.PortGiven;
+    row.Check_Port->setChecked(!id.device.empty() && chosen);
     row.ProgressBar_Port->setRange(0, 100);
     row.ProgressBar_Port->setValue(0);
     row.ProgressBar_Port->setTextVisible(false);
