@@ -10,6 +10,7 @@
 
 #include "image/radio_image.h"
 #include "link/port_ops.h"
+#include "shell/radio_document.h"
 
 namespace cli {
 
@@ -19,8 +20,12 @@ enum Exit : int {
   kUsage = 2,   // bad usage, an unreadable or invalid file, a refusal to overwrite
 };
 
-// A command line taken apart by the command's option list.
+// A command line taken apart by the command's option list, with the settings of the
+// run it chose (the language of every message).
 struct Args {
+  explicit Args(const AppSettings& runSettings) : settings(runSettings) {}
+
+  const AppSettings& settings;
   std::string command;
   std::vector<std::string> positional;
   // By long name, without "--"; every value of an option given more than once.
@@ -36,11 +41,12 @@ struct Args {
     return it == values.end() ? std::vector<std::string>{} : it->second;
   }
   bool Flag(const std::string& name) const { return flags.count(name) != 0; }
+  // The text of a Chinese/English pair in the chosen language.
+  const char* T(const char* chinese, const char* english) const {
+    return settings.Text(chinese, english);
+  }
+  bool Chinese() const { return settings.LangChinese; }
 };
-
-// The text of a Chinese/English pair in the chosen language.
-const char* T(const char* chinese, const char* english);
-bool Chinese();
 
 // One line on stderr, and on stdout.
 void Err(const std::string& text);
@@ -51,16 +57,23 @@ bool StderrIsTerminal();
 int UsageError(const Args& args, const std::string& text);
 
 // Loads a channel file over the start-up image with the open dialog's whole-file
-// check; on failure prints the reason and returns nullopt.
-std::optional<RadioImage> LoadChannFile(const std::string& path);
+// check and lets it enter document as an opened file enters the windows' document:
+// erased rows and feature cells normalised, the limits from row 59. On failure prints
+// the reason, leaves document as it was and returns false.
+bool OpenChannFile(const AppSettings& settings, const std::string& path, RadioDocument& document);
+// The same for a command that only needs the image; nullopt on failure.
+std::optional<RadioImage> LoadChannFile(const AppSettings& settings, const std::string& path);
 // Writes the channel file atomically; without force an existing file is refused.
 // Prints the reason and returns false on failure.
-bool SaveChannFile(const std::string& path, const RadioImage& image, bool force);
+bool SaveChannFile(const AppSettings& settings, const std::string& path, const RadioImage& image,
+                   bool force);
 // Text file or stdout ("-").
-std::optional<std::string> ReadTextFile(const std::string& path, std::size_t maxBytes);
+std::optional<std::string> ReadTextFile(const AppSettings& settings, const std::string& path,
+                                        std::size_t maxBytes);
 // False, with the message printed, when path exists and force is not given.
-bool MayWrite(const std::string& path, bool force);
-bool WriteTextFile(const std::string& path, const std::string& text, bool force);
+bool MayWrite(const AppSettings& settings, const std::string& path, bool force);
+bool WriteTextFile(const AppSettings& settings, const std::string& path, const std::string& text,
+                   bool force);
 
 // --band N: 0..4, or a usage error printed.
 std::optional<int> BandOption(const Args& args, bool& bad);
@@ -87,6 +100,6 @@ int Verify(const Args& args);
 int Clone(const Args& args);
 
 // The help of the tool (empty command) or of one command.
-std::string HelpText(const std::string& command);
+std::string HelpText(const AppSettings& settings, const std::string& command);
 
 }  // namespace cli

@@ -32,18 +32,18 @@ void ShowProgress(const std::list<CloneCable>& cables, std::size_t used) {
 
 int Clone(const Args& args) {
   const std::vector<std::string> given = args.Values("port");
-  if (given.empty()) return UsageError(args, T("缺少 -p PORT。", "-p PORT is missing."));
+  if (given.empty()) return UsageError(args, args.T("缺少 -p PORT。", "-p PORT is missing."));
   std::vector<PortId> ids;
   for (const std::string& value : given) {
     const PortId id = PortNamed(value);
     for (const PortId& before : ids) {
       if (!id.device.empty() && before.device == id.device)
-        return UsageError(args, std::string(T("端口重复：", "port given twice: ")) + value);
+        return UsageError(args, std::string(args.T("端口重复：", "port given twice: ")) + value);
     }
     ids.push_back(id);
   }
   const std::string file = args.positional[0];
-  const std::optional<RadioImage> image = LoadChannFile(file);
+  const std::optional<RadioImage> image = LoadChannFile(args.settings, file);
   if (!image) return kUsage;
   const std::optional<int> model = ModelCode(args, *image);
   if (!model) return kUsage;
@@ -51,7 +51,7 @@ int Clone(const Args& args) {
   plan.image = *image;
   plan.modelCode = *model;
   plan.verify = args.Flag("verify");
-  plan.chinese = Chinese();
+  plan.chinese = args.Chinese();
   if (!PasswordOption(args, *image, plan.password)) return kUsage;
 
   int count = -1;
@@ -61,30 +61,31 @@ int Clone(const Args& args) {
         std::all_of(value->begin(), value->end(), [](char c) { return c >= '0' && c <= '9'; });
     if (!digits || std::stoi(*value) < 1)
       return UsageError(
-          args, std::string(T("--count 取正整数：", "--count takes a positive number: ")) + *value);
+          args,
+          std::string(args.T("--count 取正整数：", "--count takes a positive number: ")) + *value);
     count = std::stoi(*value);
   }
   std::unique_ptr<AniSequence> codes;
   if (const auto value = args.Value("ani-from")) {
     const std::optional<std::string> first = AniCode(*value);
     if (!first)
-      return UsageError(args, std::string(T("--ani-from 取一到八位十六进制数字：",
-                                            "--ani-from takes 1 to 8 hexadecimal digits: ")) +
+      return UsageError(args, std::string(args.T("--ani-from 取一到八位十六进制数字：",
+                                                 "--ani-from takes 1 to 8 hexadecimal digits: ")) +
                                   *value);
     codes = std::make_unique<AniSequence>(*first);
     if (count > 0 && codes->Left(count) < count)
-      return UsageError(args, Chinese() ? "从 " + *first + " 起同样位数的 ANI 编码只有 " +
-                                              std::to_string(codes->Left(count)) + " 个，不够 " +
-                                              std::to_string(count) + " 台。"
-                                        : "from " + *first + " only " +
-                                              std::to_string(codes->Left(count)) +
-                                              " ANI codes of its length are left, fewer than " +
-                                              std::to_string(count) + " radios.");
+      return UsageError(
+          args, args.Chinese() ? "从 " + *first + " 起同样位数的 ANI 编码只有 " +
+                                     std::to_string(codes->Left(count)) + " 个，不够 " +
+                                     std::to_string(count) + " 台。"
+                               : "from " + *first + " only " + std::to_string(codes->Left(count)) +
+                                     " ANI codes of its length are left, fewer than " +
+                                     std::to_string(count) + " radios.");
   }
   CloneLog log;
   if (const auto path = args.Value("log")) {
     std::string error;
-    if (!log.Open(*path, Chinese(), error)) {
+    if (!log.Open(*path, args.Chinese(), error)) {
       Err(error);
       return kUsage;
     }
@@ -102,8 +103,9 @@ int Clone(const Args& args) {
   int exit = kSuccess;
   while (count < 0 || totals.done < count) {
     std::fflush(stdout);
-    std::fputs(T("接好对讲机后按回车（q 停止） ", "Connect the radios and press Enter (q stops) "),
-               stderr);
+    std::fputs(
+        args.T("接好对讲机后按回车（q 停止） ", "Connect the radios and press Enter (q stops) "),
+        stderr);
     std::fflush(stderr);
     std::string answer;
     if (!std::getline(std::cin, answer) || answer == "q" || answer == "Q") break;
@@ -142,13 +144,13 @@ int Clone(const Args& args) {
           (cable.name == cable.clone.Id().device || cable.clone.Id().device.empty()
                ? ""
                : " (" + cable.clone.Id().device + ")") +
-          "  " + CloneReportText(r, Chinese()) + "  ANI " + (ani.empty() ? "-" : ani) + "  " +
+          "  " + CloneReportText(r, args.Chinese()) + "  ANI " + (ani.empty() ? "-" : ani) + "  " +
           Seconds(r.seconds));
-      if (log.IsOpen()) log.Add(cable, file, ani, Chinese());
+      if (log.IsOpen()) log.Add(cable, file, ani, args.Chinese());
     }
     round.Finish(totals);
   }
-  Out(Chinese()
+  Out(args.Chinese()
           ? "完成 " + std::to_string(totals.done) + " 台，失败 " + std::to_string(totals.failed) +
                 " 台，无对讲机 " + std::to_string(totals.noRadio) + " 次"
           : "radios done: " + std::to_string(totals.done) + ", failed: " +

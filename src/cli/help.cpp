@@ -349,11 +349,11 @@ const Help kHelps[] = {
 
 }  // namespace
 
-std::string HelpText(const std::string& command) {
+std::string HelpText(const AppSettings& settings, const std::string& command) {
   for (const Help& help : kHelps) {
     if (command == help.command)
-      return std::string(Chinese() ? help.chinese : help.english) +
-             (Chinese() ? kCommonZh : kCommonEn);
+      return std::string(settings.LangChinese ? help.chinese : help.english) +
+             (settings.LangChinese ? kCommonZh : kCommonEn);
   }
   return {};
 }

@@ -1,5 +1,6 @@
 // rt410: reads, writes, verifies and clones RT410 radios, and shows, compares and
 // converts channel files, from a shell. The same link as the windows, without them.
+#include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
@@ -26,22 +27,6 @@
 
 namespace cli {
 
-namespace {
-// The language of every message, fixed once as the command line is read.
-AppSettings& Settings() {
-  static AppSettings settings;
-  return settings;
-}
-}  // namespace
-
-const char* T(const char* chinese, const char* english) {
-  return Settings().Text(chinese, english);
-}
-
-bool Chinese() {
-  return Settings().LangChinese;
-}
-
 void Err(const std::string& text) {
   std::fflush(stdout);
   std::fprintf(stderr, "%s\n", text.c_str());
@@ -62,13 +47,16 @@ bool StderrIsTerminal() {
 }
 
 int UsageError(const Args& args, const std::string& text) {
+  const auto T = [&](const char* zh, const char* en) { return args.T(zh, en); };
   const std::string who = args.command.empty() ? "rt410" : "rt410 " + args.command;
   Err(who + ": " + text);
   Err(std::string(T("详见 “", "Try '")) + who + " --help" + T("”。", "'."));
   return kUsage;
 }
 
-std::optional<std::string> ReadTextFile(const std::string& path, std::size_t maxBytes) {
+std::optional<std::string> ReadTextFile(const AppSettings& settings, const std::string& path,
+                                        std::size_t maxBytes) {
+  const auto T = [&](const char* zh, const char* en) { return settings.Text(zh, en); };
   const QString name = QString::fromStdString(path);
   QFile file;
   if (path == "-") {
@@ -87,7 +75,7 @@ std::optional<std::string> ReadTextFile(const std::string& path, std::size_t max
     file.setFileName(name);
     if (!file.open(QIODevice::ReadOnly)) {
       Err(std::string(T("无法读取文件 ", "The file ")) + path + T("。", " cannot be read: ") +
-          (Chinese() ? "" : file.errorString().toStdString()));
+          (settings.LangChinese ? "" : file.errorString().toStdString()));
       return std::nullopt;
     }
   }
@@ -106,17 +94,28 @@ std::optional<std::string> ReadTextFile(const std::string& path, std::size_t max
   return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
 }
 
-std::optional<RadioImage> LoadChannFile(const std::string& path) {
-  const auto text = ReadTextFile(path, kChannelFileMaxBytes);
-  if (!text) return std::nullopt;
+bool OpenChannFile(const AppSettings& settings, const std::string& path, RadioDocument& document) {
+  const auto text = ReadTextFile(settings, path, kChannelFileMaxBytes);
+  if (!text) return false;
   RadioImage image = StartupImage();
   const ChannelFileCheck check = LoadChannelFileText(*text, image);
-  if (check.Loaded()) return image;
-  Err(ChannelFileFaultText(check, path, Chinese()));
-  return std::nullopt;
+  if (!check.Loaded()) {
+    Err(ChannelFileFaultText(check, path, settings.LangChinese));
+    return false;
+  }
+  document.Enter(image, ImageSource::Open);
+  document.SetFileName(path);
+  return true;
 }
 
-bool MayWrite(const std::string& path, bool force) {
+std::optional<RadioImage> LoadChannFile(const AppSettings& settings, const std::string& path) {
+  RadioDocument document;
+  if (!OpenChannFile(settings, path, document)) return std::nullopt;
+  return document.Image();
+}
+
+bool MayWrite(const AppSettings& settings, const std::string& path, bool force) {
+  const auto T = [&](const char* zh, const char* en) { return settings.Text(zh, en); };
   if (force || path == "-" || !QFileInfo::exists(QString::fromStdString(path))) return true;
   Err(std::string(T("文件 ", "The file ")) + path +
       T(" 已存在，未改动；用 --force 覆盖。",
@@ -124,12 +123,14 @@ bool MayWrite(const std::string& path, bool force) {
   return false;
 }
 
-bool WriteTextFile(const std::string& path, const std::string& text, bool force) {
+bool WriteTextFile(const AppSettings& settings, const std::string& path, const std::string& text,
+                   bool force) {
+  const auto T = [&](const char* zh, const char* en) { return settings.Text(zh, en); };
   if (path == "-") {
     std::fwrite(text.data(), 1, text.size(), stdout);
     return std::fflush(stdout) == 0;
   }
-  if (!MayWrite(path, force)) return false;
+  if (!MayWrite(settings, path, force)) return false;
   const QString name = QString::fromStdString(path);
   // Written beside the target and renamed over it only when complete.
   QSaveFile file(name);
@@ -143,8 +144,9 @@ bool WriteTextFile(const std::string& path, const std::string& text, bool force)
   return true;
 }
 
-bool SaveChannFile(const std::string& path, const RadioImage& image, bool force) {
-  return WriteTextFile(path, ChannelFileText(image), force);
+bool SaveChannFile(const AppSettings& settings, const std::string& path, const RadioImage& image,
+                   bool force) {
+  return WriteTextFile(settings, path, ChannelFileText(image), force);
 }
 
 std::optional<int> BandOption(const Args& args, bool& bad) {
@@ -154,7 +156,7 @@ std::optional<int> BandOption(const Args& args, bool& bad) {
   if (value->size() == 1 && (*value)[0] >= '0' && (*value)[0] < '0' + kBandsOffered)
     return (*value)[0] - '0';
   bad = true;
-  UsageError(args, std::string(T("--band 取 0 到 4：", "--band takes 0 to 4: ")) + *value);
+  UsageError(args, std::string(args.T("--band 取 0 到 4：", "--band takes 0 to 4: ")) + *value);
   return std::nullopt;
 }
 
@@ -226,115 +228,134 @@ bool LocaleChinese() {
   return false;
 }
 
-// Takes the language first, so that every later message is in it.
-std::optional<bool> LanguageOption(const std::vector<std::string>& words, std::string& bad) {
+QStringList Words(const std::string& first, const std::vector<std::string>& words) {
+  QStringList list{QString::fromStdString(first)};
+  for (const std::string& word : words) list << QString::fromStdString(word);
+  return list;
+}
+
+// The options every command takes besides its own: --lang, --help, --version.
+void AddCommonOptions(QCommandLineParser& parser) {
+  parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+  parser.addOption({"lang", {}, "LANG"});
+  parser.addOption({{"h", "help"}, {}});
+  parser.addOption({"version", {}});
+}
+
+// The language of every message: the last valid --lang, else the locale's. A value
+// other than en or zh is returned in bad.
+bool Language(const QStringList& values, std::string& bad) {
   std::optional<bool> chinese;
-  for (std::size_t i = 0; i < words.size(); ++i) {
-    std::string value;
-    if (words[i] == "--lang" && i + 1 < words.size()) {
-      value = words[i + 1];
-    } else if (words[i].rfind("--lang=", 0) == 0) {
-      value = words[i].substr(7);
-    } else {
-      continue;
-    }
+  for (const QString& value : values) {
     if (value == "zh") {
       chinese = true;
     } else if (value == "en") {
       chinese = false;
     } else {
-      bad = value;
+      bad = value.toStdString();
     }
   }
-  return chinese;
+  return chinese.value_or(LocaleChinese());
 }
 
-int Run(const std::vector<std::string>& words) {
-  std::string badLang;
-  Settings().LangChinese = LanguageOption(words, badLang).value_or(LocaleChinese());
-  Args args;
-  if (!badLang.empty()) return UsageError(args, "--lang en|zh: " + badLang);
-
-  std::size_t i = 0;
-  // Words before the command: --help, --version, --lang.
-  for (; i < words.size(); ++i) {
-    const std::string& w = words[i];
-    if (w == "--help" || w == "-h") {
-      std::fputs(HelpText("").c_str(), stdout);
-      return kSuccess;
+// A failed parse in the tool's own words: the word as typed for an unknown option.
+int ParseError(const Args& args, const QCommandLineParser& parser,
+               const std::vector<std::string>& words) {
+  const QStringList unknown = parser.unknownOptionNames();
+  if (!unknown.isEmpty()) {
+    const std::string name = unknown.front().toStdString();
+    std::string typed = "--" + name;
+    for (const std::string& word : words) {
+      if (word == "-" + name || word == "--" + name || word.rfind("--" + name + "=", 0) == 0) {
+        typed = word;
+        break;
+      }
     }
-    if (w == "--version") {
-      Out("rt410 " + std::string(RT410_VERSION));
-      return kSuccess;
-    }
-    if (w == "--lang") {
-      ++i;
-      continue;
-    }
-    if (w.rfind("--lang=", 0) == 0) continue;
-    break;
+    return UsageError(args, std::string(args.T("未知选项：", "unknown option: ")) + typed);
   }
-  if (i == words.size()) return UsageError(args, T("缺少命令。", "no command given."));
-  args.command = words[i++];
+  // "Missing value after '--port'." or "Unexpected value after '--force'.": the option
+  // stands between the quotes.
+  const QString text = parser.errorText();
+  const auto open = text.indexOf('\'');
+  const auto close = text.lastIndexOf('\'');
+  const std::string name = close > open ? text.mid(open + 1, close - open - 1).toStdString() : "";
+  if (text.startsWith("Unexpected value"))
+    return UsageError(args, std::string(args.T("此选项不带值：", "takes no value: ")) + name);
+  return UsageError(args, std::string(args.T("缺少选项的值：", "needs a value: ")) + name);
+}
+
+int Run(const std::vector<std::string>& words, AppSettings& settings) {
+  Args args(settings);
+  std::string badLang;
+  // The words before the command: --lang, --help, --version; the command and all
+  // after it are left for the command's own options.
+  QCommandLineParser global;
+  AddCommonOptions(global);
+  global.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsPositionalArguments);
+  const bool globalParsed = global.parse(Words("rt410", words));
+  settings.LangChinese = Language(global.values("lang"), badLang);
+  if (!globalParsed) return ParseError(args, global, words);
+  if (global.isSet("help")) {
+    std::fputs(HelpText(settings, "").c_str(), stdout);
+    return kSuccess;
+  }
+  if (global.isSet("version")) {
+    Out("rt410 " + std::string(RT410_VERSION));
+    return kSuccess;
+  }
+  const QStringList rest = global.positionalArguments();
+  if (rest.isEmpty()) {
+    if (!badLang.empty()) return UsageError(args, "--lang en|zh: " + badLang);
+    return UsageError(args, args.T("缺少命令。", "no command given."));
+  }
+
+  const std::string command = rest.front().toStdString();
+  QCommandLineParser parser;
+  AddCommonOptions(parser);
   const auto& commands = Commands();
   const auto chosen = std::find_if(commands.begin(), commands.end(),
-                                   [&](const CommandSpec& c) { return args.command == c.name; });
-  if (chosen == commands.end()) {
-    const std::string unknown = args.command;
-    args.command.clear();
-    return UsageError(args, std::string(T("未知命令：", "unknown command: ")) + unknown);
+                                   [&](const CommandSpec& c) { return command == c.name; });
+  if (chosen != commands.end()) {
+    for (const OptionSpec& option : chosen->options) {
+      QStringList names{option.longName};
+      if (*option.shortName) names.prepend(QString(option.shortName).mid(1));
+      parser.addOption({names, {}, option.takesValue ? "VALUE" : QString()});
+    }
   }
+  std::vector<std::string> after;
+  for (qsizetype k = 1; k < rest.size(); ++k) after.push_back(rest[k].toStdString());
+  const bool parsed = parser.parse(Words("rt410 " + command, after));
+  settings.LangChinese = Language(global.values("lang") + parser.values("lang"), badLang);
+  if (!badLang.empty()) return UsageError(args, "--lang en|zh: " + badLang);
+  if (chosen == commands.end())
+    return UsageError(args, std::string(args.T("未知命令：", "unknown command: ")) + command);
 
-  bool onlyPositional = false;
-  for (; i < words.size(); ++i) {
-    const std::string& w = words[i];
-    if (onlyPositional || w == "-" || w.empty() || w[0] != '-') {
-      args.positional.push_back(w);
-      continue;
-    }
-    if (w == "--") {
-      onlyPositional = true;
-      continue;
-    }
-    if (w == "--help" || w == "-h") {
-      std::fputs(HelpText(args.command).c_str(), stdout);
-      return kSuccess;
-    }
-    if (w == "--version") {
-      Out("rt410 " + std::string(RT410_VERSION));
-      return kSuccess;
-    }
-    std::string name = w;
-    std::optional<std::string> inlineValue;
-    if (const auto eq = w.find('='); w.rfind("--", 0) == 0 && eq != std::string::npos) {
-      name = w.substr(0, eq);
-      inlineValue = w.substr(eq + 1);
-    }
-    if (name == "--lang") {
-      if (!inlineValue) ++i;
-      continue;
-    }
-    const auto option =
-        std::find_if(chosen->options.begin(), chosen->options.end(), [&](const OptionSpec& o) {
-          return name == o.shortName || name == std::string("--") + o.longName;
-        });
-    if (option == chosen->options.end())
-      return UsageError(args, std::string(T("未知选项：", "unknown option: ")) + w);
-    if (!option->takesValue) {
-      if (inlineValue)
-        return UsageError(args, std::string(T("此选项不带值：", "takes no value: ")) + name);
-      args.flags.insert(option->longName);
-      continue;
-    }
-    if (!inlineValue && i + 1 >= words.size())
-      return UsageError(args, std::string(T("缺少选项的值：", "needs a value: ")) + name);
-    args.values[option->longName].push_back(inlineValue ? *inlineValue : words[++i]);
+  args.command = command;
+  if (!parsed) return ParseError(args, parser, after);
+  if (parser.isSet("help")) {
+    std::fputs(HelpText(settings, args.command).c_str(), stdout);
+    return kSuccess;
   }
+  if (parser.isSet("version")) {
+    Out("rt410 " + std::string(RT410_VERSION));
+    return kSuccess;
+  }
+  for (const OptionSpec& option : chosen->options) {
+    if (!parser.isSet(option.longName)) continue;
+    if (!option.takesValue) {
+      args.flags.insert(option.longName);
+      continue;
+    }
+    for (const QString& value : parser.values(option.longName))
+      args.values[option.longName].push_back(value.toStdString());
+  }
+  for (const QString& word : parser.positionalArguments())
+    args.positional.push_back(word.toStdString());
   const int count = static_cast<int>(args.positional.size());
   if (count < chosen->minPositional)
-    return UsageError(args, T("缺少文件名。", "a file name is missing."));
+    return UsageError(args, args.T("缺少文件名。", "a file name is missing."));
   if (count > chosen->maxPositional)
-    return UsageError(args, std::string(T("多余的参数：", "too many arguments: ")) +
+    return UsageError(args, std::string(args.T("多余的参数：", "too many arguments: ")) +
                                 args.positional[static_cast<std::size_t>(chosen->maxPositional)]);
   return chosen->run(args);
 }
@@ -372,5 +393,6 @@ int main(int argc, char* argv[]) {
   // Without what the application took for itself.
   words.clear();
   for (int i = 1; i < argc; ++i) words.emplace_back(argv[i]);
-  return cli::Run(words);
+  AppSettings settings;
+  return cli::Run(words, settings);
 }

@@ -72,7 +72,7 @@ class CliView : public LinkView {
   }
   void PortOpenOutcome(const PortId& port, const PortOpenResult& result) override {
     if (result.Opened()) return;
-    const PortMessage m = PortOpenMessage(port, result, Chinese(), true);
+    const PortMessage m = PortOpenMessage(port, result, chinese, true);
     std::string informative = m.informative;
     // A device given by its path has no COM number of its own.
     const std::string com0 = "COM0 (" + port.device + ")";
@@ -83,6 +83,7 @@ class CliView : public LinkView {
   }
   void UnloadForm() override { ended = true; }
 
+  bool chinese = false;
   ProgressBar bar;
   std::string failure;
   bool ended = false;
@@ -101,6 +102,7 @@ Outcome RunTransfer(FixedLinkInputs& inputs, RadioImage& image,
   LinkPort port(nullptr);
   LinkTimer t1(nullptr), t2(nullptr), t3(nullptr), t4(nullptr);
   CliView view;
+  view.chinese = inputs.chinese;
   L link(port, {t1, t2, t3, t4}, view, inputs, image);
   QEventLoop loop;
   QElapsedTimer clock;
@@ -148,7 +150,7 @@ Outcome WriteRadio(FixedLinkInputs& inputs, RadioImage& image) {
 std::optional<PortId> PortOption(const Args& args) {
   const auto value = args.Value("port");
   if (!value) {
-    UsageError(args, T("缺少 -p PORT。", "-p PORT is missing."));
+    UsageError(args, args.T("缺少 -p PORT。", "-p PORT is missing."));
     return std::nullopt;
   }
   return PortNamed(*value);
@@ -184,8 +186,8 @@ bool PasswordOption(const Args& args, const RadioImage& image,
         !value->empty() && value->size() <= kPasswordLength &&
         std::all_of(value->begin(), value->end(), [](char c) { return c >= '0' && c <= '9'; });
     if (!digits) {
-      UsageError(args, std::string(T("--password 取一到六位数字：",
-                                     "--password takes one to six digits: ")) +
+      UsageError(args, std::string(args.T("--password 取一到六位数字：",
+                                          "--password takes one to six digits: ")) +
                            *value);
       return false;
     }
@@ -201,12 +203,13 @@ std::optional<int> ModelCode(const Args& args, const RadioImage& image) {
   const auto band = BandOption(args, bad);
   if (bad) return std::nullopt;
   if (const auto code = WriteModelCode(image, band)) return code;
-  UsageError(args, Chinese() ? "第 59 行的频率范围 " + RangeEdgeText(image, kRangeLowCell) + "-" +
-                                   RangeEdgeText(image, kRangeHighCell) +
-                                   " MHz 不是任何频段，请用 --band N 指定机型代码。"
-                             : "row 59 holds " + RangeEdgeText(image, kRangeLowCell) + "-" +
-                                   RangeEdgeText(image, kRangeHighCell) +
-                                   " MHz, which is no band; give the model code with --band N.");
+  UsageError(args, args.Chinese()
+                       ? "第 59 行的频率范围 " + RangeEdgeText(image, kRangeLowCell) + "-" +
+                             RangeEdgeText(image, kRangeHighCell) +
+                             " MHz 不是任何频段，请用 --band N 指定机型代码。"
+                       : "row 59 holds " + RangeEdgeText(image, kRangeLowCell) + "-" +
+                             RangeEdgeText(image, kRangeHighCell) +
+                             " MHz, which is no band; give the model code with --band N.");
   return std::nullopt;
 }
 
@@ -219,13 +222,14 @@ RadioImage PreparedForWrite(RadioImage image, int modelCode) {
 }
 
 // Lines for each of blocks 0..62 where the radio differs from the file.
-std::vector<std::string> BlockDifferences(const RadioImage& radio, const RadioImage& file) {
+std::vector<std::string> BlockDifferences(const RadioImage& radio, const RadioImage& file,
+                                          bool chinese) {
   std::vector<std::string> lines;
   for (int b = 0; b <= 62; ++b) {
     std::string cells;
     for (int c = 0; c < RadioImage::kBlockBytes; ++c) {
       if (radio.at(b, c) == file.at(b, c)) continue;
-      cells += Chinese()
+      cells += chinese
                    ? "  第 " + std::to_string(c) + " 单元 对讲机 " +
                          std::to_string(radio.at(b, c)) + "，文件 " + std::to_string(file.at(b, c))
                    : "  cell " + std::to_string(c) + ": radio " + std::to_string(radio.at(b, c)) +
@@ -233,7 +237,7 @@ std::vector<std::string> BlockDifferences(const RadioImage& radio, const RadioIm
     }
     if (!cells.empty())
       lines.push_back(
-          (Chinese() ? "第 " + std::to_string(b) + " 块：" : "block " + std::to_string(b) + ":") +
+          (chinese ? "第 " + std::to_string(b) + " 块：" : "block " + std::to_string(b) + ":") +
           cells);
   }
   return lines;
@@ -245,7 +249,7 @@ Outcome VerifyRadio(FixedLinkInputs& inputs, const RadioImage& expected,
                     std::vector<std::string>& lines) {
   RadioImage radio = StartupImage();
   Outcome outcome = ReadRadio(inputs, radio);
-  if (outcome.ok) lines = BlockDifferences(radio, expected);
+  if (outcome.ok) lines = BlockDifferences(radio, expected, inputs.chinese);
   return outcome;
 }
 
@@ -257,13 +261,13 @@ std::string Seconds(double s) {
   return text;
 }
 
-int Ports(const Args&) {
+int Ports(const Args& args) {
   const auto infos = QSerialPortInfo::availablePorts();
   for (int n = 1; n <= kPortNumbers; ++n) {
     const std::string device = PortDeviceName(n);
     std::string line = "COM" + std::to_string(n) + "  ";
     if (device.empty()) {
-      line += T("（无设备）", "(no device)");
+      line += args.T("（无设备）", "(no device)");
     } else {
       line += device;
       for (const QSerialPortInfo& info : infos) {
@@ -287,21 +291,21 @@ int Read(const Args& args) {
   const auto port = PortOption(args);
   if (!port) return kUsage;
   const auto output = args.Value("output");
-  if (!output) return UsageError(args, T("缺少 -o FILE。", "-o FILE is missing."));
+  if (!output) return UsageError(args, args.T("缺少 -o FILE。", "-o FILE is missing."));
   RadioImage image = StartupImage();
   FixedLinkInputs inputs;
   inputs.port = *port;
-  inputs.chinese = Chinese();
+  inputs.chinese = args.Chinese();
   if (!PasswordOption(args, image, inputs.password)) return kUsage;
-  if (!MayWrite(*output, args.Flag("force"))) return kUsage;
+  if (!MayWrite(args.settings, *output, args.Flag("force"))) return kUsage;
 
   const Outcome outcome = ReadRadio(inputs, image, args.Flag("verify"));
   if (!outcome.ok) {
     Err(outcome.failure);
     return kFailed;
   }
-  if (!SaveChannFile(*output, image, true)) return kUsage;
-  Out(T("数据读出正常 ！", "Read Data in gear. ") + std::string("  ") + *output + "  " +
+  if (!SaveChannFile(args.settings, *output, image, true)) return kUsage;
+  Out(args.T("数据读出正常 ！", "Read Data in gear. ") + std::string("  ") + *output + "  " +
       Seconds(outcome.seconds));
   return kSuccess;
 }
@@ -313,13 +317,13 @@ bool StartFromFile(const Args& args, std::optional<RadioImage>& image, int& mode
                    FixedLinkInputs& inputs) {
   const auto port = PortOption(args);
   if (!port) return false;
-  image = LoadChannFile(args.positional[0]);
+  image = LoadChannFile(args.settings, args.positional[0]);
   if (!image) return false;
   const auto code = ModelCode(args, *image);
   if (!code) return false;
   model = *code;
   inputs.port = *port;
-  inputs.chinese = Chinese();
+  inputs.chinese = args.Chinese();
   return true;
 }
 
@@ -334,7 +338,7 @@ int Write(const Args& args) {
     Err(outcome.failure);
     return kFailed;
   }
-  Out(T("数据写入完毕 ！", "Complete writing Data ") + std::string("  ") + args.positional[0] +
+  Out(args.T("数据写入完毕 ！", "Complete writing Data ") + std::string("  ") + args.positional[0] +
       "  " + Seconds(outcome.seconds));
   return kSuccess;
 }
@@ -352,9 +356,9 @@ int Verify(const Args& args) {
     return kFailed;
   }
   for (const std::string& line : lines) Out(line);
-  Out(lines.empty() ? T("对讲机与文件相同。", "The radio holds the file.")
-                    : std::string(T("对讲机与文件不同的块数：",
-                                    "Blocks where the radio differs from the file: ")) +
+  Out(lines.empty() ? args.T("对讲机与文件相同。", "The radio holds the file.")
+                    : std::string(args.T("对讲机与文件不同的块数：",
+                                         "Blocks where the radio differs from the file: ")) +
                           std::to_string(lines.size()));
   return lines.empty() ? kSuccess : kFailed;
 }

@@ -11,15 +11,16 @@ namespace cli {
 
 int Sheet(const Args& args) {
   const auto output = args.Value("output");
-  if (!output) return UsageError(args, T("缺少 -o OUT.pdf。", "-o OUT.pdf is missing."));
-  const auto image = LoadChannFile(args.positional[0]);
+  if (!output) return UsageError(args, args.T("缺少 -o OUT.pdf。", "-o OUT.pdf is missing."));
+  const auto image = LoadChannFile(args.settings, args.positional[0]);
   if (!image) return kUsage;
   const std::string today = QDate::currentDate().toString(Qt::ISODate).toStdString();
   QString error;
-  if (!WriteChannelSheetPdf(BuildChannelSheet(*image, kModelName, today, Chinese()),
+  if (!WriteChannelSheetPdf(BuildChannelSheet(*image, kModelName, today, args.Chinese()),
                             QString::fromStdString(*output), error)) {
-    Err(std::string(T("无法写入文件 ", "The file ")) + *output +
-        T("，原有文件保持不变：", " could not be written; an existing file was left unchanged: ") +
+    Err(std::string(args.T("无法写入文件 ", "The file ")) + *output +
+        args.T("，原有文件保持不变：",
+               " could not be written; an existing file was left unchanged: ") +
         error.toStdString());
     return kUsage;
   }

@@ -69,6 +69,12 @@ run 2 "holds only" "$rt410" show cut.chann
 run 2 "unknown option: --frob" "$rt410" show plan.chann --frob
 run 0 "Usage: rt410 clone" "$rt410" clone --help
 LANG=zh_CN.UTF-8 run 0 "用法：rt410 read" "$rt410" read --help
+run 2 "needs a value: -o" "$rt410" export-csv plan.chann -o
+run 2 "takes no value: --force" "$rt410" import-csv plan.csv -o x.chann --force=yes
+run 2 "too many arguments: x.chann" "$rt410" show plan.chann x.chann
+run 2 "--lang en|zh: fr" "$rt410" show plan.chann --lang fr
+run 2 "未知命令：frob" "$rt410" --lang zh frob
+run 0 "rt410 " "$rt410" diff --version
 
 # --- Radios --------------------------------------------------------------------
 dev=$(radio plain --image pattern.chann --save saved.chann)

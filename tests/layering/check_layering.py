@@ -48,7 +48,6 @@ LOCAL_STATIC = re.compile(r"^\s+(?:static|thread_local)\s+(?!const\b|constexpr\b
 GLOBAL_STATE_ALLOWED = {
     "shell/forms/ui.cpp",      # the one replaceable message box and file dialog
     "link/io/port_scan.cpp",   # the device folder a test points elsewhere
-    "cli/main.cpp",            # the language of rt410's messages, chosen once per run
 }
 
 
