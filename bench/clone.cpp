@@ -16,6 +16,7 @@
 #include <memory>
 #include <vector>
 
+#include "bench_common.h"
 #include "fleet/io/clone_io.h"
 
 namespace {
@@ -71,19 +72,11 @@ bool RunRound(std::list<CloneCable>& cables, std::size_t n, const ClonePlan& pla
   return true;
 }
 
-double Median(std::vector<double> v) {
-  std::sort(v.begin(), v.end());
-  return v[v.size() / 2];
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
   QCoreApplication app(argc, argv);
-  int runs = 3;
-  const QStringList args = app.arguments();
-  if (const auto at = args.indexOf("--runs"); at >= 0 && at + 1 < args.size())
-    runs = std::max(1, args[at + 1].toInt());
+  const int runs = RunsOption(app.arguments(), 3);
   const std::vector<std::size_t> sizes = {1, 2, 4, 8};
 
   std::vector<std::unique_ptr<QProcess>> sims;

@@ -15,6 +15,7 @@
 #include <functional>
 #include <vector>
 
+#include "bench_common.h"
 #include "files/channel_file.h"
 #include "image/radio_image.h"
 #include "link/comm_read.h"
@@ -223,10 +224,8 @@ bool StartSim(QProcess& sim, const QString& image, const QStringList& options,
 
 int main(int argc, char** argv) {
   QCoreApplication app(argc, argv);
-  int runs = 3;
   const QStringList args = app.arguments();
-  if (const auto at = args.indexOf("--runs"); at >= 0 && at + 1 < args.size())
-    runs = std::max(1, args[at + 1].toInt());
+  const int runs = RunsOption(args, 3);
 
   QTemporaryDir dir;
   RadioImage rows;
@@ -247,10 +246,6 @@ int main(int argc, char** argv) {
   RadioImage memory = rows;
   std::printf("rt410-radio-sim, 9600 baud 8N1 (%.4f ms a byte), sender delay %d ms\n",
               kByteSeconds * 1000, SerialLink::kSendDelayMs);
-  auto median = [](std::vector<double> v) {
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
-  };
 
   struct Radio {
     const char* name;
@@ -289,8 +284,8 @@ int main(int argc, char** argv) {
     std::snprintf(line, sizeof line,
                   "%-15s read %.4f  write %.4f   (to the floor with every byte: read %.4f  write "
                   "%.4f)",
-                  radio.name, median(readStrict), median(writeStrict), median(readRatios),
-                  median(writeRatios));
+                  radio.name, Median(readStrict), Median(writeStrict), Median(readRatios),
+                  Median(writeRatios));
     summary.push_back(line);
   }
   if (args.contains("--failure")) {
