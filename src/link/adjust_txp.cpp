@@ -10,8 +10,9 @@ void PowerAdjustLink::StartAdjust() {
 }
 
 void PowerAdjustLink::ShowLevels() {
-  view_.ShowLevel(PowerLevel::Low, image_.at(kLowPowerCell));
-  view_.ShowLevel(PowerLevel::High, image_.at(kHighPowerCell));
+  shown_ = {image_.at(kLowPowerCell), image_.at(kHighPowerCell)};
+  view_.ShowLevel(PowerLevel::Low, shown_[0]);
+  view_.ShowLevel(PowerLevel::High, shown_[1]);
 }
 
 void PowerAdjustLink::StartCloseTimer() {
@@ -46,6 +47,10 @@ void PowerAdjustLink::IdentificationAccepted() {
   const auto at = static_cast<std::size_t>(IdentificationAt());
   image_.at(kLowPowerCell) = s_.RecvBuf[at + 6];
   image_.at(kHighPowerCell) = s_.RecvBuf[at + 7];
+  // The scroll bars follow the radio: one that moves counts as moved by the user, so
+  // the level under adjustment is the last one that moved (the high level first).
+  if (shown_[0] != image_.at(kLowPowerCell)) image_.at(kAdjustedLevelCell) = 0;
+  if (shown_[1] != image_.at(kHighPowerCell)) image_.at(kAdjustedLevelCell) = 1;
   ShowLevels();
   s_.DataPhase = true;
   t_.Timer2.Stop();

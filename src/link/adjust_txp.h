@@ -2,6 +2,8 @@
 // Form_Adjust_Txp's link: wake-up and identification, which carries the radio's two
 // power levels, then the power block (block 63, image row 63) at every movement of
 // a level, and the end byte "b" when the window closes.
+#include <array>
+
 #include "link/serial_link.h"
 
 class PowerAdjustLink : public SerialLink {
@@ -11,6 +13,7 @@ class PowerAdjustLink : public SerialLink {
 
   // Window load: step 1 links, ShowLevels and StartCloseTimer come later.
   void StartAdjust();
+  // Draws the image's two levels; the view shows them without running its handlers.
   void ShowLevels();
   void StartCloseTimer();
   // A scroll bar moved to position: store the level and send the power block.
@@ -30,4 +33,7 @@ class PowerAdjustLink : public SerialLink {
  private:
   void SendPowerBlock();
   void EndAdjust();
+
+  // The positions the scroll bars show: they start at 0.
+  std::array<int, 2> shown_{0, 0};
 };

@@ -61,6 +61,14 @@ void RadioDocument::ApplyBand(int b) {
   Notify(ImageSource::Band);
 }
 
+std::array<int, 2> RadioDocument::Edges() const {
+  if (const auto limits = DecodeBandLimits(image_)) {
+    return {static_cast<int>(limits->low.units / Freq10Hz::kPerMHz),
+            static_cast<int>(limits->high.units / Freq10Hz::kPerMHz)};
+  }
+  return {lowInt_, highInt_};
+}
+
 int RadioDocument::ModelCode() const {
   // A row 59 that is no band (an erased radio) leaves the band chosen in the model dialog.
   return WriteModelCode(image_, std::nullopt).value_or(band_);

@@ -3,6 +3,7 @@
 // band and limits, the current channel, the file name, undo and redo, and whether
 // work is unsaved. Windows draw from it and hand input to it; it tells every
 // observer when the image changes.
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <deque>
@@ -71,7 +72,24 @@ class RadioDocument {
   const RadioImage& Image() const { return image_; }
   // For an editor's handler only, never while drawing: what it writes becomes an
   // undo step at the next Checkpoint.
-  RadioImage& EditImage() { return image_; }
+  RadioImage& EditImage() {
+    if (drawing_ > 0) ++editsWhileDrawing_;
+    return image_;
+  }
+  // Windows draw from Image() alone. While a Drawing lives, a call of EditImage() is a
+  // fault of the window that made it, and is counted.
+  class Drawing {
+   public:
+    explicit Drawing(RadioDocument& doc) : doc_(doc) { ++doc_.drawing_; }
+    ~Drawing() { --doc_.drawing_; }
+    Drawing(const Drawing&) = delete;
+    Drawing& operator=(const Drawing&) = delete;
+
+   private:
+    RadioDocument& doc_;
+  };
+  bool IsDrawing() const { return drawing_ > 0; }
+  int EditsWhileDrawing() const { return editsWhileDrawing_; }
 
   // The one place an image enters: erased channels and out-of-list feature values
   // normalised as the editors show them (NormaliseFeatureCells), the limits decoded
@@ -103,6 +121,9 @@ class RadioDocument {
   int FreqLowInt() const { return lowInt_; }
   int FreqHighInt() const { return highInt_; }
   int BandIndex() const { return band_; }
+  // The band edges in whole MHz that status panel 7 shows: those row 59 holds, or the
+  // band's when row 59 holds none.
+  std::array<int, 2> Edges() const;
   // The model dialog's choice: row 59 from the band table and limits up to one MHz
   // above the upper edge. Observers are told.
   void ApplyBand(int b);
@@ -137,6 +158,8 @@ class RadioDocument {
   std::deque<Step> undo_;
   std::deque<Step> redo_;
   Source lastSource_ = 0;
+  int drawing_ = 0;
+  int editsWhileDrawing_ = 0;
   std::uint64_t revision_ = 0;
   std::uint64_t nextRevision_ = 1;
   std::uint64_t savedRevision_ = 0;

@@ -71,6 +71,26 @@ TEST_F(LinkTest, PowerLevelsComeFromTheIdentificationAndGoBackAsBlock63) {
   EXPECT_TRUE(rig.messages.empty());
 }
 
+TEST_F(LinkTest, TheLevelUnderAdjustmentIsTheLastScrollBarTheRadioMoved) {
+  struct Case {
+    int imageLow, imageHigh, radioLow, radioHigh, adjusted;
+  };
+  // The window opens on the image's levels; the radio's levels then move the bars.
+  const Case cases[] = {
+      {255, 255, 80, 200, 1}, {80, 255, 80, 200, 1}, {255, 200, 80, 200, 0}, {80, 200, 80, 200, 7}};
+  for (const Case& c : cases) {
+    PowerRig rig;
+    RadioLevels(rig, static_cast<std::uint8_t>(c.radioLow), static_cast<std::uint8_t>(c.radioHigh));
+    Image(63, 0) = static_cast<std::uint8_t>(c.imageLow);
+    Image(63, 1) = static_cast<std::uint8_t>(c.imageHigh);
+    Image(63, 2) = 7;
+    OpenPowerWindow(rig);
+    EXPECT_EQ(Image(63, 2), 7) << "showing the levels is no movement";
+    ASSERT_TRUE(rig.RunUntil([&] { return rig.link.State().DataPhase && !rig.link.Busy(); }));
+    EXPECT_EQ(rig.Frames().back()[5 + 2], c.adjusted) << c.imageLow << "/" << c.imageHigh;
+  }
+}
+
 TEST_F(LinkTest, ANewLevelBeforeTheLastWasAcknowledgedStartsTheSenderOver) {
   PowerRig rig;
   RadioLevels(rig, 10, 20);

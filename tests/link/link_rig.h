@@ -115,13 +115,10 @@ class LinkRig : public LinkView, public LinkInputs {
     unloadedAt = clock.Now();
     link.Shutdown();
   }
-  // The scroll bars of the power window: a position that moves runs the change handler.
+  // The scroll bars of the power window, drawn: their handlers do not run.
   void ShowLevel(PowerLevel level, int value) override {
     const auto i = static_cast<std::size_t>(level == PowerLevel::Low ? 0 : 1);
-    if (scroll[i] != value) {
-      scroll[i] = value;
-      if constexpr (std::is_same_v<L, PowerAdjustLink>) link.HScroll_Change(level, value);
-    }
+    scroll[i] = value;
     levelLabel[i] = std::to_string(value);
   }
   void MoveScroll(PowerLevel level, int value) {

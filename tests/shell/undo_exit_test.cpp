@@ -10,9 +10,10 @@
 #include <functional>
 
 #include "channels/forms/channel_widgets.h"
-#include "codec/channel_record.h"
 #include "channels/forms/frm_chann.h"
+#include "codec/channel_record.h"
 #include "features/forms/frm_option.h"
+#include "features/option_codec.h"
 #include "shell/forms/controls.h"
 #include "shell/model_band.h"
 #include "support/gui_test.h"
@@ -190,8 +191,10 @@ using DocumentWorkflow = GuiTest;
 TEST_F(DocumentWorkflow, OpenedBandIsTheGridsLimitsAndEveryChangeShowsAtOnce) {
   RadioImage vhf = StartupImage();
   ApplyBand(0, vhf);
+  StoreRangeEdge(144, kRangeLowCell, vhf);  // a file of part of the band
   Doc().Enter(vhf, ImageSource::Open);
   ProcessEvents();
+  EXPECT_EQ(main->PanelText(7), " 144-- 174 MHZ");
   auto* grid = main->FindChildAs<frm_chann>();
   ASSERT_NE(grid, nullptr);
   const CommitResult typed = CommitTypedFrequency(*grid, 1, FreqField::Rx, "150", RangeRule::Grid);

@@ -30,6 +30,9 @@ void GuiTest::SetUp() {
 }
 
 void GuiTest::TearDown() {
+  if (main) {
+    EXPECT_EQ(main->Document().EditsWhileDrawing(), 0) << "a window wrote while drawing";
+  }
   main.reset();
   g_running = nullptr;
   ProcessEvents();

@@ -25,8 +25,8 @@ int SnapTypedEntry(ComboBox* box) {
   return index;
 }
 
-void SelectStored(ComboBox* box, const RadioImage& image, Cell cell) {
-  box->Select(ListIndexFor(image.at(cell), box->count()));
+void ShowStored(ComboBox* box, const RadioImage& image, Cell cell) {
+  box->ShowEntry(ListIndexFor(image.at(cell), box->count()));
 }
 
 void StoreIndex(const ComboBox* box, RadioImage& image, Cell cell) {

@@ -17,9 +17,9 @@ ComboBox* NewDropDown(QWidget* parent, const char* name, bool editable);
 // the selected index.
 int SnapTypedEntry(ComboBox* box);
 
-// Selects the entry that the list index stored in cell of the image stands for (beyond
-// the list, the last entry), which runs Click.
-void SelectStored(ComboBox* box, const RadioImage& image, Cell cell);
+// Shows the entry that the list index stored in cell of the image stands for (beyond
+// the list, the last entry), as drawing does: Click does not run.
+void ShowStored(ComboBox* box, const RadioImage& image, Cell cell);
 // Stores the selected entry's index in cell of the image.
 void StoreIndex(const ComboBox* box, RadioImage& image, Cell cell);
 

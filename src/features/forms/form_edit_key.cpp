@@ -125,7 +125,7 @@ void Form_edit_Key::Read_Keys() {
   const auto lists = KeyLists();
   for (int k = 0; k < 4; ++k) {
     ComboBox* list = lists[static_cast<std::size_t>(k)];
-    list->Select(KeyIndexFor(Doc().Image().at(kSideKeyCells[k]), list->count()));
+    list->ShowEntry(KeyIndexFor(Doc().Image().at(kSideKeyCells[k]), list->count()));
   }
 }
 

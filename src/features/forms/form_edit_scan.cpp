@@ -121,29 +121,29 @@ void Form_Edit_scan::Form_Load() {
 }
 
 void Form_Edit_scan::Read_Scan() {
-  const bool wasReading = reading_;
-  reading_ = true;
-  const int mode = ScanPriorityMode(Image(kScanPriorityModeCell));
-  Combo_pri->Select(mode);
+  // Drawn from the image as it is: no handler runs, nothing is stored.
+  const RadioImage& image = Doc().Image();
+  const QSignalBlocker quiet(Text_prich);
+  const int mode = ScanPriorityMode(image.at(kScanPriorityModeCell));
+  Combo_pri->setCurrentIndex(mode);
 
-  const std::uint8_t channel = Image(kScanPriorityChannelCell);
-  Text_prich->setText(ValidPriorityChannel(channel) ? QString::fromStdString(NumberText(channel))
-                                                    : QString());
+  const std::uint8_t channel = image.at(kScanPriorityChannelCell);
+  Text_prich->setText(mode == 1 && ValidPriorityChannel(channel)
+                          ? QString::fromStdString(NumberText(channel))
+                          : QString());
 
-  Combo_BA->Select(LookBackIndex(Image(kScanLookBackACell)));
-  Combo_BB->Select(LookBackIndex(Image(kScanLookBackBCell)));
+  Combo_BA->setCurrentIndex(LookBackIndex(image.at(kScanLookBackACell)));
+  Combo_BB->setCurrentIndex(LookBackIndex(image.at(kScanLookBackBCell)));
 
   FillRevertList(mode);
-  Combo_BC->Select(RevertIndex(mode, Image(kScanRevertCell)));
+  Combo_BC->setCurrentIndex(RevertIndex(mode, image.at(kScanRevertCell)));
 
-  Combo_RYC->Select(ScanDelayIndex(Doc().Image(), kScanDropoutDelayCell));
-  Combo_TYC->Select(ScanDelayIndex(Doc().Image(), kScanTxDwellCell));
+  Combo_RYC->setCurrentIndex(ScanDelayIndex(image, kScanDropoutDelayCell));
+  Combo_TYC->setCurrentIndex(ScanDelayIndex(image, kScanTxDwellCell));
 
-  if (mode != 1) Text_prich->clear();
   SetUsable(Text_prich, mode == 1);
   SetUsable(Combo_BA, mode != 0);
   SetUsable(Combo_BB, mode != 0);
-  reading_ = wasReading;
 }
 
 void Form_Edit_scan::FillRevertList(int mode) {
@@ -183,7 +183,6 @@ void Form_Edit_scan::StoreRevertCode() {
 
 void Form_Edit_scan::Combo_pri_Click() {
   Image(kScanPriorityModeCell) = static_cast<std::uint8_t>(Combo_pri->currentIndex());
-  if (reading_) return;  // Read_Scan itself selects the mode
   Read_Scan();
   StoreRevertCode();
 }
@@ -245,8 +244,6 @@ void Form_Edit_scan::Text_prich_Change() {
     Image(kScanPriorityChannelCell) = static_cast<std::uint8_t>(n);
     return;
   }
-  // Emptying the box while decoding a stored channel out of range is no entry of the user's.
-  if (reading_) return;
   if (!Warn(Lang("优先信道号在 1 - 16 之间 ！", "The priority channel must be from 1 to 16.")))
     return;
   const QSignalBlocker once(Text_prich);  // the emptied box is no second entry to refuse

@@ -57,6 +57,4 @@ class Form_Edit_scan : public ChildForm {
   // Typing into a list box: the text goes back to entry 0, which is then chosen.
   void SnapToFirstEntry(ComboBox* box);
   void StoreRevertCode();
-
-  bool reading_ = false;
 };

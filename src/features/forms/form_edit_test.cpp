@@ -122,15 +122,25 @@ void Form_Edit_Test::Form_Unload() {
 }
 
 void Form_Edit_Test::Read_Fm() {
+  gridEdited_ = false;
   for (int n = 0; n < kFmChannels; ++n) {
-    MSF_Chann->SetCellText(n + 1, 1, QString::fromStdString(FmCellText(Image(FmCell(n)))));
+    MSF_Chann->SetCellText(n + 1, 1,
+                           QString::fromStdString(FmCellText(Doc().Image().at(FmCell(n)))));
   }
 }
 
 void Form_Edit_Test::Write_Fm() {
+  gridEdited_ = false;
   for (int r = 1; r <= kFmChannels; ++r) {
     Image(FmCell(r - 1)) = FmStoredCode(MSF_Chann->CellText(r, 1).trimmed().toStdString());
   }
+}
+
+void Form_Edit_Test::MSF_Chann_LostFocus() {
+  // The focus that drawing takes (another window shown) is no leaving of the user's:
+  // what the grid held was stored when that window was activated (CommitOpenEdit).
+  if (Doc().IsDrawing()) return;
+  Write_Fm();
 }
 
 void Form_Edit_Test::MSF_Chann_Click(int row, int col) {
@@ -167,13 +177,16 @@ bool Form_Edit_Test::CommitEditor(int row) {
     return false;
   }
   MSF_Chann->SetCellText(row, 1, QString::fromStdString(commit.text));
+  gridEdited_ = true;
   Text_Edit->clear();
   return true;
 }
 
 void Form_Edit_Test::CommitOpenEdit() {
-  if (editRow_ == 0) return;
-  const int row = editRow_;
-  if (!CommitEditor(row)) return;
-  Image(FmCell(row - 1)) = FmStoredCode(MSF_Chann->CellText(row, 1).toStdString());
+  if (editRow_ != 0) {
+    const int row = editRow_;
+    if (!CommitEditor(row)) return;
+    Image(FmCell(row - 1)) = FmStoredCode(MSF_Chann->CellText(row, 1).toStdString());
+  }
+  if (gridEdited_) Write_Fm();
 }

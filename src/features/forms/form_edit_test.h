@@ -43,7 +43,7 @@ class Form_Edit_Test : public ChildForm {
   void MSF_Chann_Click(int row, int col);
   // row and col: the cell being left.
   void MSF_Chann_LeaveCell(int row, int col);
-  void MSF_Chann_LostFocus() { Write_Fm(); }
+  void MSF_Chann_LostFocus();
   void Text_Edit_Change();
   void Text_Edit_LostFocus();
 
@@ -59,8 +59,11 @@ class Form_Edit_Test : public ChildForm {
   // The floating editor's text into the cell of the given row; the editor closes.
   // False when the window was closed under the range message.
   bool CommitEditor(int row);
-  // An edit still open when the focus goes elsewhere: committed and that channel stored.
+  // An edit still open when the focus goes elsewhere: committed and stored, with the
+  // cells committed into the grid before it.
   void CommitOpenEdit();
 
+  // A cell committed into the grid that the image does not hold yet.
+  bool gridEdited_ = false;
   int editRow_ = 0;  // the grid row the editor is open over, 0 when it is closed
 };

@@ -87,10 +87,10 @@ void frm_dtmf::Form_Activate() {
 }
 
 void frm_dtmf::Read_Dtmf() {
-  SelectStored(Combo_First_delay, Doc().Image(), kFirstDelayCell);
-  SelectStored(Combo_DTMF_SPACE, Doc().Image(), kDigitIntervalCell);
-  SelectStored(Combo_DTMF_DELAY, Doc().Image(), kDigitDurationCell);
-  Check_dtmfST->setChecked(Image(kFlagsCell) & kDtmfSideToneBit);
+  ShowStored(Combo_First_delay, Doc().Image(), kFirstDelayCell);
+  ShowStored(Combo_DTMF_SPACE, Doc().Image(), kDigitIntervalCell);
+  ShowStored(Combo_DTMF_DELAY, Doc().Image(), kDigitDurationCell);
+  ShowChecked(Check_dtmfST, Doc().Image().at(kFlagsCell) & kDtmfSideToneBit);
 }
 
 // Typed free text snaps to entry 0; selecting it runs Click, which stores it.

@@ -186,24 +186,24 @@ void frm_option::Read_Options() {
   // The range row 59 holds; an erased one shows the limits, which it leaves as they are.
   const BandLimits range =
       DecodeBandLimits(Doc().Image()).value_or(BandLimits{Doc().FreqLow(), Doc().FreqHigh()});
-  Text_pvfo_d0->setText(Qs(NumberText(static_cast<int>(range.low.units / Freq10Hz::kPerMHz))));
-  Text_pvfo_d1->setText(Qs(NumberText(static_cast<int>(range.high.units / Freq10Hz::kPerMHz))));
+  Text_pvfo_d0->ShowText(Qs(NumberText(static_cast<int>(range.low.units / Freq10Hz::kPerMHz))));
+  Text_pvfo_d1->ShowText(Qs(NumberText(static_cast<int>(range.high.units / Freq10Hz::kPerMHz))));
 
-  SelectStored(Combo_TOT, Doc().Image(), kTotCell);
-  SelectStored(Combo_Voice, Doc().Image(), kVoiceCell);
-  SelectStored(Combo_Sql, Doc().Image(), kSquelchCell);
-  SelectStored(Combo_vox, Doc().Image(), kVoxCell);
+  ShowStored(Combo_TOT, Doc().Image(), kTotCell);
+  ShowStored(Combo_Voice, Doc().Image(), kVoiceCell);
+  ShowStored(Combo_Sql, Doc().Image(), kSquelchCell);
+  ShowStored(Combo_vox, Doc().Image(), kVoxCell);
 
-  const std::uint8_t flags = Image(kFlagsCell);
-  Check_Beep->setChecked(flags & kBeepBit);
-  Check_Roger->setChecked(flags & kRogerBit);
-  Check_Save->setChecked(flags & kSaverBit);
-  Check_STE->setChecked(!(flags & kStopCodeOffBit));
-  Check_PttOff_Code->setChecked(!(flags & kStopCodeOffBit));
-  Combo_pttID->Select(flags & kPttIdMask);
+  const std::uint8_t flags = Doc().Image().at(kFlagsCell);
+  ShowChecked(Check_Beep, flags & kBeepBit);
+  ShowChecked(Check_Roger, flags & kRogerBit);
+  ShowChecked(Check_Save, flags & kSaverBit);
+  ShowChecked(Check_STE, !(flags & kStopCodeOffBit));
+  ShowChecked(Check_PttOff_Code, !(flags & kStopCodeOffBit));
+  Combo_pttID->ShowEntry(flags & kPttIdMask);
 
-  Text_PASSWORD->setText(Qs(PasswordText(Doc().Image())));
-  Text_ANI->setText(Qs(AniText(Doc().Image())));
+  Text_PASSWORD->ShowText(Qs(PasswordText(Doc().Image())));
+  Text_ANI->ShowText(Qs(AniText(Doc().Image())));
 }
 
 // Typed free text snaps to entry 0; selecting it runs Click, which stores it.

@@ -7,6 +7,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSignalBlocker>
 
 #include "features/option_summary.h"
 #include "shell/forms/controls.h"
@@ -14,7 +15,8 @@
 
 Form_Adjust_Txp::Form_Adjust_Txp(MDImain* main)
     : LinkForm(main),
-      link_(std::make_unique<PowerAdjustLink>(*MSC, LinkTimers(), *this, *this, Doc().EditImage())) {
+      link_(
+          std::make_unique<PowerAdjustLink>(*MSC, LinkTimers(), *this, *this, Doc().EditImage())) {
   auto makeScroll = [this](const char* name) {
     auto* scroll = Named<QScrollBar>(this, name, Qt::Horizontal);
     scroll->setSingleStep(1);
@@ -101,6 +103,8 @@ void Form_Adjust_Txp::HScroll_H_Change() {
 
 void Form_Adjust_Txp::ShowLevel(PowerLevel level, int value) {
   const bool low = level == PowerLevel::Low;
-  (low ? HScroll_L : HScroll_H)->setValue(value);
+  QScrollBar* scroll = low ? HScroll_L : HScroll_H;
+  const QSignalBlocker quiet(scroll);  // drawing is no movement of the user's
+  scroll->setValue(value);
   (low ? Label_L : Label_H)->setText(QString::number(value));
 }

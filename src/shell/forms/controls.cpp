@@ -1,8 +1,10 @@
 #include "shell/forms/controls.h"
 
+#include <QAbstractButton>
 #include <QFocusEvent>
 #include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QSignalBlocker>
 
 ComboBox::ComboBox(QWidget* parent) : QComboBox(parent) {
   connect(this, &QComboBox::activated, this, [this](int) { emit Click(); });
@@ -34,7 +36,20 @@ bool ComboBox::eventFilter(QObject* watched, QEvent* event) {
 }
 
 TextBox::TextBox(QWidget* parent) : QLineEdit(parent) {
-  connect(this, &QLineEdit::textChanged, this, [this] { emit Change(); });
+  connect(this, &QLineEdit::textChanged, this, [this] {
+    if (!showing_) emit Change();
+  });
+}
+
+void TextBox::ShowText(const QString& text) {
+  showing_ = true;
+  setText(text);
+  showing_ = false;
+}
+
+void ShowChecked(QAbstractButton* button, bool checked) {
+  const QSignalBlocker quiet(button);
+  button->setChecked(checked);
 }
 
 void TextBox::keyPressEvent(QKeyEvent* event) {

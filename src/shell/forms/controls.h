@@ -13,6 +13,7 @@
 #include <initializer_list>
 #include <utility>
 
+class QAbstractButton;
 class QHBoxLayout;
 class QKeyEvent;
 
@@ -32,6 +33,8 @@ class ComboBox : public QComboBox {
   explicit ComboBox(QWidget* parent = nullptr);
   // Selects entry index from code and runs Click, as choosing it would.
   void Select(int index);
+  // Shows entry index, as drawing does: Click does not run.
+  void ShowEntry(int index) { setCurrentIndex(index); }
   // An editable box raises Change when the user edits its text; its key filter
   // also sees the keys typed into the text.
   void SetEditable(bool editable);
@@ -56,6 +59,8 @@ class TextBox : public QLineEdit {
 
  public:
   explicit TextBox(QWidget* parent = nullptr);
+  // Shows text, as drawing does: Change does not run.
+  void ShowText(const QString& text);
   // Returning true discards the key; the filter may also change nothing and let it pass.
   void SetKeyPress(std::function<bool(QKeyEvent*)> filter) { keyPress_ = std::move(filter); }
 
@@ -69,7 +74,12 @@ class TextBox : public QLineEdit {
 
  private:
   std::function<bool(QKeyEvent*)> keyPress_;
+  bool showing_ = false;
 };
+
+// Shows a check box or option button checked or not, as drawing does: its handlers
+// do not run.
+void ShowChecked(QAbstractButton* button, bool checked);
 
 // A row of buttons centred in its space, spacing pixels apart (-1: the style's own).
 QHBoxLayout* CentredRow(std::initializer_list<QWidget*> widgets, int spacing = -1);

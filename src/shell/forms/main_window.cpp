@@ -221,7 +221,12 @@ void MDImain::MDIForm_Load() {
   ApplyCaptions(true);
   SetPanelText(3, QString::fromStdString(settings_.PortPanelText()));
   SetPanelText(5, QString::fromStdString(settings_.VersionText));
-  SetPanelText(7, QString::fromStdString(BandPanelText(doc_.FreqLowInt(), doc_.FreqHighInt())));
+  ShowBand();
+}
+
+void MDImain::ShowBand() {
+  shownEdges_ = doc_.Edges();
+  SetPanelText(7, QString::fromStdString(BandPanelText(shownEdges_[0], shownEdges_[1])));
 }
 
 void MDImain::ApplyCaptions(bool startup) {
@@ -371,22 +376,21 @@ void MDImain::Activate(ChildForm* form) {
   for (const auto& other : children_.values()) {
     if (other && other != form && !other->Unloaded()) other->CommitOpenEdit();
   }
-  if (drawing_ == 0) doc_.Checkpoint(typing_);
+  if (!doc_.IsDrawing()) doc_.Checkpoint(typing_);
 }
 
 void MDImain::Draw(const std::function<void()>& draw) {
-  const RadioImage before = doc_.Image();
-  ++drawing_;
+  // Windows draw without running their handlers; the events drawing raises are no
+  // input of the user's.
+  const RadioDocument::Drawing drawing(doc_);
   draw();
-  --drawing_;
-  // Selecting what the image holds runs a list's handler, which stores what it shows
-  // (a value beyond the list as its last entry): the image keeps what it held.
-  if (!(doc_.Image() == before)) doc_.EditImage() = before;
 }
 
 void MDImain::UserInput(QEvent* event) {
-  if (drawing_ > 0) return;  // what a window writes while drawing is not kept
+  if (doc_.IsDrawing()) return;  // the events of drawing are no input
   doc_.Checkpoint(typing_);
+  // A range edited in the options window moves the limits, and the panel with them.
+  if (doc_.Edges() != shownEdges_) ShowBand();
   typing_ = 0;
   if (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease ||
       event->type() == QEvent::ShortcutOverride) {
@@ -407,7 +411,7 @@ void MDImain::ShowImageAgain() {
 }
 
 void MDImain::OnDocumentChanged(const DocumentChange& change) {
-  SetPanelText(7, QString::fromStdString(BandPanelText(doc_.FreqLowInt(), doc_.FreqHighInt())));
+  ShowBand();
   ShowImageAgain();
   const ImageSource source = change.source;
   if (source != ImageSource::Read && source != ImageSource::Open && source != ImageSource::Start)

@@ -161,10 +161,12 @@ class MDImain : public QMainWindow {
   QAction* ToolbarCommand(const QString& key) const;
   // Edits still open elsewhere are committed, as the user's, before a window shows the image.
   void Activate(ChildForm* form);
-  // Runs a window's drawing; what it would write meanwhile is not kept.
+  // Runs a window's drawing: the events it raises are not taken for input.
   void Draw(const std::function<void()>& draw);
   // Every open window shows the image anew, as on activation.
   void ShowImageAgain();
+  // Status panel 7: the band edges the image holds.
+  void ShowBand();
   // After a read or an opened file, the grid shows what arrived unless an editor is open.
   void OnDocumentChanged(const DocumentChange& change);
   // Where a user's input begins: the image as the last input left it is checkpointed.
@@ -178,6 +180,6 @@ class MDImain : public QMainWindow {
   RadioDocument doc_;
   // The text box the input under way types into, if any.
   RadioDocument::Source typing_ = 0;
-  int drawing_ = 0;  // windows drawing now
+  std::array<int, 2> shownEdges_{};  // what status panel 7 shows
   FileCommands files_;
 };
