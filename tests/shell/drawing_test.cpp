@@ -14,7 +14,7 @@ RadioImage RandomImage(std::mt19937& random) {
   RadioImage image;
   std::uniform_int_distribution<int> byte(0, 255);
   std::bernoulli_distribution erased(0.2);
-  for (int r = 0; r < 64; ++r) {
+  for (int r = 0; r < 256; ++r) {
     for (int c = 0; c < 16; ++c) {
       image.at(r, c) =
           erased(random) ? RadioImage::kErased : static_cast<std::uint8_t>(byte(random));

@@ -137,9 +137,10 @@ void Form_Edit_Test::Write_Fm() {
 }
 
 void Form_Edit_Test::MSF_Chann_LostFocus() {
-  // The focus that drawing takes (another window shown) is no leaving of the user's:
-  // what the grid held was stored when that window was activated (CommitOpenEdit).
-  if (Doc().IsDrawing()) return;
+  // The focus that drawing takes (another window shown) or closing the window takes is
+  // no leaving of the user's: what the grid held was stored when that other window was
+  // activated, or when this one closed (CommitOpenEdit).
+  if (Doc().IsDrawing() || Unloaded()) return;
   Write_Fm();
 }
 
