@@ -101,6 +101,9 @@ void ReadLink::PasswordStage() {
 bool ReadLink::PasswordJudged() {
   pwJudging_ = false;
   if (pwBytes_ > kPasswordReply + idExtras_) {
+    // It held the identification's end and its own, alike for a radio that sends the
+    // same extra bytes with every reply; the first block's reply is held to that.
+    idExtras_ = (pwBytes_ - kPasswordReply) / 2;
     pwAskedAgain_ = true;
     return true;
   }
