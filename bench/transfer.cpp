@@ -26,6 +26,13 @@ namespace {
 
 constexpr double kByteSeconds = 10.0 / 9600.0;
 
+// One frame handed to the sender, and what passed until the next one.
+struct FrameTrace {
+  qint64 queuedNs = 0;
+  qint64 leftNs = -1;  // its first byte went out
+  long bytes = 0;      // its own, and those heard until the next frame
+};
+
 // The real port, counting what passes through it.
 class CountingPort : public SerialPortOps {
  public:
@@ -41,15 +48,24 @@ class CountingPort : public SerialPortOps {
   int BytesWaiting() const override { return port_.BytesWaiting(); }
   std::uint8_t ReadByte() override {
     ++received;
+    Heard(1);
     return port_.ReadByte();
   }
   void WriteByte(std::uint8_t b) override {
     ++sent;
-    if (!inSenderTick) ++atOnce;
+    if (!inSenderTick) {
+      ++atOnce;
+      if (clock) lastAtOnceNs = clock->nsecsElapsed();
+    } else if (!trace.empty()) {
+      FrameTrace& f = trace.back();
+      if (f.leftNs < 0 && clock) f.leftNs = clock->nsecsElapsed();
+      ++f.bytes;
+    }
     port_.WriteByte(b);
   }
   void ClearInput() override {
     received += port_.BytesWaiting();
+    Heard(port_.BytesWaiting());
     port_.ClearInput();
   }
   void ClearOutput() override { port_.ClearOutput(); }
@@ -61,8 +77,14 @@ class CountingPort : public SerialPortOps {
   long atOnce = 0;
   bool inSenderTick = false;
   std::function<void()> onClose;
+  const QElapsedTimer* clock = nullptr;
+  std::vector<FrameTrace> trace;
+  qint64 lastAtOnceNs = 0;
 
  private:
+  void Heard(int n) {
+    if (!trace.empty() && n > 0) trace.back().bytes += n;
+  }
   LinkPort& port_;
 };
 
@@ -73,11 +95,12 @@ class CountingTimer : public TimerOps {
   void Start(int ms) override {
     ++starts;
     // An acknowledge sent at once goes out while the next frame waits its 15 ms.
+    startedNs = clock ? clock->nsecsElapsed() : 0;
     if (port) {
       overlapped += port->atOnce;
       port->atOnce = 0;
+      port->trace.push_back({startedNs});
     }
-    startedNs = clock ? clock->nsecsElapsed() : 0;
     intervalNs = ms * 1'000'000LL;
     timer_.Start(ms);
   }
@@ -129,6 +152,9 @@ struct Result {
   double timerLate;  // the sender's ticks, behind their 15 ms in all
   long overlapped;   // bytes whose wire time passes within a sender delay
   int opens = 0;     // attempts
+  std::vector<FrameTrace> trace;
+  qint64 endNs = 0;
+  qint64 lastAckNs = 0;
 };
 
 // One transfer from the start button to the port closing after the last byte.
@@ -157,6 +183,7 @@ bool Run(const std::function<void(L&)>& start, LinkInputs& inputs, RadioImage& i
   QElapsedTimer clock;
   sender.clock = &clock;
   sender.port = &counting;
+  counting.clock = &clock;
   qint64 endNs = 0;
   counting.onClose = [&] {
     ++result.opens;
@@ -182,6 +209,9 @@ bool Run(const std::function<void(L&)>& start, LinkInputs& inputs, RadioImage& i
   result.frames = sender.starts;
   result.timerLate = static_cast<double>(sender.lateNs) / 1e9;
   result.overlapped = sender.overlapped;
+  result.trace = std::move(counting.trace);
+  result.endNs = endNs;
+  result.lastAckNs = counting.lastAtOnceNs;
   result.floor = static_cast<double>(result.bytes) * kByteSeconds +
                  static_cast<double>(result.frames) * SerialLink::kSendDelayMs / 1000.0;
   return true;
@@ -203,6 +233,43 @@ void Print(const char* what, int run, const Result& r) {
       "      %ld bytes, %ld frames, %ld bytes overlapping a sender delay; the sender's ticks came "
       "%.1f ms late in all\n",
       r.bytes, r.frames, r.overlapped, r.timerLate * 1000);
+}
+
+// Where the time above the strict floor went, frame by frame: each frame's stretch
+// runs from its hand-over to the sender to the next one's, and its floor is the
+// sender delay plus the wire time of its bytes and of those heard until the next
+// frame. Of that excess, "sender" is the wait beyond the 15 ms before the first byte
+// left; the rest passed between its last byte and the reply taken. The end runs from
+// the last acknowledge to the port closing.
+void PrintBreakdown(const Result& r) {
+  const auto& t = r.trace;
+  if (t.size() < 3) return;
+  const qint64 delayNs = SerialLink::kSendDelayMs * 1'000'000LL;
+  auto excess = [&](std::size_t k, double& sender) {
+    const qint64 until = k + 1 < t.size() ? t[k + 1].queuedNs : r.lastAckNs;
+    const qint64 floorNs =
+        delayNs + static_cast<qint64>(static_cast<double>(t[k].bytes) * kByteSeconds * 1e9);
+    sender = t[k].leftNs < 0 ? 0 : static_cast<double>(t[k].leftNs - t[k].queuedNs - delayNs) / 1e6;
+    return static_cast<double>(until - t[k].queuedNs - floorNs) / 1e6;
+  };
+  double idSender = 0, pwSender = 0;
+  const double id = excess(0, idSender);
+  const double pw = excess(1, pwSender);
+  std::vector<double> blocks;
+  double blocksSum = 0, blocksSender = 0;
+  for (std::size_t k = 2; k < t.size(); ++k) {
+    double sender = 0;
+    blocks.push_back(excess(k, sender));
+    blocksSum += blocks.back();
+    blocksSender += sender;
+  }
+  // The last acknowledge's own wire time is in the floor.
+  const double end = static_cast<double>(r.endNs - r.lastAckNs) / 1e6 - kByteSeconds * 1e3;
+  std::printf(
+      "      above the floor, ms: identification %.1f (sender %.1f), password %.1f (sender %.1f), "
+      "%zu blocks %.1f (sender %.1f; median %.2f, most %.2f a block), end %.1f\n",
+      id, idSender, pw, pwSender, blocks.size(), blocksSum, blocksSender, Median(blocks),
+      *std::max_element(blocks.begin(), blocks.end()), end);
 }
 
 // Starts rt410-radio-sim serving image with options and puts its terminal into inputs.
@@ -267,6 +334,7 @@ int main(int argc, char** argv) {
       ok = Run<ReadLink>([](ReadLink& l) { l.Command_read_Click(); }, inputs, memory, read);
       if (!ok) break;
       Print("read", run, read);
+      PrintBreakdown(read);
       readRatios.push_back(read.seconds / read.floor);
       readStrict.push_back(read.seconds / StrictFloor(read));
 

@@ -19,6 +19,9 @@ void ReadLink::Command_read_Click() {
 
 void ReadLink::ResetStages() {
   pwPhase_ = false;
+  pwJudging_ = false;
+  pwAskedAgain_ = false;
+  pwBytes_ = 0;
   replyLength_ = 0;
   relearning_ = false;
   lengthChecked_ = false;
@@ -53,14 +56,18 @@ void ReadLink::IdentificationAccepted() {
   // What the identification had beyond "RT410" and the four bytes after it.
   idExtras_ = IdentificationReplyBytes() - (IdentificationAt() - 1) - 9;
   Queue(frames::PasswordRequest());
-  // The end of the identification handed on late could not be told from the password
-  // reply; an attempt that is to confirm a refusal lets even a slow one pass.
-  ListenFor(refused_ ? kQuietTicksAfterDeparture : kQuietTicksListening);
+  // An identification heard exactly as long as it is, after nothing, lets the request
+  // go at the first quiet tick: should its end still come late, the password reply
+  // shows it by its length and is asked for again. One with bytes around it comes
+  // from a radio or an adapter that hands bytes on late, and is listened to longer; an
+  // attempt that is to confirm a refusal lets even a slow end pass.
+  const bool exact = idExtras_ == 0 && IdentificationAt() == 1;
+  ListenFor(refused_ ? kQuietTicksAfterDeparture : exact ? kQuietTicks : kQuietTicksListening);
   SendFrame();
 }
 
 void ReadLink::PasswordStage() {
-  if (port_.BytesWaiting() <= 6) return;
+  if (port_.BytesWaiting() < kPasswordReply) return;
   std::array<std::uint8_t, 6> heard{};
   for (std::size_t k = 1; k <= 6; ++k) heard[k - 1] = s_.RecvBuf[k] = port_.ReadByte();
   pwExtras_ = 6 + EmptyAfterReply() - 7;
@@ -77,6 +84,34 @@ void ReadLink::PasswordStage() {
     SendFrame();
     return;
   }
+  if (pwAskedAgain_) {
+    Refused(heard);
+    return;
+  }
+  // Judged once the line is quiet: a reply longer than the identification showed may
+  // have started with the end of the identification.
+  pwHeard_ = heard;
+  pwBytes_ = kPasswordReply + pwExtras_;
+  pwJudging_ = true;
+  Queue(frames::PasswordRequest());
+  ListenFor(kQuietTicksAfterDeparture);
+  SendFrame();
+}
+
+bool ReadLink::PasswordJudged() {
+  pwJudging_ = false;
+  if (pwBytes_ > kPasswordReply + idExtras_) {
+    // It held the identification's end and its own, alike for a radio that sends the
+    // same extra bytes with every reply; the first block's reply is held to that.
+    idExtras_ = (pwBytes_ - kPasswordReply) / 2;
+    pwAskedAgain_ = true;
+    return true;
+  }
+  Refused(pwHeard_);
+  return false;
+}
+
+void ReadLink::Refused(const std::array<std::uint8_t, 6>& heard) {
   // A line fault is not a wrong password: only the same six bytes twice refuse.
   if (!refused_ || *refused_ != heard) {
     refused_ = heard;
@@ -201,7 +236,9 @@ void ReadLink::Departure() {
 }
 
 void ReadLink::HeardBeforeFrame(int bytes) {
-  if (!s_.DataPhase) {
+  if (pwJudging_) {
+    pwBytes_ += bytes;
+  } else if (!s_.DataPhase) {
     idExtras_ += bytes;
   } else if (lengthOpen_) {
     takenLength_ += bytes;
@@ -214,6 +251,7 @@ void ReadLink::HeardBeforeFrame(int bytes) {
 }
 
 bool ReadLink::FrameLeaving() {
+  if (pwJudging_) return PasswordJudged();
   if (!lengthOpen_) return true;
   lengthOpen_ = false;
   replyLength_ = takenLength_;

@@ -18,6 +18,7 @@ class ReadLink : public TransferLink {
   static constexpr int kStoreRows = 301;
   static constexpr int kStoreCols = 71;
   static constexpr int kLeastBlockReply = 21;
+  static constexpr int kPasswordReply = 7;
   // Departing replies of one block asked for again; one more ends the attempt as a
   // watchdog expiry does.
   static constexpr int kRepeats = 3;
@@ -61,6 +62,12 @@ class ReadLink : public TransferLink {
   };
 
   void PasswordStage();
+  // The password request queued again after a refusing reply is about to leave: true
+  // when that reply was longer than the identification showed, so it goes.
+  bool PasswordJudged();
+  // Six bytes that are not the password: a restart, or the message when the attempt
+  // before heard the same.
+  void Refused(const std::array<std::uint8_t, 6>& heard);
   void DataStage();
   void ReplyComplete(int length);
   // Header byte i of the reply in hand fits what the radio has shown for block.
@@ -84,6 +91,10 @@ class ReadLink : public TransferLink {
   std::optional<std::array<std::uint8_t, 6>> refused_;
 
   // One attempt.
+  bool pwJudging_ = false;     // a refusing reply waits for the line to go quiet
+  bool pwAskedAgain_ = false;  // the password was asked for again
+  int pwBytes_ = 0;            // of the refusing reply, heard until the line went quiet
+  std::array<std::uint8_t, 6> pwHeard_{};
   int replyLength_ = 0;         // of a block reply, once learned
   bool relearning_ = false;     // learned again after a departure
   bool lengthChecked_ = false;  // the first length learned agreed with the replies before it

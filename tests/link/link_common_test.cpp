@@ -148,8 +148,8 @@ TEST_F(LinkTest, LongerRepliesAndStrayBytesBeforeTheIdentificationChangeNothing)
 }
 
 // When the frame after a reply leaves, for a radio that stops at the end of its
-// replies: 15 ms later, but 30 ms after the identification of a read. A line that
-// never goes quiet holds a frame back for at most twelve ticks.
+// replies: 15 ms later, the identification's included. A line that never goes quiet
+// holds a frame back for at most twelve ticks.
 TEST_F(LinkTest, TheFrameAfterAReplyLeavesOnceTheLineIsQuiet) {
   ReadRig rig;
   std::vector<Nanos> takenAt;  // each block reply, as its status is shown
@@ -161,7 +161,7 @@ TEST_F(LinkTest, TheFrameAfterAReplyLeavesOnceTheLineIsQuiet) {
   const Nanos passwordTaken = rig.clock.Now();
   ASSERT_TRUE(rig.RunUntil([&] { return rig.link.State().Done; }));
   const auto& sent = rig.port.Sent();
-  EXPECT_EQ(sent[1].time - identified, Ms(30));
+  EXPECT_EQ(sent[1].time - identified, Ms(15));
   EXPECT_EQ(sent[2].time - passwordTaken, Ms(15));
   // Connecting, then the replies to blocks 0 to 62, each answered by a request.
   ASSERT_EQ(takenAt.size(), 65u);

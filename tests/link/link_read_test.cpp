@@ -164,6 +164,46 @@ TEST_F(LinkTest, PasswordMessageInChinese) {
   EXPECT_EQ(rig.messages[0].title, "操作提示");
 }
 
+// The end of an identification handed on after the password request left runs into
+// the password reply: the password is asked for again in the same attempt, and a
+// wrong one is still refused.
+TEST_F(LinkTest, APasswordReplyBehindALateIdentificationEndIsAskedForAgain) {
+  const std::array<std::uint8_t, 6> digits{1, 2, 3, 4, 5, 6};
+  const PasswordCase cases[] = {
+      {"no password", std::nullopt, {1, 2, 3, 4, 5, 6}, true},
+      {"same digits", digits, {1, 2, 3, 4, 5, 6}, true},
+      {"last digit differs", digits, {1, 2, 3, 4, 5, 7}, false},
+  };
+  for (const int extra : {1, 10}) {
+    for (const PasswordCase& pc : cases) {
+      SCOPED_TRACE(std::string(pc.name) + ", extra bytes " + std::to_string(extra));
+      ResetTestImage();
+      for (int k = 0; k < 6; ++k) Image(61, 6 + k) = pc.imageCells[static_cast<std::size_t>(k)];
+      const RadioImage before = TheImage();
+      ReadRig rig;
+      FillPattern(rig.radio.memory(), 13);
+      if (pc.radioPassword) rig.radio.SetPassword(*pc.radioPassword);
+      rig.radio.faults.extraBytes = extra;
+      rig.port.chunking = {0, extra, Ms(20)};
+      StartRead(rig);
+      rig.RunUntil([&] { return rig.link.State().Done; }, Ms(60'000));
+      const std::vector<Bytes> frames = rig.Frames();
+      ASSERT_GE(frames.size(), 3u);
+      EXPECT_EQ(frames[2], (Bytes{0x06, 0x03}));
+      if (pc.accepted) {
+        EXPECT_TRUE(rig.messages.empty());
+        EXPECT_EQ(rig.radio.WakeUps(), 1);
+        for (int a = 0; a < 64 * 16; ++a)
+          ASSERT_EQ(Image(a / 16, a % 16), rig.radio.memory()[static_cast<std::size_t>(a)]) << a;
+        continue;
+      }
+      ASSERT_EQ(rig.messages.size(), 1u);
+      EXPECT_EQ(rig.messages[0].text, "PassWord Error, Reading Stop");
+      EXPECT_TRUE(TheImage() == before);
+    }
+  }
+}
+
 TEST_F(LinkTest, AShortBlockReplyIsNeverTakenAndTheReadStartsOver) {
   ReadRig rig;
   FillPattern(rig.radio.memory(), 5);
