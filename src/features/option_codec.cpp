@@ -2,7 +2,6 @@
 
 #include <utility>
 
-#include "features/scan_codec.h"
 #include "image/radio_image.h"
 
 void SetBit(std::uint8_t& cell, std::uint8_t mask, bool on) {
@@ -149,5 +148,4 @@ void NormaliseFeatureCells(RadioImage& image) {
     image.at(cell) = static_cast<std::uint8_t>(KeyIndexFor(image.at(cell), kKeyFunctionEntries));
   StorePassword(PasswordText(image), image);
   StoreAni(AniText(image), image);
-  NormaliseScanRow(image);
 }

@@ -85,8 +85,8 @@ inline constexpr int kKeyFunctionEntries = 8;
 
 // The option, DTMF and key cells as their editors show them, stored: a list value
 // beyond its list becomes the list's last entry (a key's: no function), and the
-// password and ANI digits close up; the scan row likewise (NormaliseScanRow). An
-// image entering the program passes here once.
+// password and ANI digits close up. An image entering the program passes here once.
+// The scan row is left as the radio holds it: no window a user can reach shows it.
 void NormaliseFeatureCells(RadioImage& image);
 std::string FirstDelayText(int index);
 std::string DigitTimeText(int index);

@@ -57,17 +57,3 @@ void StoreScanDelay(Cell low, int seconds, RadioImage& image) {
   image.at(low) = static_cast<std::uint8_t>(seconds % 256);
   image.at(low.row, low.col + 1) = static_cast<std::uint8_t>(seconds / 256);
 }
-
-void NormaliseScanRow(RadioImage& image) {
-  bool erased = true;
-  for (int c = kScanPriorityModeCell.col; c <= kScanTxDwellCell.col + 1; ++c)
-    erased = erased && image.at(kScanRow, c) == RadioImage::kErased;
-  if (erased) return;
-  const int mode = ScanPriorityMode(image.at(kScanPriorityModeCell));
-  image.at(kScanPriorityModeCell) = static_cast<std::uint8_t>(mode);
-  for (const Cell cell : {kScanLookBackACell, kScanLookBackBCell})
-    image.at(cell) = LookBackCode(LookBackIndex(image.at(cell)));
-  image.at(kScanRevertCell) = RevertCode(mode, RevertIndex(mode, image.at(kScanRevertCell)));
-  for (const Cell cell : {kScanDropoutDelayCell, kScanTxDwellCell})
-    StoreScanDelay(cell, ScanDelayIndex(image, cell), image);
-}

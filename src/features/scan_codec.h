@@ -46,7 +46,3 @@ int RevertIndex(int mode, std::uint8_t stored);
 int ScanDelayIndex(std::uint8_t low, std::uint8_t high);
 int ScanDelayIndex(const RadioImage& image, Cell low);
 void StoreScanDelay(Cell low, int seconds, RadioImage& image);
-
-// Row 22 as the scan window shows it, stored: every cell the entry its value selects.
-// A row the radio has never written (all erased) stays erased.
-void NormaliseScanRow(RadioImage& image);
