@@ -48,6 +48,17 @@ const std::array<int, 2>& BandEdgesOf(int b) {
   return Edges(b);
 }
 
+std::optional<int> BandHolding(const BandLimits& limits, int current) {
+  const auto holds = [&](int b) {
+    return limits.low >= Freq10Hz::MHz(Edges(b)[0]) && limits.high <= Freq10Hz::MHz(Edges(b)[1]);
+  };
+  if (current >= 0 && current < kBandsOffered && holds(current)) return current;
+  for (int b = 0; b < kBandsOffered; ++b) {
+    if (holds(b)) return b;
+  }
+  return std::nullopt;
+}
+
 std::optional<int> BandOfRow59(const RadioImage& image) {
   const std::optional<int> low = RangeEdge(image, kRangeLowCell);
   const std::optional<int> high = RangeEdge(image, kRangeHighCell);

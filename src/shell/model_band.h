@@ -47,6 +47,9 @@ std::string BandPanelText(int b);
 // Band b's whole-MHz edges.
 const std::array<int, 2>& BandEdgesOf(int b);
 // The offered band whose edges row 59 holds exactly; none for any other range.
+// The band that range limits lie in: the current band when they lie in it, else the
+// first offered band that holds them; none when no band does.
+std::optional<int> BandHolding(const BandLimits& limits, int current);
 std::optional<int> BandOfRow59(const RadioImage& image);
 // The model code a write of image stamps: the band chosen for it when there is one,
 // else the band of row 59; none when neither says.

@@ -43,7 +43,9 @@ RadioDocument::RadioDocument() : image_(StartupImage()) {
 
 void RadioDocument::FollowRow59() {
   row59_ = Row59(image_);
-  if (const auto limits = DecodeBandLimits(image_)) UseBand({*limits});
+  // The band follows the edges too: the options window checks a range against it, and
+  // a write stamps it when row 59 names no band exactly.
+  if (const auto limits = DecodeBandLimits(image_)) UseBand({*limits, BandHolding(*limits, band_)});
 }
 
 void RadioDocument::UseBand(const BandState& state) {

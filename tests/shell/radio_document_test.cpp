@@ -53,6 +53,7 @@ struct EntryCase {
   std::uint8_t row59[4];
   int low;  // whole MHz afterwards
   int high;
+  int band;  // the band the options window checks a range against
 };
 
 class EntryTest : public ::testing::TestWithParam<EntryCase> {};
@@ -66,6 +67,8 @@ TEST_P(EntryTest, LimitsFollowRow59WhereverTheImageEnters) {
     doc.Enter(image, source);
     EXPECT_EQ(doc.FreqLow(), Freq10Hz::MHz(GetParam().low));
     EXPECT_EQ(doc.FreqHigh(), Freq10Hz::MHz(GetParam().high));
+    EXPECT_EQ(doc.BandIndex(), GetParam().band);
+    EXPECT_EQ(doc.FreqLowInt(), kBandEdges[static_cast<std::size_t>(GetParam().band)][0]);
     // Undo goes back to the band's image and limits; redo brings the entry back.
     ASSERT_TRUE(doc.Undo());
     EXPECT_EQ(doc.FreqHigh(), Freq10Hz::MHz(520));
@@ -76,11 +79,13 @@ TEST_P(EntryTest, LimitsFollowRow59WhereverTheImageEnters) {
 
 INSTANTIATE_TEST_SUITE_P(
     Rows, EntryTest,
-    ::testing::Values(EntryCase{"VHF", {0x60, 0x13, 0x40, 0x17}, 136, 174},
-                      EntryCase{"TenthsIgnored", {0x65, 0x13, 0x49, 0x17}, 136, 174},
-                      EntryCase{"NoBandStillDecodes", {0x00, 0x41, 0x00, 0x43}, 410, 430},
-                      EntryCase{"ErasedKeepsTheLimits", {0xFF, 0xFF, 0xFF, 0xFF}, 465, 521},
-                      EntryCase{"NotDigitsKeepsTheLimits", {0x00, 0x4A, 0x00, 0x47}, 465, 521}),
+    ::testing::Values(EntryCase{"VHF", {0x60, 0x13, 0x40, 0x17}, 136, 174, 0},
+                      EntryCase{"TenthsIgnored", {0x65, 0x13, 0x49, 0x17}, 136, 174, 0},
+                      EntryCase{"PartOfABand", {0x00, 0x41, 0x00, 0x43}, 410, 430, 3},
+                      EntryCase{"InTwoBandsKeepsTheCurrent", {0x60, 0x46, 0x00, 0x47}, 466, 470, 4},
+                      EntryCase{"InNoBandKeepsTheBand", {0x00, 0x10, 0x00, 0x20}, 100, 200, 4},
+                      EntryCase{"ErasedKeepsTheLimits", {0xFF, 0xFF, 0xFF, 0xFF}, 465, 521, 4},
+                      EntryCase{"NotDigitsKeepsTheLimits", {0x00, 0x4A, 0x00, 0x47}, 465, 521, 4}),
     [](const auto& p) { return std::string(p.param.name); });
 
 TEST(RadioDocument, AnEnteringImageHasItsErasedChannelsErasedWhole) {

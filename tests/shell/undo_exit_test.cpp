@@ -203,6 +203,17 @@ TEST_F(DocumentWorkflow, OpenedBandIsTheGridsLimitsAndEveryChangeShowsAtOnce) {
   EXPECT_TRUE(messages.empty());
 
   auto* options = main->OpenChildAs<frm_option>("frm_option");
+  // The range narrows within the band the file is of, not the start-up band.
+  main->show();
+  main->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(main.get()));
+  QTest::mouseClick(options->Text_pvfo_d0, Qt::LeftButton);
+  options->Text_pvfo_d0->selectAll();
+  QTest::keyClicks(options->Text_pvfo_d0, "140");
+  QTest::keyClick(options->Text_pvfo_d0, Qt::Key_Tab);
+  EXPECT_TRUE(messages.empty());
+  EXPECT_EQ(Doc().FreqLow(), Freq10Hz::MHz(140));
+  EXPECT_EQ(main->PanelText(7), " 140-- 174 MHZ");
   RadioImage read = Doc().Image();
   std::string text = "151.5";
   StoreFreqText(read, text, 2, kRxFreqCol);
