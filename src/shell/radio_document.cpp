@@ -41,11 +41,14 @@ RadioDocument::RadioDocument() : image_(StartupImage()) {
   settled_ = image_;
 }
 
-void RadioDocument::FollowRow59() {
+void RadioDocument::FollowRow59(bool entering) {
   row59_ = Row59(image_);
-  // The band follows the edges too: the options window checks a range against it, and
-  // a write stamps it when row 59 names no band exactly.
-  if (const auto limits = DecodeBandLimits(image_)) UseBand({*limits, BandHolding(*limits, band_)});
+  const auto limits = DecodeBandLimits(image_);
+  if (!limits) return;
+  // An image that enters brings its band too: the options window checks a range
+  // against it, and a write stamps it when row 59 names no band exactly. An edit of
+  // the range (the options window's, inside the band) leaves the band as it is.
+  UseBand({*limits, entering ? BandHolding(*limits, band_) : std::nullopt});
 }
 
 void RadioDocument::UseBand(const BandState& state) {
@@ -91,7 +94,7 @@ bool RadioDocument::Checkpoint(Source source) {
   lastSource_ = source;
   revision_ = nextRevision_++;
   // An edit of row 59 (the options window's range) moves the limits with it.
-  if (Row59(image_) != row59_) FollowRow59();
+  if (Row59(image_) != row59_) FollowRow59(false);
   return true;
 }
 

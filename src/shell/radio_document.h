@@ -131,7 +131,7 @@ class RadioDocument {
   void UseBand(const BandState& state);
   // The limits from the edges row 59 holds now, when it holds any (the options window's
   // range, confirmed).
-  void LimitsFromRow59() { FollowRow59(); }
+  void LimitsFromRow59() { FollowRow59(false); }
   // The model code a write of this image stamps.
   int ModelCode() const;
 
@@ -149,7 +149,8 @@ class RadioDocument {
     RadioImage image;
     std::uint64_t revision;
   };
-  void FollowRow59();
+  // The limits from row 59 and, for an image that enters, the band that holds them.
+  void FollowRow59(bool entering = true);
   void Notify(ImageSource source);
   bool Move(std::deque<Step>& from, std::deque<Step>& to);
 
