@@ -123,23 +123,22 @@ void Form_Edit_scan::Form_Load() {
 void Form_Edit_scan::Read_Scan() {
   // Drawn from the image as it is: no handler runs, nothing is stored.
   const RadioImage& image = Doc().Image();
-  const QSignalBlocker quiet(Text_prich);
   const int mode = ScanPriorityMode(image.at(kScanPriorityModeCell));
-  Combo_pri->setCurrentIndex(mode);
+  Combo_pri->ShowEntry(mode);
 
   const std::uint8_t channel = image.at(kScanPriorityChannelCell);
-  Text_prich->setText(mode == 1 && ValidPriorityChannel(channel)
-                          ? QString::fromStdString(NumberText(channel))
-                          : QString());
+  Text_prich->ShowText(mode == 1 && ValidPriorityChannel(channel)
+                           ? QString::fromStdString(NumberText(channel))
+                           : QString());
 
-  Combo_BA->setCurrentIndex(LookBackIndex(image.at(kScanLookBackACell)));
-  Combo_BB->setCurrentIndex(LookBackIndex(image.at(kScanLookBackBCell)));
+  Combo_BA->ShowEntry(LookBackIndex(image.at(kScanLookBackACell)));
+  Combo_BB->ShowEntry(LookBackIndex(image.at(kScanLookBackBCell)));
 
   FillRevertList(mode);
-  Combo_BC->setCurrentIndex(RevertIndex(mode, image.at(kScanRevertCell)));
+  Combo_BC->ShowEntry(RevertIndex(mode, image.at(kScanRevertCell)));
 
-  Combo_RYC->setCurrentIndex(ScanDelayIndex(image, kScanDropoutDelayCell));
-  Combo_TYC->setCurrentIndex(ScanDelayIndex(image, kScanTxDwellCell));
+  Combo_RYC->ShowEntry(ScanDelayIndex(image, kScanDropoutDelayCell));
+  Combo_TYC->ShowEntry(ScanDelayIndex(image, kScanTxDwellCell));
 
   SetUsable(Text_prich, mode == 1);
   SetUsable(Combo_BA, mode != 0);
