@@ -261,6 +261,9 @@ bool SaveMemory(const std::string& path, const RadioModel::Memory& memory, std::
 
 }  // namespace
 
+// How long before the last byte of an answer is due the simulator stops sleeping.
+constexpr std::int64_t kLastByteSpinNs = 300'000;
+
 int main(int argc, char** argv) {
   Options o;
   if (!ParseOptions(argc, argv, o)) return 2;
@@ -364,7 +367,11 @@ int main(int argc, char** argv) {
     timespec timeout{};
     timespec* wait = nullptr;
     if (next >= 0) {
-      const std::int64_t left = std::max<std::int64_t>(0, next - NowNs());
+      std::int64_t left = std::max<std::int64_t>(0, next - NowNs());
+      // A radio's UART ends a reply on time; a process woken by the kernel does not.
+      // The last byte of an answer is waited for without sleeping, as its end is what
+      // the program on the other side acts on.
+      if (outgoing.size() == 1 && next == outgoing.front().at && left < kLastByteSpinNs) left = 0;
       timeout.tv_sec = static_cast<time_t>(left / 1'000'000'000);
       timeout.tv_nsec = static_cast<long>(left % 1'000'000'000);
       wait = &timeout;

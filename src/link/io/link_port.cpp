@@ -1,5 +1,9 @@
 #include "link/io/link_port.h"
 
+#include <QTimerEvent>
+#include <algorithm>
+#include <thread>
+
 #if defined(Q_OS_UNIX)
 #include <termios.h>
 #include <unistd.h>
@@ -10,6 +14,12 @@
 namespace {
 // The end byte is one byte at 9600 baud; this only bounds a driver that hangs.
 constexpr int kDrainWaitMs = 500;
+// How early a link timer is armed before its deadline: more than a system timer is
+// late on a desktop, so the wait after it is all that decides the tick.
+constexpr std::chrono::microseconds kArmEarly{500};
+// Intervals up to this are kept to the wait (the sender's); longer ones (watchdogs,
+// the close timer) tick when the system timer does.
+constexpr std::chrono::milliseconds kKeptUpTo{100};
 
 // Qt reports a port held by another program as a permission error too.
 PortFault PermissionOrBusy(const QString& device) {
@@ -80,6 +90,9 @@ std::uint8_t LinkPort::ReadByte() {
 void LinkPort::WriteByte(std::uint8_t byte) {
   const char data = static_cast<char>(byte);
   write(&data, 1);
+  // Out now, not when the event loop next looks at the port: the sender's timing is
+  // the wire's.
+  flush();
 }
 
 void LinkPort::ClearInput() {
@@ -103,4 +116,40 @@ void LinkPort::DrainOutput() {
 
 LinkTimer::LinkTimer(QObject* parent) : QTimer(parent) {
   setTimerType(Qt::PreciseTimer);
+}
+
+void LinkTimer::Start(int milliseconds) {
+  ++starts_;
+  period_ = std::chrono::milliseconds(std::max(0, milliseconds));
+  deadline_ = Clock::now() + period_;
+  Arm();
+}
+
+void LinkTimer::Stop() {
+  ++starts_;
+  stop();
+}
+
+void LinkTimer::Arm() {
+  using std::chrono::milliseconds;
+  const auto left = deadline_ - Clock::now();
+  // Whole milliseconds that end at least kArmEarly short of the deadline.
+  const milliseconds arm = period_ > kKeptUpTo ? std::chrono::ceil<milliseconds>(left)
+                                               : std::chrono::floor<milliseconds>(left - kArmEarly);
+  start(static_cast<int>(std::max<milliseconds::rep>(0, arm.count())));
+}
+
+void LinkTimer::timerEvent(QTimerEvent* event) {
+  if (event->timerId() != timerId()) {
+    QTimer::timerEvent(event);
+    return;
+  }
+  while (Clock::now() < deadline_) std::this_thread::yield();
+  // The next tick counts from this deadline, as a periodic timer does, or from now
+  // when the event loop was held up past it.
+  const auto now = Clock::now();
+  deadline_ = deadline_ + period_ > now ? deadline_ + period_ : now + period_;
+  const unsigned starts = starts_;
+  QTimer::timerEvent(event);  // timeout: its handler may stop or restart the timer
+  if (starts_ == starts && isActive()) Arm();
 }
