@@ -1,7 +1,7 @@
 #pragma once
 // The link's platform adapters over Qt: LinkPort is a QSerialPort behind the link's
-// port interface, LinkTimer a QTimer kept to its deadline behind its timer interface. Wire them
-// to a link like this (the windows and the command line do the same):
+// port interface, LinkTimer a QTimer kept to its deadline behind its timer interface.
+// Wire them to a link like this (the windows and the command line do the same):
 //   connect(port, &QSerialPort::readyRead, [&] { link.MSC_OnComm(); });
 //   connect(port, &LinkPort::PortLost,     [&] { link.MSC_PortLost(); });
 //   connect(timerN, &QTimer::timeout,      [&] { link.TimerN_Timer(); });  // N = 1..4
