@@ -261,7 +261,8 @@ bool SaveMemory(const std::string& path, const RadioModel::Memory& memory, std::
 
 }  // namespace
 
-// How long before the last byte of an answer is due the simulator stops sleeping.
+// How long before the last byte of an answer is due the simulator stops sleeping:
+// more than the kernel is late to wake it.
 constexpr std::int64_t kLastByteSpinNs = 300'000;
 
 int main(int argc, char** argv) {
@@ -371,7 +372,8 @@ int main(int argc, char** argv) {
       // A radio's UART ends a reply on time; a process woken by the kernel does not.
       // The last byte of an answer is waited for without sleeping, as its end is what
       // the program on the other side acts on.
-      if (outgoing.size() == 1 && next == outgoing.front().at && left < kLastByteSpinNs) left = 0;
+      if (outgoing.size() == 1 && next == outgoing.front().at)
+        left = std::max<std::int64_t>(0, left - kLastByteSpinNs);
       timeout.tv_sec = static_cast<time_t>(left / 1'000'000'000);
       timeout.tv_nsec = static_cast<long>(left % 1'000'000'000);
       wait = &timeout;
