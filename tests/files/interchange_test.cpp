@@ -178,6 +178,19 @@ TEST_F(InterchangeTest, ImportDialogTakesTheCheckedRowsInOneUndoStep) {
   QTest::keyClick(form->Grid_rows, Qt::Key_Space);  // 438.003 not wanted
   model->setData(model->index(4, CsvRowsModel::kTarget), 16, Qt::EditRole);
   EXPECT_EQ(form->Label_count->text(), "5 rows, 2 checked");
+
+  // A language switch keeps the choice and speaks the other language at once.
+  main->Language_chn->trigger();
+  ASSERT_EQ(main->FindChildAs<Form_import_csv>(), form);
+  EXPECT_EQ(form->windowTitle(), U("导入 CSV"));
+  EXPECT_EQ(form->Label_count->text(), U("共 5 行，已选 2 行"));
+  EXPECT_EQ(text(0, CsvRowsModel::kFit), U("可导入"));
+  EXPECT_EQ(model->headerData(CsvRowsModel::kFit, Qt::Horizontal).toString(), U("可否导入"));
+  main->Language_eng->trigger();
+  grid = main->FindChildAs<frm_chann>();  // reloaded by the switch
+  ASSERT_NE(grid, nullptr);
+  EXPECT_EQ(text(0, CsvRowsModel::kFit), "Fits");
+  EXPECT_EQ(form->Label_file->text(), "File: " + answer);
   ASSERT_TRUE(form->Command_Import->isEnabled());
   form->Command_Import->click();
   ProcessEvents();

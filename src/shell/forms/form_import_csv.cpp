@@ -127,6 +127,14 @@ void CsvRowsModel::Redraw() {
   emit dataChanged(index(0, 0), index(rowCount() - 1, kColumns - 1));
 }
 
+void CsvRowsModel::SetChinese(bool chinese) {
+  if (chinese == chinese_) return;
+  chinese_ = chinese;
+  texts_.clear();
+  emit headerDataChanged(Qt::Horizontal, 0, kColumns - 1);
+  Redraw();
+}
+
 Form_import_csv::Form_import_csv(MDImain* main) : ChildForm(main) {
   Label_file = Named<QLabel>(this, "Label_file");
   Grid_rows = Named<QTableView>(this, "Grid_rows");
@@ -157,12 +165,24 @@ Form_import_csv::Form_import_csv(MDImain* main) : ChildForm(main) {
 }
 
 void Form_import_csv::Form_Load() {
+  SetCaptions();
+  PlaceInMainFrame(1.3, 1.4, 0);
+}
+
+void Form_import_csv::Form_Activate() {
+  SetCaptions();
+  if (!model_) return;
+  model_->SetChinese(Chinese());
+  Label_file->setText(Lang("文件：%1", "File: %1").arg(path_));
+  ShowCount();
+}
+
+void Form_import_csv::SetCaptions() {
   SetCaption(Lang("导入 CSV", "Import CSV"));
   Check_renumber->setText(Lang("按顺序编号", "Number in order"));
   Command_Import->setText(Lang("导入", "Import"));
   Command_Cancel->setText(Lang("取消", "Cancel"));
   Command_Help->setText(Lang("帮助", "Help"));
-  PlaceInMainFrame(1.3, 1.4, 0);
 }
 
 void Form_import_csv::ShowRows(const QString& path, CsvImportChoice choice, FreqRange limits,
@@ -170,6 +190,7 @@ void Form_import_csv::ShowRows(const QString& path, CsvImportChoice choice, Freq
   choice_.emplace(std::move(choice));
   limits_ = limits;
   store_ = std::move(store);
+  path_ = path;
   Label_file->setText(Lang("文件：%1", "File: %1").arg(path));
   delete model_;
   model_ = new CsvRowsModel(this, *choice_, limits_, Chinese());

@@ -33,6 +33,8 @@ class CsvRowsModel : public QAbstractTableModel {
   QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
   // Every row again, after a change that can touch any of them.
   void Redraw();
+  // Headers and rows in the other language, after a switch.
+  void SetChinese(bool chinese);
 
  private:
   const CsvRowTexts& Texts(int row) const;
@@ -61,6 +63,9 @@ class Form_import_csv : public ChildForm {
   void ShowRows(const QString& path, CsvImportChoice choice, FreqRange limits, Storer store);
 
   void Form_Load() override;
+  // A language switch does not reload the window, which would lose the choice: it
+  // speaks the new language once drawn again.
+  void Form_Activate() override;
   void Check_renumber_Click();
   void Command_Import_Click();
   void Command_Cancel_Click() { Unload(); }
@@ -74,8 +79,10 @@ class Form_import_csv : public ChildForm {
   QPushButton* Command_Help;
 
  private:
+  void SetCaptions();
   void ShowCount();
 
+  QString path_;
   std::optional<CsvImportChoice> choice_;
   FreqRange limits_{};
   Storer store_;

@@ -281,6 +281,8 @@ void MDImain::SwitchLanguage(bool chinese) {
     const QString name = QString::fromLatin1(entry.name);
     if (entry.openFlag && FormOpenFlag(name)) OpenChild(name);
   }
+  // The windows that are not reloaded keep what they hold and caption themselves anew.
+  ShowImageAgain();
 }
 
 void MDImain::Language_chn_Click() {
