@@ -109,6 +109,16 @@ struct PasswordCase {
   bool accepted;
 };
 
+// The image holds the case's password cells, the radio its memory and digits;
+// returns the image as it was before the read.
+RadioImage PreparePasswordCase(ReadRig& rig, const PasswordCase& pc, int pattern) {
+  ResetTestImage();
+  for (int k = 0; k < 6; ++k) Image(61, 6 + k) = pc.imageCells[static_cast<std::size_t>(k)];
+  FillPattern(rig.radio.memory(), pattern);
+  if (pc.radioPassword) rig.radio.SetPassword(*pc.radioPassword);
+  return TheImage();
+}
+
 TEST_F(LinkTest, ReadComparesTheRadioPasswordWithTheImage) {
   constexpr std::uint8_t E = 0xFF;
   const PasswordCase cases[] = {
@@ -125,12 +135,8 @@ TEST_F(LinkTest, ReadComparesTheRadioPasswordWithTheImage) {
   };
   for (const PasswordCase& pc : cases) {
     SCOPED_TRACE(pc.name);
-    ResetTestImage();
-    for (int k = 0; k < 6; ++k) Image(61, 6 + k) = pc.imageCells[static_cast<std::size_t>(k)];
-    const RadioImage before = TheImage();
     ReadRig rig;
-    FillPattern(rig.radio.memory(), 11);
-    if (pc.radioPassword) rig.radio.SetPassword(*pc.radioPassword);
+    const RadioImage before = PreparePasswordCase(rig, pc, 11);
     StartRead(rig);
     rig.RunUntil([&] { return rig.link.State().Done; }, Ms(60'000));
     if (pc.accepted) {
@@ -177,12 +183,8 @@ TEST_F(LinkTest, APasswordReplyBehindALateIdentificationEndIsAskedForAgain) {
   for (const int extra : {1, 10}) {
     for (const PasswordCase& pc : cases) {
       SCOPED_TRACE(std::string(pc.name) + ", extra bytes " + std::to_string(extra));
-      ResetTestImage();
-      for (int k = 0; k < 6; ++k) Image(61, 6 + k) = pc.imageCells[static_cast<std::size_t>(k)];
-      const RadioImage before = TheImage();
       ReadRig rig;
-      FillPattern(rig.radio.memory(), 13);
-      if (pc.radioPassword) rig.radio.SetPassword(*pc.radioPassword);
+      const RadioImage before = PreparePasswordCase(rig, pc, 13);
       rig.radio.faults.extraBytes = extra;
       rig.port.chunking = {0, extra, Ms(20)};
       StartRead(rig);
